@@ -1,0 +1,18 @@
+#include "NomogramLookup.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+
+namespace Nomogram {
+
+const TClassTables* tablesForClass(int classNumber)
+{
+    switch (classNumber) {
+    case 1: return &Unit2::detail::tables();
+    case 2: return &Unit3::detail::tables();
+    case 3: return &Unit4::detail::tables();
+    default: return nullptr;
+    }
+}
+
+} // namespace Nomogram

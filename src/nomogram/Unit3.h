@@ -1,0 +1,31 @@
+#pragma once
+// Roughness class 2, the middle one ("نسبتاً ناصاف"): its pipe and velocity tables and the lookups over them.
+// The tables are filled once, on first use, and are read-only from then on.
+
+#include "NomogramLookup.h"
+#include "UGlobalTypes.h"
+
+#include <string>
+
+namespace Unit3 {
+
+namespace detail {
+[[nodiscard]] const TPipeSizeArray& pipeSizes();
+[[nodiscard]] const TPipeSizeArray& velocityLines();
+[[nodiscard]] const Nomogram::TClassTables& tables();
+} // namespace detail
+
+// Inline variables are initialised before anything that follows them in a translation unit,
+// so even a static initialiser elsewhere that reads these sees the filled tables.
+inline const TPipeSizeArray& PipeSizes = detail::pipeSizes();
+inline const TPipeSizeArray& VelocityLines = detail::velocityLines();
+
+// Fills both tables; a second call changes nothing.
+void InitData();
+
+[[nodiscard]] double CalcYOnLogLine(double x, double x1, double y1, double x2, double y2);
+[[nodiscard]] bool GetNearestPipeAndVelocity(double pressureDrop, double flow, std::string& PipeName, double& Velocity);
+[[nodiscard]] double GetPressureForPipe(const std::string& PipeName, double TargetFlow);
+[[nodiscard]] double GetVelocityAtPoint(double pressureDrop, double flow);
+
+} // namespace Unit3
