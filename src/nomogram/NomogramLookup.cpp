@@ -34,20 +34,33 @@ double ExtractVelocity(const std::string& S)
     return value;
 }
 
-} // namespace
-
-double calcYOnLogLine(double x, double x1, double y1, double x2, double y2)
+// Flow on the line at a pressure drop whose log10 the caller has taken, once for a whole table
+// walk; 0 for a line with a non-positive coordinate or equal pressure ends.
+double flowAtLogPressure(double logPressure, double x1, double y1, double x2, double y2)
 {
-    if (!isPositive(x) || !isPositive(x1) || !isPositive(y1) || !isPositive(x2) || !isPositive(y2))
+    if (!isPositive(x1) || !isPositive(y1) || !isPositive(x2) || !isPositive(y2))
         return 0.0;
     const double lx1 = std::log10(x1);
     const double lx2 = std::log10(x2);
     if (lx1 == lx2)
         return 0.0;
     const double ly1 = std::log10(y1);
-    const double ly2 = std::log10(y2);
-    const double t = (std::log10(x) - lx1) / (lx2 - lx1);
-    return finiteOrZero(std::pow(10.0, ly1 + (ly2 - ly1) * t));
+    const double t = (logPressure - lx1) / (lx2 - lx1);
+    return finiteOrZero(std::pow(10.0, ly1 + (std::log10(y2) - ly1) * t));
+}
+
+double flowOnLine(const TPipeSize& line, double logPressure)
+{
+    return flowAtLogPressure(logPressure, line.X1, line.Y1, line.X2, line.Y2);
+}
+
+double velocityAt(const TClassTables& tables, double pressureDrop, double logPressure, double flow);
+
+} // namespace
+
+double calcYOnLogLine(double x, double x1, double y1, double x2, double y2)
+{
+    return isPositive(x) ? flowAtLogPressure(std::log10(x), x1, y1, x2, y2) : 0.0;
 }
 
 bool spans(const TPipeSize& line, double pressureDrop)
@@ -59,6 +72,13 @@ double getVelocityAtPoint(const TClassTables& tables, double pressureDrop, doubl
 {
     if (!isPositive(pressureDrop) || !std::isfinite(flow))
         return 0.0;
+    return velocityAt(tables, pressureDrop, std::log10(pressureDrop), flow);
+}
+
+namespace {
+
+double velocityAt(const TClassTables& tables, double pressureDrop, double logPressure, double flow)
+{
     double yPrev = -1.0; // no spanning line seen yet
     double vPrev = 0.0;
     double vSlowest = 0.0;
@@ -66,7 +86,7 @@ double getVelocityAtPoint(const TClassTables& tables, double pressureDrop, doubl
     for (const TPipeSize& line : tables.VelocityLines) {
         if (!spans(line, pressureDrop))
             continue;
-        const double yCurr = calcYOnLogLine(pressureDrop, line.X1, line.Y1, line.X2, line.Y2);
+        const double yCurr = flowOnLine(line, logPressure);
         const double vCurr = ExtractVelocity(line.Name);
         if (yCurr <= 0.0)
             continue;
@@ -87,6 +107,8 @@ double getVelocityAtPoint(const TClassTables& tables, double pressureDrop, doubl
     return flow < ySlowest ? vSlowest : vPrev;
 }
 
+} // namespace
+
 bool getNearestPipeAndVelocity(const TClassTables& tables, double pressureDrop, double flow,
                                std::string& pipeName, double& velocity)
 {
@@ -94,12 +116,13 @@ bool getNearestPipeAndVelocity(const TClassTables& tables, double pressureDrop, 
     velocity = 0.0;
     if (!isPositive(pressureDrop) || !isPositive(flow))
         return false;
+    const double logPressure = std::log10(pressureDrop);
     for (const TPipeSize& line : tables.PipeSizes) {
         if (!spans(line, pressureDrop))
             continue;
-        if (calcYOnLogLine(pressureDrop, line.X1, line.Y1, line.X2, line.Y2) >= flow) {
+        if (flowOnLine(line, logPressure) >= flow) {
             pipeName = line.Name;
-            velocity = getVelocityAtPoint(tables, pressureDrop, flow);
+            velocity = velocityAt(tables, pressureDrop, logPressure, flow);
             return true;
         }
     }
