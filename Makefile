@@ -10,7 +10,7 @@ endif
 BUILD_DIR := build/$(PRESET)
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-asan bench fuzz deps build configure clean
+.PHONY: run test test-asan bench fuzz package screenshots deps build configure clean
 
 deps:
 	@scripts/install-deps base
@@ -34,6 +34,15 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2; done
+
+package: build
+	@scripts/install-deps package
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null
+	@deb=$$(ls $(BUILD_DIR)/keldaran_*_amd64.deb) && cp "$$deb" . && echo "built $$(basename $$deb)" && scripts/check-package "$$deb"
+
+screenshots: build
+	@scripts/install-deps screenshots
+	scripts/screenshots $(BUILD_DIR)/src/keldaran
 
 clean:
 	rm -rf build
