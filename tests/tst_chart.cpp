@@ -408,6 +408,80 @@ private slots:
         QCOMPARE(form.findChild<QWidget*>(QStringLiteral("pnlInfo"))->geometry(), panel);
     }
 
+    // Every tick keeps its grid line; only labels with no room are left unwritten, and a
+    // wider window writes more of them.
+    void axisLabelsFitTheWindow()
+    {
+        TForm5 form;
+        form.ShowGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCustomPlot* chart = chartOf(form);
+        const auto written = [&] {
+            chart->replot();
+            QTest::qWait(20);
+            QStringList labels;
+            for (const QString& label : chart->xAxis->tickVectorLabels())
+                if (!label.isEmpty())
+                    labels << label;
+            return labels;
+        };
+        QCOMPARE(chart->xAxis->tickVector().size(), 28);
+        const QStringList small = written();
+        QVERIFY(small.contains(QStringLiteral("0.1")));
+        QVERIFY(small.contains(QStringLiteral("100")));
+        QVERIFY(!small.contains(QStringLiteral("0.9")));
+        QCOMPARE(chart->xAxis->tickVector().size(), 28);
+
+        form.resize(1800, 1000);
+        const QStringList large = written();
+        QVERIFY2(large.size() > small.size(), qPrintable(large.join(u' ')));
+        QVERIFY(large.contains(QStringLiteral("0.9")));
+        // No two written labels overlap.
+        const QFontMetrics metrics(chart->xAxis->tickLabelFont());
+        double lastEnd = -1e9;
+        for (int i = 0; i < chart->xAxis->tickVector().size(); ++i) {
+            const QString label = chart->xAxis->tickVectorLabels().at(i);
+            if (label.isEmpty())
+                continue;
+            const double centre = chart->xAxis->coordToPixel(chart->xAxis->tickVector().at(i));
+            QVERIFY(centre - metrics.horizontalAdvance(label) / 2.0 > lastEnd);
+            lastEnd = centre + metrics.horizontalAdvance(label) / 2.0;
+        }
+    }
+
+    void panelShowsItsLinesWhole()
+    {
+        TForm5 form;
+        form.ShowOperatingPoint(12345.0, 45.5, 12.34, QStringLiteral("2 1/2\""));
+        QVERIFY(tickUntilStopped(form) > 0);
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"));
+        auto* label = form.findChild<QLabel*>(QStringLiteral("lblInfo"));
+        const QSize textPx = label->fontMetrics().boundingRect(QRect(), Qt::AlignLeft, label->text()).size();
+        QVERIFY(label->width() >= textPx.width());
+        QVERIFY(label->height() >= textPx.height());
+        QVERIFY(panel->width() >= 80);
+        QVERIFY(panel->height() >= 55);
+        QCOMPARE(label->geometry().topLeft(), QPoint(5, 5));
+        QCOMPARE(panel->size(), label->size() + QSize(10, 10));
+    }
+
+    void panelStaysWithTheMarkerOnResize()
+    {
+        TForm5 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.ShowOperatingPoint(200.0, 3.0, 4.0, QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        form.resize(900, 700);
+        QCustomPlot* chart = chartOf(form);
+        QTRY_COMPARE(chart->size(), QSize(900, 700));
+        chart->replot();
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"));
+        const int markerX = qRound(chart->xAxis->coordToPixel(3.0));
+        const int markerY = qRound(chart->yAxis->coordToPixel(200.0));
+        QCOMPARE(panel->geometry().bottomLeft() + QPoint(0, 1), QPoint(markerX + 15, markerY - 15));
+    }
+
 private:
     QLocale FSavedLocale;
 };
