@@ -1,6 +1,6 @@
 // Cost of the chart window's two hot paths, offscreen: one animation tick (argument 0: the
-// tick alone; 1: with the repaint it asks for, the figure that counts) and one ShowGraph of a whole class (28 lines and labels,
-// including the full replot and repaint).
+// tick alone; 1: with the repaint it asks for, the figure that counts) and one ShowGraph of a whole class (28 lines and
+// labels, including the full replot and repaint).
 #include "Unit2.h"
 #include "Unit5.h"
 

@@ -62,8 +62,8 @@ private slots:
         QTest::addColumn<double>("lengthPx");
         QTest::addColumn<double>("widthPx");
         QTest::addColumn<QString>("written");
-        QTest::newRow("room for all") << 3000.0 << 10.0
-                                      << "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1 2 3 4 5 6 7 8 9 10 20 30 40 50 60 70 80 90 100";
+        QTest::newRow("room for all")
+            << 3000.0 << 10.0 << "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1 2 3 4 5 6 7 8 9 10 20 30 40 50 60 70 80 90 100";
         QTest::newRow("the chart's width") << 430.0 << 18.0 << "0.1 0.2 0.3 0.5 1 2 3 5 10 20 30 50 100";
         QTest::newRow("narrow: no room beside 1 for 0.5, room for 0.3") << 200.0 << 18.0 << "0.1 0.3 1 3 10 30 100";
         QTest::newRow("decades, fives and twos") << 300.0 << 18.0 << "0.1 0.2 0.5 1 2 5 10 20 50 100";

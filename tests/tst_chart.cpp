@@ -92,9 +92,8 @@ private slots:
     {
         TForm5 form;
         QCustomPlot* chart = chartOf(form);
-        const auto labels = [](QCPAxis* axis) {
-            return axis->ticker().dynamicCast<QCPAxisTickerText>()->ticks().values();
-        };
+        const auto labels
+            = [](QCPAxis* axis) { return axis->ticker().dynamicCast<QCPAxisTickerText>()->ticks().values(); };
         const QStringList pressure { "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1", "2", "3", "4",
             "5", "6", "7", "8", "9", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100" };
         QCOMPARE(labels(chart->xAxis), pressure);
@@ -143,8 +142,8 @@ private slots:
         QCOMPARE(chart->plottable(1)->name(), QStringLiteral("Vertical Line"));
         QCOMPARE(chart->plottable(2)->name(), QStringLiteral("Horizontal Line"));
         QCOMPARE(qobject_cast<QCPItemText*>(chart->item(0))->text(), QString::fromStdString(pipes.front().Name));
-        QCOMPARE(qobject_cast<QCPItemText*>(chart->item(lines - 1))->text(),
-                 QString::fromStdString(velocities.back().Name));
+        QCOMPARE(
+            qobject_cast<QCPItemText*>(chart->item(lines - 1))->text(), QString::fromStdString(velocities.back().Name));
 
         form.ClearGraphSeries();
         QCOMPARE(chart->plottableCount(), kOperatingSeries);
@@ -202,7 +201,8 @@ private slots:
     {
         QTest::addColumn<QString>("pipeTypeTitle");
         QTest::addColumn<QString>("title");
-        QTest::newRow("no class text, no brackets") << "" << "FLOW GRAPH FOR GALVANIZED PIPING";
+        QTest::newRow("no class text, no brackets") << ""
+                                                    << "FLOW GRAPH FOR GALVANIZED PIPING";
         QTest::newRow("class text in brackets")
             << QStringLiteral("نسبتاً صاف") << QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING (نسبتاً صاف)");
     }
@@ -318,13 +318,18 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("pipe");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("English")
-            << "en_US" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
-        QTest::newRow("German comma")
-            << "de_DE" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12,5 psi/100ft", "D= 3\"", "V= 3,46 ft/s" };
+        QTest::newRow("English") << "en_US"
+                                 << "3\""
+                                 << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
+        QTest::newRow("German comma") << "de_DE"
+                                      << "3\""
+                                      << QStringList { "Q= 1000 GPM", "H= 12,5 psi/100ft", "D= 3\"", "V= 3,46 ft/s" };
         QTest::newRow("Persian: Latin digits, point")
-            << "fa_IR" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
-        QTest::newRow("no pipe name") << "en_US" << "" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= ", "V= 3.46 ft/s" };
+            << "fa_IR"
+            << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
+        QTest::newRow("no pipe name") << "en_US"
+                                      << ""
+                                      << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= ", "V= 3.46 ft/s" };
     }
     void panelText()
     {

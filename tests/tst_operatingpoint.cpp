@@ -100,10 +100,10 @@ private slots:
         QTest::addColumn<QString>("pipe");
         QTest::addColumn<double>("velocity");
         QTest::addColumn<QString>("text");
-        QTest::newRow("12.5 psi at 1000 gpm") << "en_US" << 1000.0 << 12.5 << "3\"" << 3.456
-                                              << "Q= 1000 GPM\nH= 12.5 psi/100ft\nD= 3\"\nV= 3.46 ft/s";
-        QTest::newRow("no grouping in 12345.678") << "en_US" << 12345.678 << 0.1 << "12\"" << 0.0
-                                                  << "Q= 12345.68 GPM\nH= 0.1 psi/100ft\nD= 12\"\nV= 0 ft/s";
+        QTest::newRow("12.5 psi at 1000 gpm")
+            << "en_US" << 1000.0 << 12.5 << "3\"" << 3.456 << "Q= 1000 GPM\nH= 12.5 psi/100ft\nD= 3\"\nV= 3.46 ft/s";
+        QTest::newRow("no grouping in 12345.678")
+            << "en_US" << 12345.678 << 0.1 << "12\"" << 0.0 << "Q= 12345.68 GPM\nH= 0.1 psi/100ft\nD= 12\"\nV= 0 ft/s";
         QTest::newRow("German comma") << "de_DE" << 99.999 << 2.5 << "" << 10.5
                                       << "Q= 100 GPM\nH= 2,5 psi/100ft\nD= \nV= 10,5 ft/s";
     }

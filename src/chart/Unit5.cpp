@@ -304,7 +304,8 @@ void TForm5::TimerTick()
 // what the marker places, so growing keeps it clear of the marker.
 void TForm5::fitInfoPanel()
 {
-    const QSize textPx = lblInfo->fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, lblInfo->text()).size();
+    const QSize textPx
+        = lblInfo->fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, lblInfo->text()).size();
     const QSize labelPx = textPx.expandedTo(kLayout[1].rect.size());
     lblInfo->resize(labelPx);
     pnlInfo->resize(labelPx + QSize(2 * kInfoBorderPx, 2 * kInfoBorderPx));
