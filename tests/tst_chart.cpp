@@ -92,9 +92,8 @@ private slots:
     {
         TForm5 form;
         QCustomPlot* chart = chartOf(form);
-        const auto labels = [](QCPAxis* axis) {
-            return axis->ticker().dynamicCast<QCPAxisTickerText>()->ticks().values();
-        };
+        const auto labels
+            = [](QCPAxis* axis) { return axis->ticker().dynamicCast<QCPAxisTickerText>()->ticks().values(); };
         const QStringList pressure { "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1", "2", "3", "4",
             "5", "6", "7", "8", "9", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100" };
         QCOMPARE(labels(chart->xAxis), pressure);
@@ -143,8 +142,8 @@ private slots:
         QCOMPARE(chart->plottable(1)->name(), QStringLiteral("Vertical Line"));
         QCOMPARE(chart->plottable(2)->name(), QStringLiteral("Horizontal Line"));
         QCOMPARE(qobject_cast<QCPItemText*>(chart->item(0))->text(), QString::fromStdString(pipes.front().Name));
-        QCOMPARE(qobject_cast<QCPItemText*>(chart->item(lines - 1))->text(),
-                 QString::fromStdString(velocities.back().Name));
+        QCOMPARE(
+            qobject_cast<QCPItemText*>(chart->item(lines - 1))->text(), QString::fromStdString(velocities.back().Name));
 
         form.ClearGraphSeries();
         QCOMPARE(chart->plottableCount(), kOperatingSeries);
@@ -202,7 +201,8 @@ private slots:
     {
         QTest::addColumn<QString>("pipeTypeTitle");
         QTest::addColumn<QString>("title");
-        QTest::newRow("no class text, no brackets") << "" << "FLOW GRAPH FOR GALVANIZED PIPING";
+        QTest::newRow("no class text, no brackets") << ""
+                                                    << "FLOW GRAPH FOR GALVANIZED PIPING";
         QTest::newRow("class text in brackets")
             << QStringLiteral("نسبتاً صاف") << QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING (نسبتاً صاف)");
     }
@@ -318,13 +318,18 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("pipe");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("English")
-            << "en_US" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
-        QTest::newRow("German comma")
-            << "de_DE" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12,5 psi/100ft", "D= 3\"", "V= 3,46 ft/s" };
+        QTest::newRow("English") << "en_US"
+                                 << "3\""
+                                 << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
+        QTest::newRow("German comma") << "de_DE"
+                                      << "3\""
+                                      << QStringList { "Q= 1000 GPM", "H= 12,5 psi/100ft", "D= 3\"", "V= 3,46 ft/s" };
         QTest::newRow("Persian: Latin digits, point")
-            << "fa_IR" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
-        QTest::newRow("no pipe name") << "en_US" << "" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= ", "V= 3.46 ft/s" };
+            << "fa_IR"
+            << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
+        QTest::newRow("no pipe name") << "en_US"
+                                      << ""
+                                      << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= ", "V= 3.46 ft/s" };
     }
     void panelText()
     {
@@ -406,6 +411,80 @@ private slots:
         QCOMPARE(titleOf(form), QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING (class)"));
         QCOMPARE(form.currentFlowGpm(), 20.0);
         QCOMPARE(form.findChild<QWidget*>(QStringLiteral("pnlInfo"))->geometry(), panel);
+    }
+
+    // Every tick keeps its grid line; only labels with no room are left unwritten, and a
+    // wider window writes more of them.
+    void axisLabelsFitTheWindow()
+    {
+        TForm5 form;
+        form.ShowGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCustomPlot* chart = chartOf(form);
+        const auto written = [&] {
+            chart->replot();
+            QTest::qWait(20);
+            QStringList labels;
+            for (const QString& label : chart->xAxis->tickVectorLabels())
+                if (!label.isEmpty())
+                    labels << label;
+            return labels;
+        };
+        QCOMPARE(chart->xAxis->tickVector().size(), 28);
+        const QStringList small = written();
+        QVERIFY(small.contains(QStringLiteral("0.1")));
+        QVERIFY(small.contains(QStringLiteral("100")));
+        QVERIFY(!small.contains(QStringLiteral("0.9")));
+        QCOMPARE(chart->xAxis->tickVector().size(), 28);
+
+        form.resize(1800, 1000);
+        const QStringList large = written();
+        QVERIFY2(large.size() > small.size(), qPrintable(large.join(u' ')));
+        QVERIFY(large.contains(QStringLiteral("0.9")));
+        // No two written labels overlap.
+        const QFontMetrics metrics(chart->xAxis->tickLabelFont());
+        double lastEnd = -1e9;
+        for (int i = 0; i < chart->xAxis->tickVector().size(); ++i) {
+            const QString label = chart->xAxis->tickVectorLabels().at(i);
+            if (label.isEmpty())
+                continue;
+            const double centre = chart->xAxis->coordToPixel(chart->xAxis->tickVector().at(i));
+            QVERIFY(centre - metrics.horizontalAdvance(label) / 2.0 > lastEnd);
+            lastEnd = centre + metrics.horizontalAdvance(label) / 2.0;
+        }
+    }
+
+    void panelShowsItsLinesWhole()
+    {
+        TForm5 form;
+        form.ShowOperatingPoint(12345.0, 45.5, 12.34, QStringLiteral("2 1/2\""));
+        QVERIFY(tickUntilStopped(form) > 0);
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"));
+        auto* label = form.findChild<QLabel*>(QStringLiteral("lblInfo"));
+        const QSize textPx = label->fontMetrics().boundingRect(QRect(), Qt::AlignLeft, label->text()).size();
+        QVERIFY(label->width() >= textPx.width());
+        QVERIFY(label->height() >= textPx.height());
+        QVERIFY(panel->width() >= 80);
+        QVERIFY(panel->height() >= 55);
+        QCOMPARE(label->geometry().topLeft(), QPoint(5, 5));
+        QCOMPARE(panel->size(), label->size() + QSize(10, 10));
+    }
+
+    void panelStaysWithTheMarkerOnResize()
+    {
+        TForm5 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.ShowOperatingPoint(200.0, 3.0, 4.0, QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        form.resize(900, 700);
+        QCustomPlot* chart = chartOf(form);
+        QTRY_COMPARE(chart->size(), QSize(900, 700));
+        chart->replot();
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"));
+        const int markerX = qRound(chart->xAxis->coordToPixel(3.0));
+        const int markerY = qRound(chart->yAxis->coordToPixel(200.0));
+        QCOMPARE(panel->geometry().bottomLeft() + QPoint(0, 1), QPoint(markerX + 15, markerY - 15));
     }
 
 private:

@@ -64,8 +64,7 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("clicks");
-        QTest::newRow("press and release over it: one click, then hover")
-            << "enter =hover pL =pressed rL =hover" << 1;
+        QTest::newRow("press and release over it: one click, then hover") << "enter =hover pL =pressed rL =hover" << 1;
         QTest::newRow("drag out while held: pressed until the release, then normal")
             << "enter pL leave =pressed rLout =normal" << 1;
         QTest::newRow("release outside without a leave still clicks") << "enter pL rLout =hover" << 1;
@@ -77,8 +76,7 @@ private slots:
             << "enter pL leave pR rR =hover rL =normal" << 1;
         QTest::newRow("double-click: two clicks") << "enter pL rL dL =pressed rL =hover" << 2;
         QTest::newRow("leave without a press") << "enter leave =normal" << 0;
-        QTest::newRow("back inside before the release keeps hover")
-            << "enter pL leave enter rL =hover" << 1;
+        QTest::newRow("back inside before the release keeps hover") << "enter pL leave enter rL =hover" << 1;
         QTest::newRow("release with no press: nothing") << "enter rL =hover" << 0;
     }
     void clickRules()
@@ -93,9 +91,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy spy(button, &TWin11Button::clicked);
 
-        const auto buttonOf = [](QChar c) {
-            return c == u'L' ? Qt::LeftButton : (c == u'R' ? Qt::RightButton : Qt::MiddleButton);
-        };
+        const auto buttonOf
+            = [](QChar c) { return c == u'L' ? Qt::LeftButton : (c == u'R' ? Qt::RightButton : Qt::MiddleButton); };
         for (const QString& step : steps.split(u' ')) {
             if (step.startsWith(u'=')) {
                 QCOMPARE(lookOf(*button), step.mid(1));
@@ -217,9 +214,12 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("drawnAs");
         QTest::addColumn<bool>("underlined");
-        QTest::newRow("two ampersands draw one") << "A&&B" << "A&B" << false;
-        QTest::newRow("one ampersand underlines the next letter") << "&Save" << "Save" << true;
-        QTest::newRow("no ampersand") << "Save" << "Save" << false;
+        QTest::newRow("two ampersands draw one") << "A&&B"
+                                                 << "A&B" << false;
+        QTest::newRow("one ampersand underlines the next letter") << "&Save"
+                                                                  << "Save" << true;
+        QTest::newRow("no ampersand") << "Save"
+                                      << "Save" << false;
     }
     void ampersands()
     {

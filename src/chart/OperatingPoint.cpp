@@ -25,8 +25,8 @@ double logMidpoint(double a, double b, double lowEnd)
 TPlotPoint glideStep(const TPlotPoint& current, const TPlotPoint& target)
 {
     TPlotPoint next;
-    next.pressurePsiPer100ft = current.pressurePsiPer100ft
-        + (target.pressurePsiPer100ft - current.pressurePsiPer100ft) * kGlideFraction;
+    next.pressurePsiPer100ft
+        = current.pressurePsiPer100ft + (target.pressurePsiPer100ft - current.pressurePsiPer100ft) * kGlideFraction;
     next.flowGpm = current.flowGpm + (target.flowGpm - current.flowGpm) * kGlideFraction;
     return next;
 }
@@ -46,6 +46,6 @@ QString infoPanelText(double flowGpm, double pressurePsiPer100ft, const QString&
 {
     return QStringLiteral("Q= ") + formatUpTo(flowGpm, kPanelDecimals) + QStringLiteral(" GPM\n")
         + QStringLiteral("H= ") + formatUpTo(pressurePsiPer100ft, kPanelDecimals) + QStringLiteral(" psi/100ft\n")
-        + QStringLiteral("D= ") + pipeName + QStringLiteral("\n")
-        + QStringLiteral("V= ") + formatUpTo(velocityFtPerS, kPanelDecimals) + QStringLiteral(" ft/s");
+        + QStringLiteral("D= ") + pipeName + QStringLiteral("\n") + QStringLiteral("V= ")
+        + formatUpTo(velocityFtPerS, kPanelDecimals) + QStringLiteral(" ft/s");
 }
