@@ -150,6 +150,7 @@ private slots:
         QTest::newRow("Ctrl+V without text") << int(Qt::Key_V) << int(Qt::ControlModifier) << "" << false;
         QTest::newRow("Persian digit") << int(Qt::Key_unknown) << 0 << QStringLiteral(u"۲") << false;
         QTest::newRow("left arrow") << int(Qt::Key_Left) << 0 << "" << true;
+        QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << "\t" << true;
         QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << "\x7f" << true;
     }
     void keys()

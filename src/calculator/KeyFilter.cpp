@@ -26,7 +26,8 @@ bool numberFieldTakesKey(int key, Qt::KeyboardModifiers modifiers, const QString
     const bool control = modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier);
     if (control && key >= Qt::Key_A && key <= Qt::Key_Z)
         return false;
-    if (key == Qt::Key_Delete || text.isEmpty())
+    // Tab moves the focus on; it types nothing into the field.
+    if (key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab || text.isEmpty())
         return true;
     for (const QChar c : text) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)

@@ -63,6 +63,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window)
     for (const TLayoutEntry& entry : form1Layout())
         createLayoutControl(entry, this);
     bindControls();
+    using namespace Unit1Texts;
+    const QStringList classCaptions{kCaptionSmooth.toString(), kCaptionSmoothSelected.toString(),
+                                    kCaptionSemiSmooth.toString(), kCaptionSemiSmoothSelected.toString(),
+                                    kCaptionRough.toString(), kCaptionRoughSelected.toString()};
+    for (TWin11Button* button : {BtnSmooth, BtnSemiSmooth, BtnRough})
+        fitCaptionsFont(button, classCaptions);
 
     tmrAnim = new QTimer(this);
     tmrAnim->setObjectName(QStringLiteral("tmrAnim"));

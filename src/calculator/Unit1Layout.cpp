@@ -26,6 +26,8 @@ using K = TControlKind;
 constexpr TLayoutColour kUnset{};
 constexpr int kSmallestFontPx = 8;
 constexpr int kCompactLineHeightPercent = 75;
+// Room left and right of a button's caption, so that it never touches the rounded corners.
+constexpr int kCaptionPaddingPx = 4;
 constexpr TLayoutColour kWindowColour{TColourSource::SystemWindow, 0};
 constexpr TLayoutColour kWindowTextColour{TColourSource::SystemWindowText, 0};
 constexpr TLayoutColour rgb(int r, int g, int b) { return {TColourSource::Rgb, qRgb(r, g, b)}; }
@@ -319,4 +321,19 @@ void setCompactPlainText(QTextEdit* box, const QString& text)
     QTextBlockFormat format;
     format.setLineHeight(kCompactLineHeightPercent, QTextBlockFormat::ProportionalHeight);
     cursor.mergeBlockFormat(format);
+}
+
+void fitCaptionsFont(QWidget* button, const QStringList& captions)
+{
+    QFont font = button->font();
+    const auto widest = [&font, &captions] {
+        const QFontMetrics metrics(font);
+        int widthPx = 0;
+        for (const QString& caption : captions)
+            widthPx = std::max(widthPx, metrics.horizontalAdvance(caption));
+        return widthPx;
+    };
+    while (font.pixelSize() > kSmallestFontPx && widest() + kCaptionPaddingPx > button->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    button->setFont(font);
 }

@@ -86,3 +86,7 @@ void growToFitText(QWidget* control, unsigned flags);
 // carries tall ascenders and descenders for stacked marks, which would leave room for only two
 // of the advice's three lines.
 void setCompactPlainText(QTextEdit* box, const QString& text);
+
+// The largest font, no larger than the button's own, in which every caption the button can
+// show fits its width: a class button's selected caption carries a blank and a check mark more.
+void fitCaptionsFont(QWidget* button, const QStringList& captions);
