@@ -30,6 +30,8 @@ struct TCannedResponse {
     QByteArray body;
     bool sendLength = true; // without it the body ends when the connection closes
     bool hang = false;
+
+    void addHeader(const QByteArray& name, const QByteArray& value) { headers.append(qMakePair(name, value)); }
 };
 
 // A self-signed certificate and its key, made by openssl into a temporary folder.
@@ -108,11 +110,11 @@ public:
         for (int hop = 0; hop < count; ++hop) {
             TCannedResponse redirect;
             redirect.statusLine = "302 Found";
-            redirect.headers.append({ "Location", "/hop" + QByteArray::number(hop + 1) });
+            redirect.addHeader("Location", "/hop" + QByteArray::number(hop + 1));
             route("/hop" + QByteArray::number(hop), redirect);
         }
         TCannedResponse last;
-        last.headers.append({ "Content-Type", "text/html; charset=utf-8" });
+        last.addHeader("Content-Type", "text/html; charset=utf-8");
         last.body = body;
         route("/hop" + QByteArray::number(count), last);
     }

@@ -81,7 +81,8 @@ bool TNoticeFetcher::start(const QUrl& url)
 
 void TNoticeFetcher::ReplyReadyRead()
 {
-    if (FReply == nullptr)
+    // A reply that timed out or was cancelled is closed and has nothing left to read.
+    if (FReply == nullptr || !FReply->isReadable())
         return;
     const qsizetype room = kNoticeMaxBodyBytes - FBody.size();
     if (FReply->bytesAvailable() > room) {
