@@ -10,7 +10,7 @@ endif
 BUILD_DIR := build/$(PRESET)
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-asan bench fuzz deps build configure clean
+.PHONY: run test test-asan bench fuzz deps build configure clean screenshots
 
 deps:
 	@scripts/install-deps base
@@ -34,6 +34,10 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2; done
+
+screenshots: build
+	@scripts/install-deps screenshots
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/tools/keldaran_screenshots docs 12 250
 
 clean:
 	rm -rf build

@@ -1,0 +1,551 @@
+// The calculator window driven through its real controls: start-up state, class selection,
+// typing filters, the conversion readout, flow sums, the three messages, the velocity advice,
+// the pipe-range indicator, the window scale, stay-on-top and the chart feed.
+#include "FilledShape.h"
+#include "Keldaran.h"
+#include "ModalMessages.h"
+#include "NomogramLookup.h"
+#include "PipeRange.h"
+#include "Unit1.h"
+#include "Unit1Layout.h"
+#include "Unit1Texts.h"
+#include "Unit2.h"
+#include "Unit5.h"
+#include "Win11Button.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+using namespace Unit1Texts;
+
+template <typename T>
+T* child(const char* name)
+{
+    T* found = Form1->findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no control %s", name);
+    return found;
+}
+
+QLineEdit* edit(const char* name) { return child<QLineEdit>(name); }
+QLabel* label(const char* name) { return child<QLabel>(name); }
+TWin11Button* button(const char* name) { return child<TWin11Button>(name); }
+
+void click(const char* name)
+{
+    QTest::mouseClick(button(name), Qt::LeftButton);
+}
+
+void chooseClass(int mode)
+{
+    if (mode == 1)
+        click("BtnSmooth");
+    else if (mode == 2)
+        click("BtnSemiSmooth");
+    else if (mode == 3)
+        click("BtnRough");
+}
+
+// A calculation with the marker come to rest.
+void calculate(int mode, const QString& pressure, const QString& flow)
+{
+    chooseClass(mode);
+    edit("EditPressure")->setText(pressure);
+    edit("EditFlow")->setText(flow);
+    click("BtnCalculate");
+    QTRY_VERIFY(!child<QTimer>("tmrAnim")->isActive());
+}
+
+QColor markerColour() { return child<TFilledShape>("shpHole")->FillColor(); }
+int markerLeft() { return child<TFilledShape>("shpHole")->x(); }
+
+// Class 1 at 4 psi/100 ft, between its 4th and 5th pipe: the flow at a given log ratio.
+double flowAtRatio(double ratio)
+{
+    const TPipeSizeArray& pipes = Unit2::PipeSizes;
+    const double low = std::log(flowAtPressure(pipes[3], 4.0));
+    const double high = std::log(flowAtPressure(pipes[4], 4.0));
+    return std::exp(low + ratio * (high - low));
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+
+    void init()
+    {
+        CreateWindows();
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    }
+
+    void cleanup()
+    {
+        delete Form5;
+        Form5 = nullptr;
+        delete Form1;
+        Form1 = nullptr;
+    }
+
+    void startUpState()
+    {
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("Keldaran (Galvanized)"));
+        QCOMPARE(Form1->size(), QSize(331, 523));
+        QCOMPARE(Form1->minimumSize(), Form1->maximumSize());
+        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!Form1->windowIcon().isNull());
+        QCOMPARE(Form1->selectedMode(), 0);
+        QCOMPARE(button("BtnSmooth")->Caption(), kCaptionSmooth.toString());
+        QCOMPARE(button("BtnSmooth")->ColorNormal(), QColor(240, 240, 240));
+        QCOMPARE(edit("EditPipe")->placeholderText(), QStringLiteral("EditPipe"));
+        QVERIFY(edit("EditPipe")->isReadOnly());
+        QCOMPARE(edit("EditPressure")->placeholderText(), QStringLiteral("Enter Pressure"));
+        QCOMPARE(markerLeft(), 92);
+        QCOMPARE(markerColour(), QColor(0, 255, 0));
+        QVERIFY(label("lblPipeLow")->text().isEmpty());
+        QVERIFY(child<QTextEdit>("ErrorVelocity")->toPlainText().isEmpty());
+        auto* memo = child<QPlainTextEdit>("MemoWidget");
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(memo->frameShape(), QFrame::NoFrame);
+        auto* notice = child<QTimer>("TimerInternet");
+        QCOMPARE(notice->interval(), 3000);
+        QVERIFY(!notice->isSingleShot());
+        QVERIFY(!child<QCheckBox>("CheckBoxTop")->isChecked());
+        QVERIFY(!Form5->isVisible());
+    }
+
+    void tabOrder()
+    {
+        QApplication::setActiveWindow(Form1);
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        edit("EditPressure")->setFocus();
+        const QStringList order{"EditFlow", "EditPipe", "EditVelocity", "ErrorVelocity", "EditScale", "CheckBoxTop",
+                                "MemoWidget", "EditPressure"};
+        for (const QString& next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+
+    void textsFitTheirControls()
+    {
+        // Every caption in its font against its control, and every control inside the window.
+        for (const TLayoutEntry& entry : form1Layout()) {
+            auto* control = Form1->findChild<QWidget*>(QString::fromLatin1(entry.Name));
+            QVERIFY2(Form1->rect().contains(control->geometry()), entry.Name);
+            QString text;
+            if (auto* asLabel = qobject_cast<QLabel*>(control))
+                text = asLabel->text();
+            else if (auto* asButton = qobject_cast<TWin11Button*>(control))
+                text = asButton->Caption();
+            if (text.isEmpty())
+                continue;
+            const QFontMetrics metrics(control->font());
+            QVERIFY2(metrics.horizontalAdvance(text) <= control->width(), entry.Name);
+            QVERIFY2(metrics.height() <= control->height() + 6, entry.Name);  // ink sits well inside the line
+            if ((entry.Flags & kRightToLeft) != 0)
+                QCOMPARE(control->x() + control->width(), entry.Left + entry.Width);
+        }
+        // The selected captions too, and the advice without scrolling.
+        for (const QString& caption : {kCaptionSmoothSelected.toString(), kCaptionSemiSmoothSelected.toString()})
+            QVERIFY(QFontMetrics(button("BtnSmooth")->font()).horizontalAdvance(caption) <= 97);
+        calculate(1, "10", "150");
+        QVERIFY(Form1->exactPointVelocity() > 10.0);
+        QCOMPARE(child<QTextEdit>("ErrorVelocity")->verticalScrollBar()->maximum(), 0);
+    }
+
+    void classSelection_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("class 1") << QList<int>{1} << 1;
+        QTest::newRow("class 1 then 2") << QList<int>{1, 2} << 2;
+        QTest::newRow("class 3 twice") << QList<int>{3, 3} << 3;
+        QTest::newRow("2, 3, 1") << QList<int>{2, 3, 1} << 1;
+    }
+    void classSelection()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(int, mode);
+        for (const int c : clicks)
+            chooseClass(c);
+        QCOMPARE(Form1->selectedMode(), mode);
+        const std::array names{"BtnSmooth", "BtnSemiSmooth", "BtnRough"};
+        const std::array plain{kCaptionSmooth, kCaptionSemiSmooth, kCaptionRough};
+        const std::array chosen{kCaptionSmoothSelected, kCaptionSemiSmoothSelected, kCaptionRoughSelected};
+        for (int i = 0; i < 3; ++i) {
+            const bool selected = i + 1 == mode;
+            QCOMPARE(button(names[i])->Caption(), (selected ? chosen[i] : plain[i]).toString());
+            QCOMPARE(button(names[i])->ColorNormal(), selected ? QColor(255, 165, 0) : QColor(240, 240, 240));
+        }
+    }
+
+    void selectingKeepsResults()
+    {
+        calculate(1, "4", "20");
+        const QString velocity = edit("EditVelocity")->text();
+        const QString pipe = edit("EditPipe")->text();
+        chooseClass(3);
+        QCOMPARE(edit("EditVelocity")->text(), velocity);
+        QCOMPARE(edit("EditPipe")->text(), pipe);
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("flow: minus") << "EditFlow" << "-2" << "2";
+        QTest::newRow("flow: letters") << "EditFlow" << "a1b" << "1";
+        QTest::newRow("flow: blanks") << "EditFlow" << "2 + 3" << "2+3";
+        QTest::newRow("flow: sum and separators") << "EditFlow" << "1,5+2.5" << "1,5+2.5";
+        QTest::newRow("pressure: minus and letter") << "EditPressure" << "-x4" << "4";
+        QTest::newRow("pressure: digits") << "EditPressure" << "12.5" << "12.5";
+    }
+    void filters()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLineEdit* target = edit(field.toLatin1().constData());
+        QTest::keyClicks(target, typed);
+        QCOMPARE(target->text(), shown);
+        QTest::keyClick(target, Qt::Key_Backspace);
+        QCOMPARE(target->text(), shown.chopped(1));
+    }
+
+    void ctrlVIsSwallowed()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("123"));
+        for (const char* name : {"EditFlow", "EditPressure"}) {
+            QTest::keyClick(edit(name), Qt::Key_V, Qt::ControlModifier);
+            QVERIFY(edit(name)->text().isEmpty());
+        }
+    }
+
+    void conversionReadout_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("readout");
+        QTest::newRow("en: 2") << "en_US" << "2" << QStringLiteral(u"2.00 psi/100ft ⇒ 4.61 ft/100ft");
+        QTest::newRow("en: 1,5 empties") << "en_US" << "1,5" << "";
+        QTest::newRow("de: 1,5") << "de_DE" << "1,5" << QStringLiteral(u"1,50 psi/100ft ⇒ 3,46 ft/100ft");
+        QTest::newRow("fa: 1.5 with a point") << "fa_IR" << "1.5" << QStringLiteral(u"1.50 psi/100ft ⇒ 3.46 ft/100ft");
+    }
+    void conversionReadout()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, readout);
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); });
+        QLocale::setDefault(QLocale(locale));
+        QTest::keyClicks(edit("EditPressure"), typed);
+        QCOMPARE(label("psitofoot")->text(), readout);
+        if (!readout.isEmpty())
+            QCOMPARE(label("psitofoot")->width(), QFontMetrics(label("psitofoot")->font()).horizontalAdvance(readout));
+        edit("EditPressure")->clear();
+        QVERIFY(label("psitofoot")->text().isEmpty());
+    }
+
+    void flowSums_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("fieldAfter");
+        QTest::newRow("2+3.5") << "en_US" << "2+3.5" << "" << "5.5";
+        QTest::newRow("de: 2+3.5") << "de_DE" << "2+3.5" << "" << "5,5";
+        QTest::newRow("fa: 2+3.5") << "fa_IR" << "2+3.5" << "" << "5.5";
+        QTest::newRow("1,5+2") << "en_US" << "1,5+2" << "" << "3.5";
+        QTest::newRow("single 1,5 kept") << "en_US" << "1,5" << "" << "1,5";
+        QTest::newRow("2+") << "en_US" << "2+" << kMessageBadFlow.toString() << "2+";
+        QTest::newRow("+2") << "en_US" << "+2" << kMessageBadFlow.toString() << "+2";
+        QTest::newRow("2++3") << "en_US" << "2++3" << kMessageBadFlow.toString() << "2++3";
+        QTest::newRow("empty") << "en_US" << "" << kMessageBadFlow.toString() << "";
+        QTest::newRow("pasted nan") << "en_US" << "nan" << kMessageBadFlow.toString() << "nan";
+        QTest::newRow("overflowing sum") << "en_US" << "1e308+1e308" << kMessageBadFlow.toString() << "1e308+1e308";
+    }
+    void flowSums()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, flow);
+        QFETCH(QString, message);
+        QFETCH(QString, fieldAfter);
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); });
+        QLocale::setDefault(QLocale(locale));
+        TModalMessages messages;
+        calculate(1, "4", flow);
+        QCOMPARE(messages.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(edit("EditFlow")->text(), fieldAfter);
+        if (!message.isEmpty())
+            QCOMPARE(Form1->focusWidget(), edit("EditFlow"));
+    }
+
+    void messages_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("pressure");
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no class, bad numbers: class first") << 0 << "x" << "y" << kMessageNoClass.toString();
+        QTest::newRow("bad pressure before bad flow") << 1 << "1,5" << "2+" << kMessageBadPressure.toString();
+        QTest::newRow("pasted inf pressure") << 1 << "inf" << "10" << kMessageBadPressure.toString();
+        QTest::newRow("grouped pressure") << 1 << "1,500" << "10" << kMessageBadPressure.toString();
+        QTest::newRow("bad flow") << 2 << "4" << "2++3" << kMessageBadFlow.toString();
+    }
+    void messages()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, pressure);
+        QFETCH(QString, flow);
+        QFETCH(QString, message);
+        TModalMessages messages;
+        calculate(mode, pressure, flow);
+        QCOMPARE(messages.texts(), QStringList{message});
+        const TSeenMessage& seen = messages.seen().first();
+        QVERIFY(seen.RightToLeft);
+        QCOMPARE(seen.Buttons, 1);
+        QVERIFY(seen.Centred);
+        QVERIFY(edit("EditVelocity")->text().isEmpty());
+    }
+
+    void velocityAdvice_data()
+    {
+        QTest::addColumn<double>("flowFactor");
+        QTest::addColumn<bool>("advice");
+        QTest::newRow("just below the 10 ft/s line") << 1.0 - 1e-6 << false;
+        QTest::newRow("a hair above reads 10.00 in red") << 1.0 + 1e-6 << true;
+    }
+    void velocityAdvice()
+    {
+        QFETCH(double, flowFactor);
+        QFETCH(bool, advice);
+        const TPipeSize* tenLine = nullptr;
+        for (const TPipeSize& line : Unit2::VelocityLines)
+            if (line.Name == "10 ft/s")
+                tenLine = &line;
+        QVERIFY(tenLine != nullptr);
+        const double pressure = 4.0;
+        const double flow = Nomogram::calcYOnLogLine(pressure, tenLine->X1, tenLine->Y1, tenLine->X2, tenLine->Y2) * flowFactor;
+        calculate(1, "4", QString::number(flow, 'g', 17));
+        QCOMPARE(Form1->exactPointVelocity() > 10.0, advice);
+        QCOMPARE(edit("EditVelocity")->text(), QStringLiteral("10.00"));
+        const QColor textColour = edit("EditVelocity")->palette().color(QPalette::Text);
+        QCOMPARE(textColour == QColor(255, 0, 0), advice);
+        QCOMPARE(child<QTextEdit>("ErrorVelocity")->toPlainText(), advice ? kVelocityAdvice.toString() : QString());
+        // A following calculation at a lower velocity takes both back.
+        calculate(1, "4", "5");
+        QVERIFY(child<QTextEdit>("ErrorVelocity")->toPlainText().isEmpty());
+        QVERIFY(edit("EditVelocity")->palette().color(QPalette::Text) != QColor(255, 0, 0));
+    }
+
+    void pointOutsideChangesNothing()
+    {
+        calculate(1, "4", "20");
+        const QStringList before{edit("EditVelocity")->text(), edit("EditPipe")->text(), label("lblPipeLow")->text(),
+                                 label("HighVelocity")->text()};
+        const int left = markerLeft();
+        TModalMessages messages;
+        calculate(1, "1000", "20");
+        QVERIFY(messages.seen().isEmpty());
+        QCOMPARE((QStringList{edit("EditVelocity")->text(), edit("EditPipe")->text(), label("lblPipeLow")->text(),
+                              label("HighVelocity")->text()}),
+                 before);
+        QCOMPARE(markerLeft(), left);
+    }
+
+    void indicatorRest_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<bool>("high");
+        QTest::newRow("ratio near 0") << 1e-6 << 44 << false;
+        QTest::newRow("ratio 0.5") << 0.5 << 158 << false;
+        QTest::newRow("ratio 0.524") << 0.524 << 163 << false;
+        QTest::newRow("ratio 0.53") << 0.53 << 165 << true;
+        QTest::newRow("ratio 1") << 1.0 << 272 << true;
+    }
+    void indicatorRest()
+    {
+        QFETCH(double, ratio);
+        QFETCH(int, left);
+        QFETCH(bool, high);
+        const double flow = ratio == 1.0 ? flowAtPressure(Unit2::PipeSizes[4], 4.0) : flowAtRatio(ratio);
+        calculate(1, "4", QString::number(flow, 'g', 17));
+        QCOMPARE(markerLeft(), left);
+        QCOMPARE(markerColour(), high ? QColor(0, 255, 255) : QColor(0, 255, 0));
+        const std::string& expected = Unit2::PipeSizes[high ? 4 : 3].Name;
+        QCOMPARE(edit("EditPipe")->text(), QString::fromStdString(expected));
+        QCOMPARE(label("lblPipeLow")->text(), QString::fromStdString(Unit2::PipeSizes[3].Name));
+        QCOMPARE(label("lblPipeHigh")->text(), QString::fromStdString(Unit2::PipeSizes[4].Name));
+        QCOMPARE(label("lblPipeLow")->x() + label("lblPipeLow")->width(), 41);
+        QVERIFY(label("HighVelocity")->text().endsWith(QStringLiteral(" psi/100ft")));
+        QVERIFY(label("LowVelocity")->text().startsWith(QStringLiteral("V=")));
+    }
+
+    void smallestPipeRestsRightInAqua()
+    {
+        calculate(1, "4", "0.5");
+        QCOMPARE(markerLeft(), 272);
+        QCOMPARE(markerColour(), QColor(0, 255, 255));
+        QCOMPARE(edit("EditPipe")->text(), QString::fromStdString(Unit2::PipeSizes.front().Name));
+    }
+
+    void secondCalculationWhileMoving()
+    {
+        chooseClass(1);
+        edit("EditPressure")->setText("4");
+        edit("EditFlow")->setText(QString::number(flowAtPressure(Unit2::PipeSizes[4], 4.0), 'g', 17));
+        click("BtnCalculate");
+        QTRY_VERIFY(markerLeft() > 120);
+        QVERIFY(child<QTimer>("tmrAnim")->isActive());
+        QVERIFY(edit("EditPipe")->text().isEmpty());
+        edit("EditFlow")->setText(QString::number(flowAtRatio(1e-6), 'g', 17));
+        click("BtnCalculate");
+        QTRY_VERIFY(!child<QTimer>("tmrAnim")->isActive());
+        QCOMPARE(markerLeft(), 44);
+        QCOMPARE(edit("EditPipe")->text(), QString::fromStdString(Unit2::PipeSizes[3].Name));
+    }
+
+    void noRangeLeavesIndicator()
+    {
+        calculate(1, "4", "20");
+        const QString low = label("lblPipeLow")->text();
+        QVERIFY(!Form1->FindPipeRange(Unit2::PipeSizes, 4.0, 1e9));
+        QCOMPARE(label("lblPipeLow")->text(), low);
+        QVERIFY(Form1->FindPipeRange(Unit2::PipeSizes, 4.0, 20.0));
+    }
+
+    void scale()
+    {
+        QLineEdit* field = edit("EditScale");
+        const QPoint topLeft = Form1->pos();
+        const auto enter = [field](const QString& text) {
+            field->clear();
+            QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Return);
+        };
+        enter("150");
+        QCOMPARE(field->text(), QStringLiteral("150%"));
+        QCOMPARE(Form1->size(), QSize(497, 785));
+        QCOMPARE(button("BtnCalculate")->geometry(), QRect(15, 248, 464, 44));
+        QCOMPARE(child<TFilledShape>("shpBar")->geometry(), QRect(66, 395, 360, 11));
+        QCOMPARE(Form1->pos(), topLeft);
+        QTest::keyClick(field, Qt::Key_Return);  // "150%" is no number
+        QCOMPARE(field->text(), QStringLiteral("100%"));
+        QCOMPARE(Form1->size(), QSize(497, 785));
+        enter("150");
+        QVERIFY(std::abs(Form1->width() - 745) <= 1);  // 2.25 times, up to whole pixels
+        enter("200");
+        enter("50");
+        QVERIFY(std::abs(Form1->width() - 745) <= 1);
+        for (const char* bad : {"5", "500", "abc"}) {
+            const QSize size = Form1->size();
+            enter(bad);
+            QCOMPARE(field->text(), QStringLiteral("100%"));
+            QCOMPARE(Form1->size(), size);
+        }
+        const QSize size = Form1->size();
+        enter("10");
+        QCOMPARE(Form1->width(), qRound(size.width() * 0.1));
+        enter("300");
+        QCOMPARE(Form1->width(), qRound(qRound(size.width() * 0.1) * 3.0));
+        QCOMPARE(Form1->pos(), topLeft);
+    }
+
+    void scaleFontsAndLeavingTheField()
+    {
+        QLineEdit* field = edit("EditScale");
+        QTest::keyClicks(field, "200");
+        edit("EditFlow")->setFocus();  // leaving applies nothing
+        QCOMPARE(field->text(), QStringLiteral("200"));
+        QCOMPARE(Form1->width(), 331);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Enter);
+        QCOMPARE(Form1->font().pixelSize(), 32);
+        QCOMPARE(edit("EditPressure")->font().pixelSize(), 28);
+    }
+
+    void stayOnTop()
+    {
+        const QPoint topLeft = Form1->pos();
+        auto* check = child<QCheckBox>("CheckBoxTop");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(check->isChecked());
+        QVERIFY(Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(Form1->isVisible());
+        QCOMPARE(Form1->pos(), topLeft);
+        QTest::mouseClick(Form1, Qt::LeftButton, {}, QPoint(200, 500));  // the free area
+        QVERIFY(Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QTest::mouseClick(Form1, Qt::LeftButton, {}, QPoint(200, 500));
+        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(Form1->isVisible());
+    }
+
+    void chartBeforeAnyClass()
+    {
+        click("BtnShowChart");
+        QVERIFY(Form5->isVisible());
+        QVERIFY(!Form5->HasGraph());
+        QVERIFY(!Form5->animationTimer().isActive());
+        QVERIFY(Form5->PipeTypeTitle().isEmpty());
+    }
+
+    void chartAfterClassWithoutCalculation()
+    {
+        chooseClass(2);
+        edit("EditPressure")->setText("4");
+        edit("EditFlow")->setText("20");
+        click("BtnShowChart");
+        QVERIFY(Form5->isVisible());
+        QVERIFY(Form5->HasGraph());
+        QCOMPARE(Form5->PipeTypeTitle(), kCaptionSemiSmooth.toString());
+        QTRY_VERIFY_WITH_TIMEOUT(!Form5->animationTimer().isActive(), 10000);
+        QCOMPARE(Form5->currentFlowGpm(), 20.0);
+        QCOMPARE(Form5->currentPressurePsiPer100ft(), 4.0);
+    }
+
+    void chartAfterEditingWithoutRecalculating()
+    {
+        calculate(1, "4", "20");
+        const std::string pipe = Form1->selectedPipeSize();
+        QVERIFY(!pipe.empty());
+        edit("EditFlow")->setText("2+3");  // a sum is read as 0 until it is calculated
+        edit("EditPressure")->setText("2");
+        click("BtnShowChart");
+        QTRY_VERIFY_WITH_TIMEOUT(!Form5->animationTimer().isActive(), 10000);
+        QCOMPARE(Form5->currentFlowGpm(), 0.0);
+        QCOMPARE(Form5->currentPressurePsiPer100ft(), 2.0);
+        QCOMPARE(Form1->selectedPipeSize(), pipe);
+        // While the chart is open every calculation feeds it.
+        calculate(3, "4", "30");
+        QCOMPARE(Form5->PipeTypeTitle(), kCaptionRough.toString());
+        QTRY_VERIFY_WITH_TIMEOUT(!Form5->animationTimer().isActive(), 10000);
+        QCOMPARE(Form5->currentFlowGpm(), 30.0);
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
