@@ -1,0 +1,147 @@
+// Start-up and calculation cost of Keldaran.
+//
+// Start-up: this program starts itself again, once as Keldaran does in main() and once as a
+// bare Qt widget window, each quitting at its window's first paint, several times in turns;
+// it prints the medians of their wall times and peak memory (getrusage of the child) and the
+// ratios. Calculation: one BtnCalculateClick up to the start of the marker's animation, as a
+// Google Benchmark with its median.
+#include "Keldaran.h"
+#include "Unit1.h"
+#include "Win11Button.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr const char* kChildFlag = "--startup-child=";
+constexpr int kStartupRuns = 7;
+
+// Quits the event loop once the watched window has painted for the first time.
+class TFirstPaintQuit : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !FSeen) {
+            FSeen = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool FSeen = false;
+};
+
+int runChild(const std::string& mode, int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    TFirstPaintQuit quitter;
+    if (mode == "keldaran") {
+        CreateWindows();
+        Form1->installEventFilter(&quitter);
+        Form1->show();
+        return app.exec();
+    }
+    QWidget bare;
+    bare.resize(331, 523);
+    bare.installEventFilter(&quitter);
+    bare.show();
+    return app.exec();
+}
+
+struct TRun {
+    double WallMs = 0.0;
+    long PeakKb = 0;
+};
+
+TRun spawnChild(const char* self, const std::string& mode)
+{
+    const std::string flag = std::string(kChildFlag) + mode;
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(self, self, flag.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const auto stop = std::chrono::steady_clock::now();
+    return {std::chrono::duration<double, std::milli>(stop - start).count(), usage.ru_maxrss};
+}
+
+template <typename T>
+T median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void reportStartup(const char* self)
+{
+    std::vector<double> appMs, bareMs;
+    std::vector<long> appKb, bareKb;
+    for (int i = 0; i < kStartupRuns; ++i) {
+        const TRun app = spawnChild(self, "keldaran");
+        const TRun bare = spawnChild(self, "bare");
+        appMs.push_back(app.WallMs);
+        appKb.push_back(app.PeakKb);
+        bareMs.push_back(bare.WallMs);
+        bareKb.push_back(bare.PeakKb);
+    }
+    const double appWall = median(appMs), bareWall = median(bareMs);
+    const long appPeak = median(appKb), barePeak = median(bareKb);
+    std::printf("start-up to first paint, median of %d runs each (target: ratios at most 1.5)\n", kStartupRuns);
+    std::printf("  wall time   Keldaran %8.1f ms   bare window %8.1f ms   ratio %.2f\n", appWall, bareWall,
+                appWall / bareWall);
+    std::printf("  peak memory Keldaran %8.1f MB   bare window %8.1f MB   ratio %.2f\n", appPeak / 1024.0,
+                barePeak / 1024.0, static_cast<double>(appPeak) / static_cast<double>(barePeak));
+    std::fflush(stdout);
+}
+
+// One calculation up to the start of the marker's animation (target: under 0.5 ms median);
+// the chart window is hidden, so it is not fed.
+void calculateClick(benchmark::State& state)
+{
+    Form1->BtnSmoothClick();
+    Form1->findChild<QLineEdit*>(QStringLiteral("EditPressure"))->setText(QStringLiteral("4"));
+    auto* flow = Form1->findChild<QLineEdit*>(QStringLiteral("EditFlow"));
+    for (auto _ : state) {
+        flow->setText(QStringLiteral("20+12.5"));
+        Form1->BtnCalculateClick();
+    }
+}
+BENCHMARK(calculateClick)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], kChildFlag, std::strlen(kChildFlag)) == 0)
+            return runChild(argv[i] + std::strlen(kChildFlag), 1, argv);
+    reportStartup("/proc/self/exe");
+    QApplication app(argc, argv);
+    CreateWindows();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
