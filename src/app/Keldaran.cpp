@@ -1,0 +1,28 @@
+#include "Keldaran.h"
+
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+#include <QApplication>
+
+// A static library's resources are registered by hand, outside any namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(keldaran);
+}
+
+void CreateWindows()
+{
+    Unit2::InitData();
+    Unit3::InitData();
+    Unit4::InitData();
+    initResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/keldaran/keldaran.svg")));
+    Form1 = new TForm1();
+    Form5 = new TForm5();
+    // Closing the calculator ends the program, also while the chart window is open.
+    Form5->setAttribute(Qt::WA_QuitOnClose, false);
+}

@@ -1,0 +1,123 @@
+#pragma once
+// The calculator window: roughness class, pressure drop and flow in; pipe size, velocity,
+// velocity advice and the pipe-range indicator out. It reads its inputs, hands them to the
+// plain parsing and range functions and to the nomogram lookups, and writes the answers; the
+// chart window follows it while it is open. Its layout is the table in Unit1Layout.
+
+#include "UGlobalTypes.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QCheckBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTextEdit;
+class QTimer;
+class TFilledShape;
+class TSvgPicture;
+class TWin11Button;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // What the last calculation left for the chart, and the class in use (0 = none chosen).
+    [[nodiscard]] int selectedMode() const { return SelectedMode; }
+    [[nodiscard]] const std::string& selectedPipeSize() const { return FSelectedPipeSize; }
+    [[nodiscard]] double exactPointVelocity() const { return FExactPointVelocity; }
+    // The marker's destination while it moves, and where it rested last.
+    [[nodiscard]] int targetX() const { return TargetX; }
+
+    void FormCreate();
+    void ResetButtons();
+    void BtnSmoothClick();
+    void BtnSemiSmoothClick();
+    void BtnRoughClick();
+
+    void EditPressureChange();
+    [[nodiscard]] bool EditPressureKeyPress(const QKeyEvent& event) const;
+    [[nodiscard]] bool EditFlowKeyPress(const QKeyEvent& event) const;
+    [[nodiscard]] bool TryGetFlow(double& Flow);
+    void BtnCalculateClick();
+
+    [[nodiscard]] double GetFlowAtPressure(TPipeSize Pipe, double Pressure) const;
+    [[nodiscard]] bool FindPipeRange(const TPipeSizeArray& Pipes, double Pressure, double Flow);
+    [[nodiscard]] int CalcTargetX(double Ratio) const;
+    void StartAnimation(int ANewTargetX);
+    void tmrAnimTimer();
+    void ApplySnapAndColor();
+
+    // True when the key goes on to the field; Enter applies the scale and is swallowed.
+    [[nodiscard]] bool EditScaleKeyPress(const QKeyEvent& event);
+    void EditScaleExit();
+    void CheckBoxTopClick();
+
+    void BtnShowChartClick();
+    void UpdateChartData();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void bindControls();
+    void connectHandlers();
+    void selectClass(int mode, TWin11Button* button, const QString& selectedCaption);
+    void setLabelText(QLabel* label, const QString& text);
+    void scaleControls(int percent);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* EditScale = nullptr;
+    TWin11Button* BtnSmooth = nullptr;
+    TWin11Button* BtnSemiSmooth = nullptr;
+    TWin11Button* BtnRough = nullptr;
+    QLineEdit* EditPressure = nullptr;
+    QLabel* psitofoot = nullptr;
+    QLineEdit* EditFlow = nullptr;
+    TWin11Button* BtnCalculate = nullptr;
+    QLineEdit* EditPipe = nullptr;
+    TFilledShape* shpBar = nullptr;
+    TFilledShape* shpHole = nullptr;
+    QLabel* lblPipeLow = nullptr;
+    QLabel* lblPipeHigh = nullptr;
+    QLabel* HighVelocity = nullptr;
+    QLabel* LowVelocity = nullptr;
+    QLineEdit* EditVelocity = nullptr;
+    QTextEdit* ErrorVelocity = nullptr;
+    TWin11Button* BtnShowChart = nullptr;
+    QCheckBox* CheckBoxTop = nullptr;
+    QPlainTextEdit* MemoWidget = nullptr;
+    TSvgPicture* Image1 = nullptr;
+    QTimer* tmrAnim = nullptr;
+    // The notice box's online check: 3000 ms, repeating, started by FormCreate.
+    QTimer* TimerInternet = nullptr;
+
+    int SelectedMode = 0;
+    int TargetX = 0;
+    int AnimStep = 0;
+    std::string PipeLowName;
+    std::string PipeHighName;
+    std::string FSelectedPipeSize;
+    double PipeLowFlow = 0.0;
+    double PipeHighFlow = 0.0;
+    double FExactPointVelocity = 0.0;
+    // A click on the free area is a press and a release both on the window itself.
+    bool FPressedOnFreeArea = false;
+};
+
+extern TForm1* Form1;
+
+// The notice text reduced from its markup to plain lines.
+[[nodiscard]] QString StripHTMLImproved(const QString& S);

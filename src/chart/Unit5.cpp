@@ -1,0 +1,284 @@
+#include "Unit5.h"
+
+#include "OperatingPoint.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <qcustomplot.h>
+
+#include <array>
+
+TForm5* Form5 = nullptr;
+
+namespace {
+
+// "لوله‌کشی" is written with a zero-width non-joiner between its two parts.
+const QString kCaption = QStringLiteral("نمودار سایزینگ لوله\u200Cکشی گالوانیزه");
+const QString kTitle = QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING");
+const QString kPressureAxisTitle = QStringLiteral("PRESSURE DROP (PSI PER 100FT)");
+const QString kFlowAxisTitle = QStringLiteral("Flow (GPM)");
+const QString kFontFamily = QStringLiteral("Segoe UI");
+
+constexpr QSize kClientSizePx(518, 364);
+constexpr int kWindowFontPx = 12;
+constexpr int kTitleFontPt = 10;
+constexpr int kPipeLabelFontPt = 8;
+constexpr int kInfoFontPx = 9;
+constexpr int kInfoBorderPx = 5;
+// The panel's lower left corner sits this far right of and above the marker's centre.
+constexpr int kPanelOffsetPx = 15;
+constexpr int kTickIntervalMs = 20;
+
+// Where the info panel and its label lie before the first tick moves the panel, in the
+// chart's coordinates (the label in the panel's).
+struct TPlace {
+    const char* name;
+    QRect rect;
+};
+constexpr std::array kLayout {
+    TPlace { "pnlInfo", QRect(264, 145, 80, 55) },
+    TPlace { "lblInfo", QRect(kInfoBorderPx, kInfoBorderPx, 80 - 2 * kInfoBorderPx, 55 - 2 * kInfoBorderPx) },
+};
+
+constexpr double kPressureLow = 0.1;
+constexpr double kPressureHigh = 100.0;
+// The flow axes are laid out from 0, and a logarithmic axis whose minimum is 0 starts at 1.
+constexpr double kFlowLowGpm = 1.0;
+constexpr double kFlowHighGpm = 10000.0;
+
+constexpr int kMarkerDiameterPx = 9;
+constexpr double kLineWidthPx = 2.0;
+
+// Every decade's 1 to 9, each written as the plain decimal of its value.
+QSharedPointer<QCPAxisTickerText> decadeTicker(double low, double high)
+{
+    auto ticker = QSharedPointer<QCPAxisTickerText>::create();
+    ticker->setSubTickCount(0);
+    for (double decade = low; decade < high * 0.5; decade *= 10.0)
+        for (int step = 1; step <= 9; ++step)
+            ticker->addTick(decade * step, QString::number(decade * step, 'g', 10));
+    ticker->addTick(high, QString::number(high, 'g', 10));
+    return ticker;
+}
+
+void setUpLogAxis(QCPAxis* axis, double low, double high)
+{
+    axis->setScaleType(QCPAxis::stLogarithmic);
+    axis->setRange(low, high);
+    axis->setTicker(decadeTicker(low, high));
+}
+
+QCPGraph* addRedLine(QCustomPlot* chart, QCPLayer* layer, const QString& name)
+{
+    QCPGraph* graph = chart->addGraph(chart->xAxis, chart->yAxis);
+    graph->setLayer(layer);
+    graph->setName(name);
+    graph->setPen(QPen(Qt::red, kLineWidthPx));
+    graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssNone));
+    return graph;
+}
+
+} // namespace
+
+TForm5::TForm5(QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowTitle(kCaption);
+    resize(kClientSizePx);
+    QFont windowFont(kFontFamily);
+    windowFont.setPixelSize(kWindowFontPx);
+    setFont(windowFont);
+
+    Chart1 = new QCustomPlot(this);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Chart1);
+
+    pnlInfo = new QWidget(Chart1);
+    pnlInfo->setObjectName(QString::fromLatin1(kLayout[0].name));
+    pnlInfo->setGeometry(kLayout[0].rect);
+    pnlInfo->setAutoFillBackground(true);
+    QPalette panelPalette = pnlInfo->palette();
+    panelPalette.setColor(QPalette::Window, Qt::white);
+    pnlInfo->setPalette(panelPalette);
+    pnlInfo->hide();
+
+    lblInfo = new QLabel(pnlInfo);
+    lblInfo->setObjectName(QString::fromLatin1(kLayout[1].name));
+    lblInfo->setGeometry(kLayout[1].rect);
+    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblInfo->setWordWrap(false);
+    lblInfo->setTextFormat(Qt::PlainText);
+    QFont infoFont(kFontFamily);
+    infoFont.setPixelSize(kInfoFontPx);
+    lblInfo->setFont(infoFont);
+
+    FormCreate();
+}
+
+void TForm5::FormCreate()
+{
+    setUpAxes();
+    setUpOperatingPoint();
+    FTimer.setInterval(kTickIntervalMs);
+    connect(&FTimer, &QTimer::timeout, this, &TForm5::TimerTick);
+    FHasGraph = false;
+}
+
+void TForm5::setUpAxes()
+{
+    Chart1->legend->setVisible(false);
+    setUpLogAxis(Chart1->xAxis, kPressureLow, kPressureHigh);
+    setUpLogAxis(Chart1->xAxis2, kPressureLow, kPressureHigh);
+    setUpLogAxis(Chart1->yAxis, kFlowLowGpm, kFlowHighGpm);
+    setUpLogAxis(Chart1->yAxis2, kFlowLowGpm, kFlowHighGpm);
+    Chart1->xAxis->setLabel(kPressureAxisTitle);
+    Chart1->yAxis->setLabel(kFlowAxisTitle);
+    Chart1->xAxis->grid()->setVisible(true);
+    Chart1->yAxis->grid()->setVisible(true);
+    Chart1->xAxis2->grid()->setVisible(false);
+    Chart1->yAxis2->grid()->setVisible(false);
+    updateTopAndRightAxes(false);
+
+    Chart1->plotLayout()->insertRow(0);
+    QFont titleFont(kFontFamily, kTitleFontPt, QFont::Bold);
+    FTitle = new QCPTextElement(Chart1, kTitle, titleFont);
+    Chart1->plotLayout()->addElement(0, 0, FTitle);
+}
+
+// Marker and guide lines have a layer of their own with its own paint buffer, so that a tick
+// redraws them alone and not the whole nomogram.
+void TForm5::setUpOperatingPoint()
+{
+    Chart1->addLayer(QStringLiteral("operatingPoint"), Chart1->layer(QStringLiteral("axes")), QCustomPlot::limAbove);
+    FOperatingLayer = Chart1->layer(QStringLiteral("operatingPoint"));
+    FOperatingLayer->setMode(QCPLayer::lmBuffered);
+
+    FPointSeries = addRedLine(Chart1, FOperatingLayer, QStringLiteral("Operating Point"));
+    FPointSeries->setLineStyle(QCPGraph::lsNone);
+    FPointSeries->setScatterStyle(
+        QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::red), QBrush(Qt::red), kMarkerDiameterPx));
+    FVertLine = addRedLine(Chart1, FOperatingLayer, QStringLiteral("Vertical Line"));
+    FHorizLine = addRedLine(Chart1, FOperatingLayer, QStringLiteral("Horizontal Line"));
+}
+
+void TForm5::updateTopAndRightAxes(bool hasPipeLines)
+{
+    Chart1->xAxis2->setVisible(hasPipeLines);
+    Chart1->yAxis2->setVisible(hasPipeLines);
+}
+
+// Every item of the chart is the name label of a nomogram line.
+void TForm5::removeNomogram()
+{
+    for (int i = Chart1->plottableCount() - 1; i >= 0; --i) {
+        QCPAbstractPlottable* series = Chart1->plottable(i);
+        if (series != FPointSeries && series != FVertLine && series != FHorizLine)
+            Chart1->removePlottable(i);
+    }
+    Chart1->clearItems();
+    updateTopAndRightAxes(false);
+    FHasGraph = false;
+}
+
+void TForm5::ClearGraphSeries()
+{
+    removeNomogram();
+    Chart1->replot();
+}
+
+// Pipe lines go on the top and right axes, velocity lines on the bottom and left ones; both
+// pairs span the same ranges. Each line is named once, halfway along it on the log-log plane.
+void TForm5::addLine(const TPipeSize& line, bool isPipe)
+{
+    QCPAxis* keyAxis = isPipe ? Chart1->xAxis2 : Chart1->xAxis;
+    QCPAxis* valueAxis = isPipe ? Chart1->yAxis2 : Chart1->yAxis;
+    QCPGraph* graph = Chart1->addGraph(keyAxis, valueAxis);
+    QPen pen(Qt::black, isPipe ? kLineWidthPx : 1.0, isPipe ? Qt::SolidLine : Qt::DotLine);
+    graph->setPen(pen);
+    graph->removeFromLegend();
+
+    const double x1 = onLogAxis(line.X1, kPressureLow);
+    const double x2 = onLogAxis(line.X2, kPressureLow);
+    const double y1 = onLogAxis(line.Y1, kFlowLowGpm);
+    const double y2 = onLogAxis(line.Y2, kFlowLowGpm);
+    const double xm = logMidpoint(x1, x2, kPressureLow);
+    const double ym = logMidpoint(y1, y2, kFlowLowGpm);
+    graph->setData({ x1, x2, xm }, { y1, y2, ym });
+
+    auto* label = new QCPItemText(Chart1);
+    label->position->setAxes(keyAxis, valueAxis);
+    label->position->setType(QCPItemPosition::ptPlotCoords);
+    label->position->setCoords(xm, ym);
+    label->setText(QString::fromStdString(line.Name));
+    label->setColor(Qt::black);
+    label->setPen(Qt::NoPen);
+    label->setBrush(Qt::NoBrush);
+    if (isPipe) {
+        QFont labelFont = label->font();
+        labelFont.setPointSize(kPipeLabelFontPt);
+        label->setFont(labelFont);
+        label->setClipToAxisRect(false);
+    }
+}
+
+void TForm5::DrawGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData)
+{
+    removeNomogram();
+    for (const TPipeSize& line : PipeData)
+        addLine(line, true);
+    for (const TPipeSize& line : VelocityData)
+        addLine(line, false);
+    updateTopAndRightAxes(!PipeData.empty());
+    FHasGraph = true;
+    Chart1->replot();
+}
+
+void TForm5::ShowGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData)
+{
+    FTitle->setText(FPipeTypeTitle.isEmpty() ? kTitle : kTitle + QStringLiteral(" (") + FPipeTypeTitle + u')');
+    DrawGraph(PipeData, VelocityData);
+    show();
+    raise();
+}
+
+void TForm5::ShowOperatingPoint(double Q, double H, double V, const QString& DN)
+{
+    FTimer.stop();
+    TargetQ = finiteTarget(Q);
+    TargetH = finiteTarget(H);
+    FCurrentDN = DN;
+    FCurrentV = V;
+    FTimer.start();
+}
+
+void TForm5::TimerTick()
+{
+    const TPlotPoint target { TargetH, TargetQ };
+    const TPlotPoint next = glideStep({ CurrentH, CurrentQ }, target);
+    CurrentH = next.pressurePsiPer100ft;
+    CurrentQ = next.flowGpm;
+
+    const double markerH = onLogAxis(CurrentH, kPressureLow);
+    const double markerQ = onLogAxis(CurrentQ, kFlowLowGpm);
+    FPointSeries->setData({ markerH }, { markerQ });
+
+    const int pointX = qRound(Chart1->xAxis->coordToPixel(markerH));
+    const int pointY = qRound(Chart1->yAxis->coordToPixel(markerQ));
+    lblInfo->setText(infoPanelText(CurrentQ, CurrentH, FCurrentDN, FCurrentV));
+    pnlInfo->move(pointX + kPanelOffsetPx, pointY - pnlInfo->height() - kPanelOffsetPx);
+    pnlInfo->raise();
+    pnlInfo->show();
+
+    FVertLine->setData({ markerH, markerH }, { kFlowLowGpm, kFlowHighGpm });
+    FHorizLine->setData({ kPressureLow, kPressureHigh }, { markerQ, markerQ });
+
+    if (hasArrived(next, target)) {
+        FTimer.stop();
+        CurrentH = TargetH;
+        CurrentQ = TargetQ;
+        FPointSeries->setData({ onLogAxis(TargetH, kPressureLow) }, { onLogAxis(TargetQ, kFlowLowGpm) });
+    }
+    FOperatingLayer->replot();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The chart window: the friction-loss nomogram of one roughness class on a log-log chart
+// (pressure drop in psi per 100 ft across, flow in gpm up), with the operating point of the
+// last calculation as a red marker, two red guide lines and a small info panel that glide in
+// from where they stand.
+//
+// The nomogram's lines are rebuilt from scratch on every ShowGraph; marker, guide lines and
+// panel live as long as the window. Closing the window only hides it.
+
+#include "UGlobalTypes.h"
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+class QCustomPlot;
+class QCPGraph;
+class QCPLayer;
+class QCPTextElement;
+class QLabel;
+
+class TForm5 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm5(QWidget* parent = nullptr);
+
+    // Removes the nomogram; marker and guide lines stay.
+    void ClearGraphSeries();
+    // Replaces the nomogram with one line per entry of both tables.
+    void DrawGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData);
+    // Sets the title from PipeTypeTitle, draws the nomogram, shows the window and raises it.
+    void ShowGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData);
+    // Starts the glide towards (H, Q); the panel names the pipe DN and the velocity V.
+    void ShowOperatingPoint(double Q, double H, double V, const QString& DN);
+
+    [[nodiscard]] QString PipeTypeTitle() const { return FPipeTypeTitle; }
+    // Shows at the next ShowGraph.
+    void setPipeTypeTitle(const QString& title) { FPipeTypeTitle = title; }
+
+    [[nodiscard]] bool HasGraph() const { return FHasGraph; }
+    [[nodiscard]] const QTimer& animationTimer() const { return FTimer; }
+    [[nodiscard]] double currentFlowGpm() const { return CurrentQ; }
+    [[nodiscard]] double currentPressurePsiPer100ft() const { return CurrentH; }
+
+public slots:
+    // One step of the glide, every 20 ms while the marker moves.
+    void TimerTick();
+
+private:
+    void FormCreate();
+    void setUpAxes();
+    void setUpOperatingPoint();
+    void removeNomogram();
+    void addLine(const TPipeSize& line, bool isPipe);
+    void updateTopAndRightAxes(bool hasPipeLines);
+
+    QCustomPlot* Chart1 = nullptr;
+    QWidget* pnlInfo = nullptr;
+    QLabel* lblInfo = nullptr;
+    QTimer FTimer;
+    QCPLayer* FOperatingLayer = nullptr;
+    QCPTextElement* FTitle = nullptr;
+
+    QCPGraph* FPointSeries = nullptr;
+    QCPGraph* FVertLine = nullptr;
+    QCPGraph* FHorizLine = nullptr;
+    double TargetQ = 0.0;
+    double TargetH = 0.0;
+    double CurrentQ = 0.0;
+    double CurrentH = 0.0;
+    QString FCurrentDN;
+    double FCurrentV = 0.0;
+    bool FHasGraph = false;
+    QString FPipeTypeTitle;
+};
+
+extern TForm5* Form5;

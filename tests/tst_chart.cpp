@@ -1,0 +1,416 @@
+// The chart window through its widgets: the nomogram's series and labels, the axes, the title,
+// and the operating point's glide driven tick by tick.
+#include "Unit2.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QScopeGuard>
+#include <QTest>
+#include <qcustomplot.h>
+
+namespace {
+constexpr int kOperatingSeries = 3;
+
+QCustomPlot* chartOf(TForm5& form)
+{
+    return form.findChild<QCustomPlot*>(QStringLiteral("Chart1"));
+}
+
+QString titleOf(TForm5& form)
+{
+    auto* title = qobject_cast<QCPTextElement*>(chartOf(form)->plotLayout()->element(0, 0));
+    return title ? title->text() : QString();
+}
+
+QStringList panelLines(TForm5& form)
+{
+    return form.findChild<QLabel*>(QStringLiteral("lblInfo"))->text().split(u'\n');
+}
+
+// Ticks until the glide stops; -1 if it has not stopped after `limit` ticks.
+int tickUntilStopped(TForm5& form, int limit = 100000)
+{
+    for (int ticks = 1; ticks <= limit; ++ticks) {
+        form.TimerTick();
+        if (!form.animationTimer().isActive())
+            return ticks;
+    }
+    return -1;
+}
+
+QCPGraph* graphAt(TForm5& form, int index)
+{
+    return qobject_cast<QCPGraph*>(chartOf(form)->plottable(index));
+}
+
+QList<QPointF> pointsOf(const QCPGraph* graph)
+{
+    QList<QPointF> points;
+    for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
+        points.append(QPointF(it->key, it->value));
+    return points;
+}
+
+TPipeSize line(double x1, double y1, double x2, double y2)
+{
+    return TPipeSize { "5 ft/s", x1, y1, x2, y2 };
+}
+} // namespace
+
+class TestChart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        FSavedLocale = QLocale();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup() { QLocale::setDefault(FSavedLocale); }
+
+    void windowAtCreation()
+    {
+        TForm5 form;
+        QCOMPARE(form.size(), QSize(518, 364));
+        QVERIFY(form.windowTitle().contains(QChar(0x200C)));
+        QCOMPARE(form.windowTitle(), QStringLiteral("نمودار سایزینگ لوله\u200Cکشی گالوانیزه"));
+        QCOMPARE(chartOf(form)->plottableCount(), kOperatingSeries);
+        QVERIFY(!form.HasGraph());
+        QVERIFY(!form.animationTimer().isActive());
+        QCOMPARE(form.animationTimer().interval(), 20);
+        QVERIFY(form.findChild<QWidget*>(QStringLiteral("pnlInfo"))->isHidden());
+        QCOMPARE(titleOf(form), QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING"));
+        QVERIFY(!chartOf(form)->xAxis2->visible());
+        QVERIFY(!chartOf(form)->yAxis2->visible());
+        QVERIFY(chartOf(form)->xAxis->visible());
+        QVERIFY(chartOf(form)->yAxis->visible());
+    }
+
+    void axesCarryTheFixedLabelLists()
+    {
+        TForm5 form;
+        QCustomPlot* chart = chartOf(form);
+        const auto labels = [](QCPAxis* axis) {
+            return axis->ticker().dynamicCast<QCPAxisTickerText>()->ticks().values();
+        };
+        const QStringList pressure { "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1", "2", "3", "4",
+            "5", "6", "7", "8", "9", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100" };
+        QCOMPARE(labels(chart->xAxis), pressure);
+        QCOMPARE(labels(chart->xAxis2), pressure);
+        const QStringList flow = labels(chart->yAxis);
+        QCOMPARE(flow.size(), 37);
+        QCOMPARE(flow.first(), QStringLiteral("1"));
+        QCOMPARE(flow.at(9), QStringLiteral("10"));
+        QCOMPARE(flow.at(27), QStringLiteral("1000"));
+        QCOMPARE(flow.last(), QStringLiteral("10000"));
+        QCOMPARE(labels(chart->yAxis2), flow);
+        for (QCPAxis* axis : { chart->xAxis, chart->xAxis2, chart->yAxis, chart->yAxis2 })
+            QCOMPARE(axis->scaleType(), QCPAxis::stLogarithmic);
+        QCOMPARE(chart->xAxis->range(), QCPRange(0.1, 100));
+        QCOMPARE(chart->yAxis->range(), QCPRange(1, 10000));
+        QCOMPARE(chart->yAxis2->range(), chart->yAxis->range());
+        QVERIFY(chart->xAxis->grid()->visible());
+        QVERIFY(chart->yAxis->grid()->visible());
+        QCOMPARE(chart->xAxis->label(), QStringLiteral("PRESSURE DROP (PSI PER 100FT)"));
+        QCOMPARE(chart->yAxis->label(), QStringLiteral("Flow (GPM)"));
+        QVERIFY(!chart->legend->visible());
+    }
+
+    void seriesAreRebuiltFromScratch_data()
+    {
+        QTest::addColumn<int>("classNumber");
+        QTest::newRow("class 1: 15 pipes, 13 velocities") << 1;
+        QTest::newRow("class 3: 15 pipes, 12 velocities") << 3;
+    }
+    void seriesAreRebuiltFromScratch()
+    {
+        QFETCH(int, classNumber);
+        const auto& pipes = classNumber == 1 ? Unit2::PipeSizes : Unit4::PipeSizes;
+        const auto& velocities = classNumber == 1 ? Unit2::VelocityLines : Unit4::VelocityLines;
+        const int lines = int(pipes.size() + velocities.size());
+        TForm5 form;
+        form.ShowGraph(pipes, velocities);
+        form.ShowGraph(pipes, velocities);
+        QCustomPlot* chart = chartOf(form);
+        QCOMPARE(chart->plottableCount(), kOperatingSeries + lines);
+        QCOMPARE(chart->itemCount(), lines);
+        QVERIFY(form.HasGraph());
+        QVERIFY(form.isVisible());
+        // Marker and guide lines first, then the pipes, then the velocities, in table order.
+        QCOMPARE(chart->plottable(0)->name(), QStringLiteral("Operating Point"));
+        QCOMPARE(chart->plottable(1)->name(), QStringLiteral("Vertical Line"));
+        QCOMPARE(chart->plottable(2)->name(), QStringLiteral("Horizontal Line"));
+        QCOMPARE(qobject_cast<QCPItemText*>(chart->item(0))->text(), QString::fromStdString(pipes.front().Name));
+        QCOMPARE(qobject_cast<QCPItemText*>(chart->item(lines - 1))->text(),
+                 QString::fromStdString(velocities.back().Name));
+
+        form.ClearGraphSeries();
+        QCOMPARE(chart->plottableCount(), kOperatingSeries);
+        QCOMPARE(chart->itemCount(), 0);
+        QVERIFY(!form.HasGraph());
+        QVERIFY(!chart->xAxis2->visible());
+    }
+
+    void pipeAndVelocityLinesLook()
+    {
+        TForm5 form;
+        form.DrawGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        QCustomPlot* chart = chartOf(form);
+        QCPGraph* pipe = graphAt(form, kOperatingSeries);
+        QCPGraph* velocity = graphAt(form, kOperatingSeries + int(Unit2::PipeSizes.size()));
+        QCOMPARE(pipe->keyAxis(), chart->xAxis2);
+        QCOMPARE(pipe->valueAxis(), chart->yAxis2);
+        QCOMPARE(pipe->pen().style(), Qt::SolidLine);
+        QCOMPARE(pipe->pen().widthF(), 2.0);
+        QCOMPARE(pipe->pen().color(), QColor(Qt::black));
+        QCOMPARE(velocity->keyAxis(), chart->xAxis);
+        QCOMPARE(velocity->valueAxis(), chart->yAxis);
+        QCOMPARE(velocity->pen().style(), Qt::DotLine);
+        auto* pipeLabel = qobject_cast<QCPItemText*>(chart->item(0));
+        QCOMPARE(pipeLabel->font().pointSize(), 8);
+        QVERIFY(!pipeLabel->clipToAxisRect());
+        QCOMPARE(pipeLabel->position->keyAxis(), chart->xAxis2);
+        QVERIFY(chart->xAxis2->visible());
+        QVERIFY(chart->yAxis2->visible());
+    }
+
+    void topAndRightAxesFollowThePipeLines_data()
+    {
+        QTest::addColumn<bool>("withPipes");
+        QTest::addColumn<bool>("withVelocities");
+        QTest::newRow("both tables") << true << true;
+        QTest::newRow("pipes only") << true << false;
+        QTest::newRow("velocities only") << false << true;
+        QTest::newRow("both empty") << false << false;
+    }
+    void topAndRightAxesFollowThePipeLines()
+    {
+        QFETCH(bool, withPipes);
+        QFETCH(bool, withVelocities);
+        const TPipeSizeArray none;
+        TForm5 form;
+        form.ShowGraph(withPipes ? Unit2::PipeSizes : none, withVelocities ? Unit2::VelocityLines : none);
+        QCOMPARE(chartOf(form)->xAxis2->visible(), withPipes);
+        QCOMPARE(chartOf(form)->yAxis2->visible(), withPipes);
+        QVERIFY(chartOf(form)->xAxis->visible());
+        QVERIFY(form.HasGraph());
+    }
+
+    void title_data()
+    {
+        QTest::addColumn<QString>("pipeTypeTitle");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("no class text, no brackets") << "" << "FLOW GRAPH FOR GALVANIZED PIPING";
+        QTest::newRow("class text in brackets")
+            << QStringLiteral("نسبتاً صاف") << QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING (نسبتاً صاف)");
+    }
+    void title()
+    {
+        QFETCH(QString, pipeTypeTitle);
+        QFETCH(QString, title);
+        TForm5 form;
+        form.setPipeTypeTitle(QStringLiteral("earlier"));
+        form.ShowGraph({}, {});
+        form.setPipeTypeTitle(pipeTypeTitle);
+        QCOMPARE(form.PipeTypeTitle(), pipeTypeTitle);
+        QCOMPARE(titleOf(form), QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING (earlier)"));
+        form.ShowGraph({}, {});
+        QCOMPARE(titleOf(form), title);
+    }
+
+    void reversedEndsDrawTheSameSegment_data()
+    {
+        QTest::addColumn<bool>("asPipe");
+        QTest::newRow("velocity line") << false;
+        QTest::newRow("pipe line") << true;
+    }
+    void reversedEndsDrawTheSameSegment()
+    {
+        QFETCH(bool, asPipe);
+        const TPipeSizeArray forward { line(0.12, 10000.0, 25.0, 1.0) };
+        const TPipeSizeArray backward { line(25.0, 1.0, 0.12, 10000.0) };
+        TForm5 a;
+        TForm5 b;
+        a.DrawGraph(asPipe ? forward : TPipeSizeArray {}, asPipe ? TPipeSizeArray {} : forward);
+        b.DrawGraph(asPipe ? backward : TPipeSizeArray {}, asPipe ? TPipeSizeArray {} : backward);
+        QCOMPARE(pointsOf(graphAt(a, kOperatingSeries)), pointsOf(graphAt(b, kOperatingSeries)));
+        QCOMPARE(chartOf(a)->itemCount(), 1);
+        QCOMPARE(chartOf(b)->itemCount(), 1);
+        auto* labelA = qobject_cast<QCPItemText*>(chartOf(a)->item(0));
+        auto* labelB = qobject_cast<QCPItemText*>(chartOf(b)->item(0));
+        QCOMPARE(labelA->text(), QStringLiteral("5 ft/s"));
+        QCOMPARE(labelB->text(), labelA->text());
+        QCOMPARE(labelB->position->coords(), labelA->position->coords());
+        // The label sits at the geometric means of the ends.
+        QVERIFY(qAbs(labelA->position->coords().x() - std::sqrt(0.12 * 25.0)) < 1e-12);
+        QVERIFY(qAbs(labelA->position->coords().y() - 100.0) < 1e-9);
+    }
+
+    void glideFromTheOriginToAFlowOf1000()
+    {
+        TForm5 form;
+        form.resize(518, 364);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.ShowOperatingPoint(1000.0, 12.5, 3.456, QStringLiteral("4\""));
+        QVERIFY(form.animationTimer().isActive());
+        QCOMPARE(form.currentFlowGpm(), 0.0);
+
+        form.TimerTick();
+        // A tenth of the way at once: one decade below and left of the target.
+        QVERIFY(qAbs(form.currentFlowGpm() - 100.0) < 1e-9);
+        QVERIFY(qAbs(form.currentPressurePsiPer100ft() - 1.25) < 1e-12);
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"));
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panelLines(form).at(2), QStringLiteral("D= 4\""));
+        QCOMPARE(panelLines(form).at(3), QStringLiteral("V= 3.46 ft/s"));
+
+        QCOMPARE(tickUntilStopped(form), 131);
+        QCOMPARE(form.currentFlowGpm(), 1000.0);
+        QCOMPARE(form.currentPressurePsiPer100ft(), 12.5);
+        QCOMPARE(pointsOf(graphAt(form, 0)), QList<QPointF> { QPointF(12.5, 1000.0) });
+        const QStringList expected { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 4\"", "V= 3.46 ft/s" };
+        QCOMPARE(panelLines(form), expected);
+
+        // Guide lines cross the whole plot through the marker; the panel's lower left corner is
+        // 15 px right of and above it.
+        QCustomPlot* chart = chartOf(form);
+        const QList<QPointF> vertical = pointsOf(graphAt(form, 1));
+        QCOMPARE(vertical.size(), 2);
+        QCOMPARE(vertical.at(0).y(), chart->yAxis->range().lower);
+        QCOMPARE(vertical.at(1).y(), chart->yAxis->range().upper);
+        const QList<QPointF> horizontal = pointsOf(graphAt(form, 2));
+        QCOMPARE(horizontal.at(0).x(), chart->xAxis->range().lower);
+        QCOMPARE(horizontal.at(1).x(), chart->xAxis->range().upper);
+        QVERIFY(qAbs(horizontal.at(0).y() - 1000.0) < 0.001);
+        const int markerX = qRound(chart->xAxis->coordToPixel(vertical.at(0).x()));
+        const int markerY = qRound(chart->yAxis->coordToPixel(horizontal.at(0).y()));
+        QCOMPARE(panel->geometry().bottomLeft() + QPoint(0, 1), QPoint(markerX + 15, markerY - 15));
+    }
+
+    void glideTickCount_data()
+    {
+        QTest::addColumn<double>("flowGpm");
+        QTest::addColumn<double>("pressure");
+        QTest::addColumn<int>("ticks");
+        // The smallest n with 0.9^n * d < 0.001, d the larger starting distance.
+        QTest::newRow("to a flow of 1000") << 1000.0 << 0.0 << 132;
+        QTest::newRow("to 1000 gpm at 12.5 psi") << 1000.0 << 12.5 << 132;
+        QTest::newRow("to 10 gpm") << 10.0 << 4.0 << 88;
+        QTest::newRow("already there") << 0.0 << 0.0 << 1;
+    }
+    void glideTickCount()
+    {
+        QFETCH(double, flowGpm);
+        QFETCH(double, pressure);
+        QFETCH(int, ticks);
+        TForm5 form;
+        form.ShowOperatingPoint(flowGpm, pressure, 1.0, QString());
+        QCOMPARE(tickUntilStopped(form), ticks);
+        QCOMPARE(form.currentFlowGpm(), flowGpm);
+        QCOMPARE(form.currentPressurePsiPer100ft(), pressure);
+    }
+
+    void panelText_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("pipe");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("English")
+            << "en_US" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
+        QTest::newRow("German comma")
+            << "de_DE" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12,5 psi/100ft", "D= 3\"", "V= 3,46 ft/s" };
+        QTest::newRow("Persian: Latin digits, point")
+            << "fa_IR" << "3\"" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 3\"", "V= 3.46 ft/s" };
+        QTest::newRow("no pipe name") << "en_US" << "" << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= ", "V= 3.46 ft/s" };
+    }
+    void panelText()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, pipe);
+        QFETCH(QStringList, lines);
+        QLocale::setDefault(QLocale(locale));
+        TForm5 form;
+        form.ShowOperatingPoint(1000.0, 12.5, 3.456, pipe);
+        QVERIFY(tickUntilStopped(form) > 0);
+        QCOMPARE(panelLines(form), lines);
+    }
+
+    void flowOfZeroSitsOnTheBottomEdge()
+    {
+        TForm5 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.ShowOperatingPoint(0.0, 4.0, 0.0, QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        QCustomPlot* chart = chartOf(form);
+        const QList<QPointF> marker = pointsOf(graphAt(form, 0));
+        QCOMPARE(marker.size(), 1);
+        const double bottomPx = chart->yAxis->coordToPixel(chart->yAxis->range().lower);
+        QCOMPARE(chart->yAxis->coordToPixel(marker.at(0).y()), bottomPx);
+        QVERIFY(qAbs(bottomPx - chart->axisRect()->bottom()) <= 1.0);
+        for (const QPointF& point : pointsOf(graphAt(form, 2)))
+            QCOMPARE(chart->yAxis->coordToPixel(point.y()), bottomPx);
+        QVERIFY(std::isfinite(chart->xAxis->coordToPixel(marker.at(0).x())));
+        QCOMPARE(panelLines(form).at(0), QStringLiteral("Q= 0 GPM"));
+    }
+
+    void aNewPointMidGlideTurnsFromWhereTheMarkerStands()
+    {
+        TForm5 form;
+        form.ShowOperatingPoint(1000.0, 10.0, 2.0, QStringLiteral("4\""));
+        for (int i = 0; i < 10; ++i)
+            form.TimerTick();
+        const double q = form.currentFlowGpm();
+        const double h = form.currentPressurePsiPer100ft();
+        form.ShowOperatingPoint(50.0, 2.0, 5.5, QStringLiteral("2\""));
+        QCOMPARE(form.currentFlowGpm(), q);
+        form.TimerTick();
+        QCOMPARE(form.currentFlowGpm(), q + (50.0 - q) * 0.1);
+        QCOMPARE(form.currentPressurePsiPer100ft(), h + (2.0 - h) * 0.1);
+        QCOMPARE(panelLines(form).at(2), QStringLiteral("D= 2\""));
+        QCOMPARE(panelLines(form).at(3), QStringLiteral("V= 5.5 ft/s"));
+        QVERIFY(tickUntilStopped(form) > 0);
+        QCOMPARE(form.currentFlowGpm(), 50.0);
+    }
+
+    // A target that is no number would keep the timer running for ever.
+    void aTargetThatIsNoNumberEndsAtTheLowEnds()
+    {
+        TForm5 form;
+        form.ShowOperatingPoint(100.0, 5.0, 1.0, QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        form.ShowOperatingPoint(qQNaN(), qInf(), qQNaN(), QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        QCOMPARE(form.currentFlowGpm(), 0.0);
+        QCOMPARE(form.currentPressurePsiPer100ft(), 0.0);
+        QCOMPARE(pointsOf(graphAt(form, 0)), QList<QPointF> { QPointF(0.1, 1.0) });
+        QCOMPARE(panelLines(form).at(3), QStringLiteral("V= 0 ft/s"));
+    }
+
+    void closingHidesAndKeepsTheState()
+    {
+        TForm5 form;
+        form.setPipeTypeTitle(QStringLiteral("class"));
+        form.ShowGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        form.ShowOperatingPoint(20.0, 2.0, 1.0, QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        const QRect panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"))->geometry();
+        QVERIFY(form.close());
+        QVERIFY(!form.isVisible());
+        QVERIFY(form.HasGraph());
+        form.show();
+        QCOMPARE(chartOf(form)->plottableCount(), kOperatingSeries + 28);
+        QCOMPARE(titleOf(form), QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING (class)"));
+        QCOMPARE(form.currentFlowGpm(), 20.0);
+        QCOMPARE(form.findChild<QWidget*>(QStringLiteral("pnlInfo"))->geometry(), panel);
+    }
+
+private:
+    QLocale FSavedLocale;
+};
+
+QTEST_MAIN(TestChart)
+#include "tst_chart.moc"
