@@ -1,5 +1,6 @@
 #include "Unit5.h"
 
+#include "FittingTicker.h"
 #include "OperatingPoint.h"
 
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <qcustomplot.h>
 
 #include <array>
+#include <cmath>
 
 TForm5* Form5 = nullptr;
 
@@ -22,7 +24,7 @@ const QString kFontFamily = QStringLiteral("Segoe UI");
 constexpr QSize kClientSizePx(518, 364);
 constexpr int kWindowFontPx = 12;
 constexpr int kTitleFontPt = 10;
-constexpr int kPipeLabelFontPt = 8;
+constexpr int kLineLabelFontPt = 8;
 constexpr int kInfoFontPx = 9;
 constexpr int kInfoBorderPx = 5;
 // The panel's lower left corner sits this far right of and above the marker's centre.
@@ -47,25 +49,24 @@ constexpr double kFlowLowGpm = 1.0;
 constexpr double kFlowHighGpm = 10000.0;
 
 constexpr int kMarkerDiameterPx = 9;
+const QColor kGridColour(218, 218, 218);
 constexpr double kLineWidthPx = 2.0;
 
 // Every decade's 1 to 9, each written as the plain decimal of its value.
-QSharedPointer<QCPAxisTickerText> decadeTicker(double low, double high)
-{
-    auto ticker = QSharedPointer<QCPAxisTickerText>::create();
-    ticker->setSubTickCount(0);
-    for (double decade = low; decade < high * 0.5; decade *= 10.0)
-        for (int step = 1; step <= 9; ++step)
-            ticker->addTick(decade * step, QString::number(decade * step, 'g', 10));
-    ticker->addTick(high, QString::number(high, 'g', 10));
-    return ticker;
-}
-
 void setUpLogAxis(QCPAxis* axis, double low, double high)
 {
     axis->setScaleType(QCPAxis::stLogarithmic);
     axis->setRange(low, high);
-    axis->setTicker(decadeTicker(low, high));
+    auto ticker = QSharedPointer<TFittingTicker>::create(axis);
+    const auto addTick = [&](double value) { ticker->addTick(value, QString::number(value, 'g', 10)); };
+    // Whole exponents, so that 0.3 is the nearest double to 0.3 and not 3 * 0.1.
+    const int lowExponent = int(std::lround(std::log10(low)));
+    const int highExponent = int(std::lround(std::log10(high)));
+    for (int exponent = lowExponent; exponent < highExponent; ++exponent)
+        for (int digit = 1; digit <= 9; ++digit)
+            addTick(exponent < 0 ? digit / std::pow(10.0, -exponent) : digit * std::pow(10.0, exponent));
+    addTick(high);
+    axis->setTicker(ticker);
 }
 
 QCPGraph* addRedLine(QCustomPlot* chart, QCPLayer* layer, const QString& name)
@@ -91,6 +92,9 @@ TForm5::TForm5(QWidget* parent)
 
     Chart1 = new QCustomPlot(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
+    // The chart paints every pixel of itself, so a tick's repaint need not fill the window
+    // behind it first.
+    Chart1->setAttribute(Qt::WA_OpaquePaintEvent);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Chart1);
@@ -135,11 +139,22 @@ void TForm5::setUpAxes()
     setUpLogAxis(Chart1->yAxis2, kFlowLowGpm, kFlowHighGpm);
     Chart1->xAxis->setLabel(kPressureAxisTitle);
     Chart1->yAxis->setLabel(kFlowAxisTitle);
-    Chart1->xAxis->grid()->setVisible(true);
-    Chart1->yAxis->grid()->setVisible(true);
+    // Solid and pale, so that the grid never passes for one of the dotted velocity lines.
+    const QPen gridPen(kGridColour, 0.0, Qt::SolidLine);
+    for (QCPAxis* axis : { Chart1->xAxis, Chart1->yAxis }) {
+        axis->grid()->setVisible(true);
+        axis->grid()->setPen(gridPen);
+    }
     Chart1->xAxis2->grid()->setVisible(false);
     Chart1->yAxis2->grid()->setVisible(false);
     updateTopAndRightAxes(false);
+    connect(Chart1, &QCustomPlot::afterLayout, this, [this] {
+        if (pnlInfo->isVisible())
+            placeInfoPanel();
+        for (QCPAxis* axis : Chart1->axisRect()->axes())
+            if (auto ticker = axis->ticker().dynamicCast<TFittingTicker>(); ticker && ticker->isStale())
+                Chart1->replot(QCustomPlot::rpQueuedReplot);
+    });
 
     Chart1->plotLayout()->insertRow(0);
     QFont titleFont(kFontFamily, kTitleFontPt, QFont::Bold);
@@ -148,10 +163,11 @@ void TForm5::setUpAxes()
 }
 
 // Marker and guide lines have a layer of their own with its own paint buffer, so that a tick
-// redraws them alone and not the whole nomogram.
+// redraws them alone and not the whole nomogram. On top of all others, it leaves the chart two
+// buffers to compose on each repaint, not three.
 void TForm5::setUpOperatingPoint()
 {
-    Chart1->addLayer(QStringLiteral("operatingPoint"), Chart1->layer(QStringLiteral("axes")), QCustomPlot::limAbove);
+    Chart1->addLayer(QStringLiteral("operatingPoint"), Chart1->layer(Chart1->layerCount() - 1), QCustomPlot::limAbove);
     FOperatingLayer = Chart1->layer(QStringLiteral("operatingPoint"));
     FOperatingLayer->setMode(QCPLayer::lmBuffered);
 
@@ -215,12 +231,14 @@ void TForm5::addLine(const TPipeSize& line, bool isPipe)
     label->setColor(Qt::black);
     label->setPen(Qt::NoPen);
     label->setBrush(Qt::NoBrush);
-    if (isPipe) {
-        QFont labelFont = label->font();
-        labelFont.setPointSize(kPipeLabelFontPt);
-        label->setFont(labelFont);
+    QFont labelFont = label->font();
+    labelFont.setPointSize(kLineLabelFontPt);
+    label->setFont(labelFont);
+    // Pipe lines rise to the right and velocity lines fall to the right: a name standing above
+    // the midpoint on the side the line does not go to is not struck through by its own line.
+    label->setPositionAlignment(Qt::AlignBottom | (isPipe ? Qt::AlignRight : Qt::AlignLeft));
+    if (isPipe)
         label->setClipToAxisRect(false);
-    }
 }
 
 void TForm5::DrawGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData)
@@ -264,15 +282,13 @@ void TForm5::TimerTick()
     const double markerQ = onLogAxis(CurrentQ, kFlowLowGpm);
     FPointSeries->setData({ markerH }, { markerQ });
 
-    const int pointX = qRound(Chart1->xAxis->coordToPixel(markerH));
-    const int pointY = qRound(Chart1->yAxis->coordToPixel(markerQ));
-    lblInfo->setText(infoPanelText(CurrentQ, CurrentH, FCurrentDN, FCurrentV));
-    pnlInfo->move(pointX + kPanelOffsetPx, pointY - pnlInfo->height() - kPanelOffsetPx);
-    pnlInfo->raise();
-    pnlInfo->show();
-
     FVertLine->setData({ markerH, markerH }, { kFlowLowGpm, kFlowHighGpm });
     FHorizLine->setData({ kPressureLow, kPressureHigh }, { markerQ, markerQ });
+    lblInfo->setText(infoPanelText(CurrentQ, CurrentH, FCurrentDN, FCurrentV));
+    fitInfoPanel();
+    placeInfoPanel();
+    pnlInfo->raise();
+    pnlInfo->show();
 
     if (hasArrived(next, target)) {
         FTimer.stop();
@@ -281,4 +297,27 @@ void TForm5::TimerTick()
         FPointSeries->setData({ onLogAxis(TargetH, kPressureLow) }, { onLogAxis(TargetQ, kFlowLowGpm) });
     }
     FOperatingLayer->replot();
+}
+
+// The panel is laid out at 80 x 55, which the four lines overflow with most fonts; it grows
+// to show them whole and never shrinks below its laid-out size. Its lower left corner is
+// what the marker places, so growing keeps it clear of the marker.
+void TForm5::fitInfoPanel()
+{
+    const QSize textPx = lblInfo->fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, lblInfo->text()).size();
+    const QSize labelPx = textPx.expandedTo(kLayout[1].rect.size());
+    lblInfo->resize(labelPx);
+    pnlInfo->resize(labelPx + QSize(2 * kInfoBorderPx, 2 * kInfoBorderPx));
+}
+
+// The panel's lower left corner lies 15 px right of and above the crossing of the guide lines,
+// where the marker stands; it is not pulled back inside the chart. A new layout of the chart
+// (a resize) places it anew, so that it stays with the marker.
+void TForm5::placeInfoPanel()
+{
+    if (FVertLine->data()->isEmpty() || FHorizLine->data()->isEmpty())
+        return;
+    const int pointX = qRound(Chart1->xAxis->coordToPixel(FVertLine->data()->constBegin()->key));
+    const int pointY = qRound(Chart1->yAxis->coordToPixel(FHorizLine->data()->constBegin()->value));
+    pnlInfo->move(pointX + kPanelOffsetPx, pointY - pnlInfo->height() - kPanelOffsetPx);
 }

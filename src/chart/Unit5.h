@@ -54,6 +54,8 @@ private:
     void removeNomogram();
     void addLine(const TPipeSize& line, bool isPipe);
     void updateTopAndRightAxes(bool hasPipeLines);
+    void fitInfoPanel();
+    void placeInfoPanel();
 
     QCustomPlot* Chart1 = nullptr;
     QWidget* pnlInfo = nullptr;
