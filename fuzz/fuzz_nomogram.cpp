@@ -1,8 +1,10 @@
-// The nomogram lookups of all three classes on arbitrary doubles. Besides never crashing, every
-// answer must be a finite number, a found pipe must span the pressure drop and carry the flow
-// (and be the smallest spanning pipe that does), and a velocity must lie on the class's scale.
+// The nomogram lookups and the indicator's range search of all three classes on arbitrary
+// doubles. Besides never crashing, every answer must be a finite number, a found pipe must span
+// the pressure drop and carry the flow (and be the smallest spanning pipe that does), a velocity
+// must lie on the class's scale, and the flow must lie between the neighbours the range names.
 #include "FuzzInput.h"
 
+#include "PipeRange.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -113,6 +115,35 @@ void checkPressureForPipe(const TFuzzClass& c, TFuzzInput& in, double flow)
     require(std::fabs(back - flow) <= 1e-9 * flow, "the pipe's pressure drop gives back its flow");
 }
 
+// The indicator's neighbour search extends every line, so it answers for any pressure drop:
+// the larger neighbour is the first pipe that carries the flow, the smaller the one before it.
+void checkPipeRange(const TFuzzClass& c, double pressure, double flow)
+{
+    TPipeRange range;
+    range.LowName = "stale";
+    if (!findPipeRange(c.PipeSizes, pressure, flow, range)) {
+        require(range.LowName == "stale" && range.HighName.empty(), "a failed range search changes nothing");
+        for (const TPipeSize& line : c.PipeSizes)
+            require(!(flowAtPressure(line, pressure) >= flow), "a failed range search means no pipe carries the flow");
+        return;
+    }
+    std::size_t high = 0;
+    while (high < c.PipeSizes.size() && c.PipeSizes[high].Name != range.HighName)
+        ++high;
+    require(high < c.PipeSizes.size(), "the larger neighbour is in the table");
+    require(std::isfinite(range.HighFlowGpm) && range.HighFlowGpm >= flow, "the larger neighbour carries the flow");
+    require(std::isfinite(range.LowFlowGpm) && range.LowFlowGpm >= 0.0, "the smaller neighbour's flow is a number");
+    for (std::size_t i = 0; i < high; ++i)
+        require(!(flowAtPressure(c.PipeSizes[i], pressure) >= flow), "no smaller pipe carries the flow");
+    if (high == 0)
+        require(range.LowName == range.HighName && range.LowFlowGpm == 0.0, "the first pipe is its own neighbour");
+    else
+        require(range.LowName == c.PipeSizes[high - 1].Name, "the smaller neighbour is the pipe before");
+    const double ratio = flowRatio(flow, range);
+    require(std::isfinite(ratio), "the ratio is a number");
+    require(0.0 <= ratio && ratio <= 1.0, "the flow lies between its neighbours");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -125,6 +156,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkNearestPipe(c, pressure, flow);
     checkVelocity(c, pressure, flow);
+    checkPipeRange(c, pressure, flow);
+
+    // The marker rests on the bar (left 44, width 240, marker 12) whatever the ratio.
+    const int left = markerTargetLeft(in.rawDouble(), 44, 240, 12);
+    require(44 <= left && left <= 272, "the marker rests on the bar");
 
     // The line arithmetic itself on any five numbers.
     double args[5];
