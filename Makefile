@@ -8,7 +8,10 @@ else
 PRESET ?= default
 endif
 BUILD_DIR := build/$(PRESET)
+# Seconds each fuzz target runs for in `make fuzz`.
 FUZZ_SECONDS ?= 60
+# The sanitizer and fuzz builds have their own presets; under CI their warnings are errors too.
+WERROR := $(if $(filter true,$(CI)),ON,OFF)
 
 .PHONY: run test test-asan bench fuzz package screenshots deps build configure clean
 
@@ -27,10 +30,19 @@ run: build
 test: build
 	ctest --preset $(PRESET)
 
+# The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer;
+# the test preset halts on the first finding and reads scripts/lsan.supp.
 test-asan: deps
-	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan
+	@cmake --preset asan -DKELDARAN_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset asan -j2
 	ctest --preset asan
+
+# Every libFuzzer target for FUZZ_SECONDS each, from a scratch copy of its seed corpus.
+fuzz: deps
+	@scripts/install-deps fuzz
+	@cmake --preset fuzz -DKELDARAN_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset fuzz -j2
+	@scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2; done
