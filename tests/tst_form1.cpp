@@ -92,6 +92,8 @@ private slots:
     void init()
     {
         CreateWindows();
+        // The notice box has its own tests; here it never asks the network.
+        Form1->setConnectionCheck([] { return false; });
         Form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
     }

@@ -68,6 +68,9 @@ private slots:
         QTest::newRow("en: 1,5+2") << "en_US" << "1,5+2" << true << 3.5 << "3.5";
         QTest::newRow("en: blanks around terms") << "en_US" << " 2 + 3 " << true << 5.0 << "5";
         QTest::newRow("en: 0.1+0.2 in 15 digits") << "en_US" << "0.1+0.2" << true << 0.1 + 0.2 << "0.3";
+        QTest::newRow("en: a large sum has no sign in its exponent") << "en_US" << "1e20+1e20" << true << 2e20 << "2e20";
+        QTest::newRow("de: a large sum with a comma") << "de_DE" << "1,5e20+1e20" << true << 2.5e20 << "2,5e20";
+        QTest::newRow("en: a tiny sum") << "en_US" << "1e-20+1e-20" << true << 2e-20 << "2e-20";
         QTest::newRow("en: 2+") << "en_US" << "2+" << false << 0.0 << "";
         QTest::newRow("en: +2") << "en_US" << "+2" << false << 0.0 << "";
         QTest::newRow("en: 2++3") << "en_US" << "2++3" << false << 0.0 << "";
@@ -97,6 +100,14 @@ private slots:
         if (ok) {
             QCOMPARE(flowGpm, value);
             QCOMPARE(written, rewritten);
+            if (!written.isEmpty()) {
+                // What the field is given back must calculate again as the same flow.
+                double again = -1.0;
+                QString twice;
+                QVERIFY(parseFlowText(written, again, twice));
+                QCOMPARE(again, value);
+                QVERIFY(twice.isEmpty());
+            }
         } else {
             QCOMPARE(flowGpm, -1.0);
             QCOMPARE(written, QStringLiteral("untouched"));

@@ -92,7 +92,10 @@ bool parseFlowText(const QString& text, double& flowGpm, QString& rewritten)
     if (!std::isfinite(sumGpm))
         return false;
     flowGpm = sumGpm;
+    // A large total comes out in exponent form, and the "+" of "e+20" would make the field read
+    // as a sum, and be refused, on the next calculation; the exponent reads the same without it.
     rewritten = formatGeneral(sumGpm);
+    rewritten.replace(QStringLiteral("e+"), QStringLiteral("e"));
     return true;
 }
 

@@ -16,8 +16,9 @@
 
 // A flow typed as one number or as a sum of terms joined by "+" ("2+3.5"). Every term must be a
 // number, so "2+", "+2" and "2++3" are refused, and so is a sum that overflows. For a sum,
-// `rewritten` receives the total in the general form for the field; for a single number it is
-// left empty, since the field keeps what the user typed.
+// `rewritten` receives the total in the general form for the field, which reads again as the
+// same total ("2e20", never "2e+20"); for a single number it is left empty, since the field
+// keeps what the user typed.
 [[nodiscard]] bool parseFlowText(const QString& text, double& flowGpm, QString& rewritten);
 
 // A number for the chart, read with the user's locale like the pressure drop; 0 when the text

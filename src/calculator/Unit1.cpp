@@ -2,6 +2,8 @@
 
 #include "FilledShape.h"
 #include "KeyFilter.h"
+#include "NetworkState.h"
+#include "NoticeFetcher.h"
 #include "NumberInput.h"
 #include "SvgPicture.h"
 #include "Unit1Layout.h"
@@ -77,6 +79,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window)
     TimerInternet->setObjectName(QStringLiteral("TimerInternet"));
     TimerInternet->setInterval(kInternetCheckIntervalMs);
     TimerInternet->setSingleShot(false);
+    NetHTTPClient1 = new TNoticeFetcher(this);
+    NetHTTPClient1->setObjectName(QStringLiteral("NetHTTPClient1"));
+    FNoticeUrl = noticeEndpointUrl();
+    FConnectionCheck = machineReportsNetworkConnection;
 
     setTabOrder(EditPressure, EditFlow);
     setTabOrder(EditFlow, EditPipe);
@@ -131,14 +137,20 @@ void TForm1::connectHandlers()
     connect(tmrAnim, &QTimer::timeout, this, &TForm1::tmrAnimTimer);
     connect(CheckBoxTop, &QCheckBox::clicked, this, &TForm1::CheckBoxTopClick);
     connect(BtnShowChart, &TWin11Button::clicked, this, &TForm1::BtnShowChartClick);
+    connect(TimerInternet, &QTimer::timeout, this, &TForm1::TimerInternetTimer);
+    connect(NetHTTPClient1, &TNoticeFetcher::fetched, this, [this](const QString& text) {
+        MemoWidget->setPlainText(text);
+        FNoticeState = TNoticeState::Shown;
+    });
+    connect(NetHTTPClient1, &TNoticeFetcher::failed, this, [this] { FNoticeState = TNoticeState::GivenUp; });
     EditScale->installEventFilter(this);
 }
 
 void TForm1::FormCreate()
 {
     ErrorVelocity->clear();
-    // The notice box's online check (TimerInternet) is started here once it has a handler.
     MemoWidget->clear();
+    TimerInternet->start();
     EditFlow->installEventFilter(this);
     EditPressure->installEventFilter(this);
 }

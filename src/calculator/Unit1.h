@@ -6,8 +6,10 @@
 
 #include "UGlobalTypes.h"
 
+#include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -18,6 +20,7 @@ class QPlainTextEdit;
 class QTextEdit;
 class QTimer;
 class TFilledShape;
+class TNoticeFetcher;
 class TSvgPicture;
 class TWin11Button;
 
@@ -61,6 +64,18 @@ public:
     void BtnShowChartClick();
     void UpdateChartData();
 
+    // The notice box: it waits for a connection, fetches once, then shows the notice or gives up.
+    enum class TNoticeState { Waiting, Fetching, Shown, GivenUp };
+    [[nodiscard]] TNoticeState noticeState() const { return FNoticeState; }
+    void TimerInternetTimer();
+    [[nodiscard]] bool HasInternet() const;
+    void LoadWidgetFromServer();
+    // Where the notice comes from and how the connection is asked for; tests point these at
+    // a local server and a connection of their choosing.
+    void setNoticeUrl(const QUrl& url) { FNoticeUrl = url; }
+    void setConnectionCheck(std::function<bool()> check) { FConnectionCheck = std::move(check); }
+    [[nodiscard]] TNoticeFetcher& noticeClient() { return *NetHTTPClient1; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -103,6 +118,10 @@ private:
     QTimer* tmrAnim = nullptr;
     // The notice box's online check: 3000 ms, repeating, started by FormCreate.
     QTimer* TimerInternet = nullptr;
+    TNoticeFetcher* NetHTTPClient1 = nullptr;
+    TNoticeState FNoticeState = TNoticeState::Waiting;
+    QUrl FNoticeUrl;
+    std::function<bool()> FConnectionCheck;
 
     int SelectedMode = 0;
     int TargetX = 0;

@@ -1,0 +1,216 @@
+// The notice box in the real calculator window: the connection check every three seconds, the
+// one request against a local HTTPS server, what the box shows, and a window that stays live
+// while the request runs.
+#include "Keldaran.h"
+#include "NoticeFetcher.h"
+#include "NoticeTestServer.h"
+#include "Unit1.h"
+#include "Unit5.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QByteArray kPath = "/APP/api/app-widget-box.php?app=vexa017";
+constexpr int kOutcomeTimeoutMs = 15000;
+using TState = TForm1::TNoticeState;
+
+QTimer* internetTimer() { return Form1->findChild<QTimer*>(QStringLiteral("TimerInternet")); }
+QPlainTextEdit* memo() { return Form1->findChild<QPlainTextEdit*>(QStringLiteral("MemoWidget")); }
+
+TCannedResponse canned(const QByteArray& status, const QByteArray& body)
+{
+    TCannedResponse response;
+    response.statusLine = status;
+    response.addHeader("Content-Type", "text/html; charset=utf-8");
+    response.body = body;
+    return response;
+}
+
+} // namespace
+
+class TestNoticeWindow : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir FFolder;
+    TTestCertificate FLocal;    // for 127.0.0.1, trusted by the window's client
+    TTestCertificate FStranger; // for 127.0.0.1, never trusted
+    bool FConnected = false;
+    int FChecks = 0;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(FFolder.isValid());
+        QVERIFY(FLocal.make(FFolder, QStringLiteral("local"), QStringLiteral("IP:127.0.0.1")));
+        QVERIFY(FStranger.make(FFolder, QStringLiteral("stranger"), QStringLiteral("IP:127.0.0.1")));
+    }
+
+    void init()
+    {
+        FConnected = false;
+        FChecks = 0;
+        CreateWindows();
+        Form1->setConnectionCheck([this] {
+            ++FChecks;
+            return FConnected;
+        });
+        Form1->noticeClient().setTrustedCertificates({ FLocal.certificate });
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    }
+
+    void cleanup()
+    {
+        delete Form5;
+        Form5 = nullptr;
+        delete Form1;
+        Form1 = nullptr;
+    }
+
+    void waitsForAConnectionThenFetchesOnce()
+    {
+        TLocalHttpServer server;
+        QVERIFY(server.listen(&FLocal));
+        server.route(kPath, canned("200 OK", "<p>\xd8\xa7\xd8\xb7\xd9\x84\xd8\xa7\xd8\xb9\xdb\x8c\xd9\x87</p><br>second&nbsp;line"));
+        Form1->setNoticeUrl(server.url(kPath));
+
+        QVERIFY(internetTimer()->isActive());
+        QCOMPARE(internetTimer()->interval(), 3000);
+        // A minute without a connection: twenty checks, no request.
+        for (int tick = 0; tick < 20; ++tick)
+            Form1->TimerInternetTimer();
+        QCOMPARE(FChecks, 20);
+        QVERIFY(internetTimer()->isActive());
+        QCOMPARE(Form1->noticeState(), TState::Waiting);
+        QTest::qWait(50);
+        QCOMPARE(server.requestCount(), 0);
+        QVERIFY(memo()->toPlainText().isEmpty());
+
+        FConnected = true;
+        Form1->TimerInternetTimer();
+        QVERIFY(!internetTimer()->isActive());
+        QCOMPARE(Form1->noticeState(), TState::Fetching);
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->noticeState(), TState::Shown, kOutcomeTimeoutMs);
+        QCOMPARE(memo()->toPlainText(), QStringLiteral("اطلاعیه\nsecond line"));
+        QCOMPARE(server.requestCount(), 1);
+
+        // Later ticks, had one been queued, neither ask nor fetch again.
+        const int checks = FChecks;
+        Form1->TimerInternetTimer();
+        Form1->LoadWidgetFromServer();
+        QTest::qWait(50);
+        QCOMPARE(FChecks, checks);
+        QCOMPARE(server.requestCount(), 1);
+        QCOMPARE(Form1->noticeState(), TState::Shown);
+    }
+
+    void theTimerDrivesTheCheck()
+    {
+        TLocalHttpServer server;
+        QVERIFY(server.listen(&FLocal));
+        server.route(kPath, canned("200 OK", "notice"));
+        Form1->setNoticeUrl(server.url(kPath));
+        FConnected = true;
+        // The first tick comes three seconds after start-up, not before.
+        QTest::qWait(2000);
+        QCOMPARE(server.requestCount(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->noticeState(), TState::Shown, 3000 + kOutcomeTimeoutMs);
+        QCOMPARE(FChecks, 1);
+        QCOMPARE(memo()->toPlainText(), QStringLiteral("notice"));
+    }
+
+    void shown_data()
+    {
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("an error status with a body") << QByteArray("500 Internal Server Error")
+                                                     << QByteArray("<h1>down</h1>") << QStringLiteral("down");
+        QTest::newRow("markup that survives is plain text")
+            << QByteArray("200 OK") << QByteArray("<b>&lt;b&gt;bold&lt;/b&gt;</b>") << QStringLiteral("&lt;b&gt;bold&lt;/b&gt;");
+        QTest::newRow("nothing but tags and blanks") << QByteArray("200 OK") << QByteArray(" <p> </p>\r\n<br/> ")
+                                                     << QString();
+        QTest::newRow("an empty body") << QByteArray("200 OK") << QByteArray() << QString();
+    }
+    void shown()
+    {
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, shown);
+        TLocalHttpServer server;
+        QVERIFY(server.listen(&FLocal));
+        server.route(kPath, canned(status, body));
+        Form1->setNoticeUrl(server.url(kPath));
+        FConnected = true;
+        Form1->TimerInternetTimer();
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->noticeState(), TState::Shown, kOutcomeTimeoutMs);
+        QCOMPARE(memo()->toPlainText(), shown);
+        QCOMPARE(memo()->document()->toPlainText(), shown);
+    }
+
+    void givenUp_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<int>("requests");
+        QTest::newRow("connection refused") << QStringLiteral("refused") << 0;
+        QTest::newRow("untrusted certificate") << QStringLiteral("stranger") << 0;
+        QTest::newRow("body over the cap") << QStringLiteral("large") << 1;
+    }
+    void givenUp()
+    {
+        QFETCH(QString, failure);
+        QFETCH(int, requests);
+        TLocalHttpServer server;
+        if (failure == QLatin1String("refused")) {
+            Form1->setNoticeUrl(QUrl(QStringLiteral("https://127.0.0.1:%1").arg(TLocalHttpServer::closedPort())
+                + QString::fromLatin1(kPath)));
+        } else {
+            QVERIFY(server.listen(failure == QLatin1String("stranger") ? &FStranger : &FLocal));
+            server.route(kPath, canned("200 OK", QByteArray(300 * 1024, 'x')));
+            Form1->setNoticeUrl(server.url(kPath));
+        }
+        FConnected = true;
+        Form1->TimerInternetTimer();
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->noticeState(), TState::GivenUp, kOutcomeTimeoutMs);
+        QVERIFY(memo()->toPlainText().isEmpty());
+        QVERIFY(!internetTimer()->isActive());
+        Form1->TimerInternetTimer();
+        QTest::qWait(100);
+        QCOMPARE(Form1->noticeState(), TState::GivenUp);
+        QCOMPARE(server.requestCount(), requests);
+    }
+
+    void windowStaysLiveWhileFetching()
+    {
+        TLocalHttpServer server;
+        QVERIFY(server.listen(&FLocal));
+        TCannedResponse silent;
+        silent.hang = true;
+        server.route(kPath, silent);
+        Form1->setNoticeUrl(server.url(kPath));
+        Form1->noticeClient().setTransferTimeout(std::chrono::milliseconds(1500));
+        FConnected = true;
+        Form1->TimerInternetTimer();
+        QTRY_COMPARE_WITH_TIMEOUT(server.requestCount(), 1, kOutcomeTimeoutMs);
+        QCOMPARE(Form1->noticeState(), TState::Fetching);
+
+        auto* flow = Form1->findChild<QLineEdit*>(QStringLiteral("EditFlow"));
+        flow->setFocus();
+        QTest::keyClicks(flow, QStringLiteral("12.5"));
+        QCOMPARE(flow->text(), QStringLiteral("12.5"));
+        QCOMPARE(Form1->noticeState(), TState::Fetching);
+
+        // The silent host costs the transfer timeout and nothing more.
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->noticeState(), TState::GivenUp, kOutcomeTimeoutMs);
+        QVERIFY(memo()->toPlainText().isEmpty());
+        QCOMPARE(server.requestCount(), 1);
+    }
+};
+
+QTEST_MAIN(TestNoticeWindow)
+#include "tst_notice_window.moc"
