@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -75,6 +76,7 @@ public:
     void setNoticeUrl(const QUrl& url) { FNoticeUrl = url; }
     void setConnectionCheck(std::function<bool()> check) { FConnectionCheck = std::move(check); }
     [[nodiscard]] TNoticeFetcher& noticeClient() { return *NetHTTPClient1; }
+    void setConnectionCheckInterval(std::chrono::milliseconds interval);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,3 +26,8 @@ void TForm1::LoadWidgetFromServer()
     if (!NetHTTPClient1->start(FNoticeUrl))
         FNoticeState = TNoticeState::GivenUp;
 }
+
+void TForm1::setConnectionCheckInterval(std::chrono::milliseconds interval)
+{
+    TimerInternet->setInterval(static_cast<int>(interval.count()));
+}
