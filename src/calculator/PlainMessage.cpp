@@ -1,6 +1,8 @@
 #include "PlainMessage.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 TPlainMessageBox::TPlainMessageBox(const QString& text) :
@@ -10,6 +12,9 @@ TPlainMessageBox::TPlainMessageBox(const QString& text) :
     setLayoutDirection(Qt::RightToLeft);
     setTextFormat(Qt::PlainText);
     setWindowModality(Qt::ApplicationModal);
+    // Some styles put a tick on the OK button; the box is text and one plain button.
+    if (QAbstractButton* ok = button(QMessageBox::Ok))
+        ok->setIcon(QIcon());
 }
 
 void TPlainMessageBox::showEvent(QShowEvent* event)
