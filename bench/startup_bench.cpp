@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <sys/resource.h>
@@ -121,8 +122,10 @@ void reportStartup(const char* self)
         wall[m] = median(wallMs[m]);
         peak[m] = median(peakKb[m]);
     }
-    std::printf("start-up to first paint, median of %d runs each (target: ratios to the bare window at most 1.5)\n",
-                kStartupRuns);
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    std::printf("start-up to first paint on the %s platform, median of %d runs each (target: ratios to the bare "
+                "window at most 1.5)\n",
+                platform != nullptr ? platform : "default", kStartupRuns);
     std::printf("  wall time    Keldaran %7.1f ms   bare window %7.1f ms (ratio %.2f)   with one label %7.1f ms (ratio %.2f)\n",
                 wall[0], wall[1], wall[0] / wall[1], wall[2], wall[0] / wall[2]);
     std::printf("  peak memory  Keldaran %7.1f MB   bare window %7.1f MB (ratio %.2f)   with one label %7.1f MB (ratio %.2f)\n",
