@@ -1,17 +1,24 @@
 #include "ClassModule.h"
 
 namespace Nomogram {
+namespace {
 
-void fillTable(TPipeSizeArray& table, std::span<const TLineRow> rows)
+TPipeSizeArray tableFromRows(std::span<const TLineRow> rows)
 {
-    table.assign(rows.size(), TPipeSize{});
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        table[i].Name = rows[i].Name;
-        table[i].X1 = rows[i].X1;
-        table[i].Y1 = rows[i].Y1;
-        table[i].X2 = rows[i].X2;
-        table[i].Y2 = rows[i].Y2;
-    }
+    TPipeSizeArray table;
+    table.reserve(rows.size());
+    for (const TLineRow& row : rows)
+        table.push_back(TPipeSize{row.Name, row.X1, row.Y1, row.X2, row.Y2});
+    return table;
+}
+
+} // namespace
+
+TClassData::TClassData(std::span<const TLineRow> pipeRows, std::span<const TLineRow> velocityRows)
+    : FPipeSizes(tableFromRows(pipeRows))
+    , FVelocityLines(tableFromRows(velocityRows))
+    , FTables{FPipeSizes, FVelocityLines}
+{
 }
 
 } // namespace Nomogram

@@ -2,8 +2,6 @@
 
 #include "ClassModule.h"
 
-#include <mutex>
-
 namespace Unit4 {
 namespace {
 
@@ -42,38 +40,20 @@ constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"30 ft/s", 100.0, 1450.0, 35.0, 10000.0},
 };
 
-TPipeSizeArray FPipeSizes;
-TPipeSizeArray FVelocityLines;
-std::once_flag FFilled;
+const Nomogram::TClassData& classData()
+{
+    static const Nomogram::TClassData kData(kPipeRows, kVelocityRows);
+    return kData;
+}
 
 } // namespace
 
-void InitData()
-{
-    std::call_once(FFilled, [] {
-        Nomogram::fillTable(FPipeSizes, kPipeRows);
-        Nomogram::fillTable(FVelocityLines, kVelocityRows);
-    });
-}
+void InitData() { static_cast<void>(classData()); }
 
 namespace detail {
-const TPipeSizeArray& pipeSizes()
-{
-    InitData();
-    return FPipeSizes;
-}
-
-const TPipeSizeArray& velocityLines()
-{
-    InitData();
-    return FVelocityLines;
-}
-
-const Nomogram::TClassTables& tables()
-{
-    static const Nomogram::TClassTables kTables{pipeSizes(), velocityLines()};
-    return kTables;
-}
+const TPipeSizeArray& pipeSizes() { return classData().pipeSizes(); }
+const TPipeSizeArray& velocityLines() { return classData().velocityLines(); }
+const Nomogram::TClassTables& tables() { return classData().tables(); }
 } // namespace detail
 
 double CalcYOnLogLine(double x, double x1, double y1, double x2, double y2)
