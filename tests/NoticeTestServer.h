@@ -34,6 +34,29 @@ struct TCannedResponse {
     void addHeader(const QByteArray& name, const QByteArray& value) { headers.append(qMakePair(name, value)); }
 };
 
+// The notice's path and query on the maker's host.
+inline const QByteArray kNoticePath = "/APP/api/app-widget-box.php?app=vexa017";
+
+// A response with the given status line, Content-Type (none when empty) and body.
+[[nodiscard]] inline TCannedResponse cannedResponse(const QByteArray& status, const QByteArray& contentType,
+    const QByteArray& body)
+{
+    TCannedResponse response;
+    response.statusLine = status;
+    if (!contentType.isEmpty())
+        response.addHeader("Content-Type", contentType);
+    response.body = body;
+    return response;
+}
+
+// A server that reads the request and never answers.
+[[nodiscard]] inline TCannedResponse silentResponse()
+{
+    TCannedResponse response;
+    response.hang = true;
+    return response;
+}
+
 // A self-signed certificate and its key, made by openssl into a temporary folder.
 struct TTestCertificate {
     QSslCertificate certificate;

@@ -2,7 +2,6 @@
 // typing filters, the conversion readout, flow sums, the three messages, the velocity advice,
 // the pipe-range indicator, the window scale, stay-on-top and the chart feed.
 #include "FilledShape.h"
-#include "Keldaran.h"
 #include "ModalMessages.h"
 #include "NomogramLookup.h"
 #include "PipeRange.h"
@@ -12,6 +11,7 @@
 #include "Unit2.h"
 #include "Unit5.h"
 #include "Win11Button.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -31,18 +31,9 @@ namespace {
 
 using namespace Unit1Texts;
 
-template <typename T>
-T* child(const char* name)
-{
-    T* found = Form1->findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
-
-QLineEdit* edit(const char* name) { return child<QLineEdit>(name); }
-QLabel* label(const char* name) { return child<QLabel>(name); }
-TWin11Button* button(const char* name) { return child<TWin11Button>(name); }
+QLineEdit* edit(const char* name) { return formChild<QLineEdit>(name); }
+QLabel* label(const char* name) { return formChild<QLabel>(name); }
+TWin11Button* button(const char* name) { return formChild<TWin11Button>(name); }
 
 void click(const char* name)
 {
@@ -66,11 +57,11 @@ void calculate(int mode, const QString& pressure, const QString& flow)
     edit("EditPressure")->setText(pressure);
     edit("EditFlow")->setText(flow);
     click("BtnCalculate");
-    QTRY_VERIFY(!child<QTimer>("tmrAnim")->isActive());
+    QTRY_VERIFY(!formChild<QTimer>("tmrAnim")->isActive());
 }
 
-QColor markerColour() { return child<TFilledShape>("shpHole")->FillColor(); }
-int markerLeft() { return child<TFilledShape>("shpHole")->x(); }
+QColor markerColour() { return formChild<TFilledShape>("shpHole")->FillColor(); }
+int markerLeft() { return formChild<TFilledShape>("shpHole")->x(); }
 
 // Class 1 at 4 psi/100 ft, between its 4th and 5th pipe: the flow at a given log ratio.
 double flowAtRatio(double ratio)
@@ -89,22 +80,8 @@ class TestForm1 : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
 
-    void init()
-    {
-        CreateWindows();
-        // The notice box has its own tests; here it never asks the network.
-        Form1->setConnectionCheck([] { return false; });
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-    }
-
-    void cleanup()
-    {
-        delete Form5;
-        Form5 = nullptr;
-        delete Form1;
-        Form1 = nullptr;
-    }
+    void init() { QVERIFY(openWindows()); }
+    void cleanup() { closeWindows(); }
 
     void startUpState()
     {
@@ -123,15 +100,15 @@ private slots:
         QCOMPARE(markerLeft(), 92);
         QCOMPARE(markerColour(), QColor(0, 255, 0));
         QVERIFY(label("lblPipeLow")->text().isEmpty());
-        QVERIFY(child<QTextEdit>("ErrorVelocity")->toPlainText().isEmpty());
-        auto* memo = child<QPlainTextEdit>("MemoWidget");
+        QVERIFY(formChild<QTextEdit>("ErrorVelocity")->toPlainText().isEmpty());
+        auto* memo = formChild<QPlainTextEdit>("MemoWidget");
         QVERIFY(memo->isReadOnly());
         QCOMPARE(memo->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(memo->frameShape(), QFrame::NoFrame);
-        auto* notice = child<QTimer>("TimerInternet");
+        auto* notice = formChild<QTimer>("TimerInternet");
         QCOMPARE(notice->interval(), 3000);
         QVERIFY(!notice->isSingleShot());
-        QVERIFY(!child<QCheckBox>("CheckBoxTop")->isChecked());
+        QVERIFY(!formChild<QCheckBox>("CheckBoxTop")->isChecked());
         QVERIFY(!Form5->isVisible());
     }
 
@@ -172,7 +149,7 @@ private slots:
             QVERIFY(QFontMetrics(button("BtnSmooth")->font()).horizontalAdvance(caption) <= 97);
         calculate(1, "10", "150");
         QVERIFY(Form1->exactPointVelocity() > 10.0);
-        QCOMPARE(child<QTextEdit>("ErrorVelocity")->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(formChild<QTextEdit>("ErrorVelocity")->verticalScrollBar()->maximum(), 0);
     }
 
     void classSelection_data()
@@ -354,10 +331,10 @@ private slots:
         QCOMPARE(edit("EditVelocity")->text(), QStringLiteral("10.00"));
         const QColor textColour = edit("EditVelocity")->palette().color(QPalette::Text);
         QCOMPARE(textColour == QColor(255, 0, 0), advice);
-        QCOMPARE(child<QTextEdit>("ErrorVelocity")->toPlainText(), advice ? kVelocityAdvice.toString() : QString());
+        QCOMPARE(formChild<QTextEdit>("ErrorVelocity")->toPlainText(), advice ? kVelocityAdvice.toString() : QString());
         // A following calculation at a lower velocity takes both back.
         calculate(1, "4", "5");
-        QVERIFY(child<QTextEdit>("ErrorVelocity")->toPlainText().isEmpty());
+        QVERIFY(formChild<QTextEdit>("ErrorVelocity")->toPlainText().isEmpty());
         QVERIFY(edit("EditVelocity")->palette().color(QPalette::Text) != QColor(255, 0, 0));
     }
 
@@ -420,11 +397,11 @@ private slots:
         edit("EditFlow")->setText(QString::number(flowAtPressure(Unit2::PipeSizes[4], 4.0), 'g', 17));
         click("BtnCalculate");
         QTRY_VERIFY(markerLeft() > 120);
-        QVERIFY(child<QTimer>("tmrAnim")->isActive());
+        QVERIFY(formChild<QTimer>("tmrAnim")->isActive());
         QVERIFY(edit("EditPipe")->text().isEmpty());
         edit("EditFlow")->setText(QString::number(flowAtRatio(1e-6), 'g', 17));
         click("BtnCalculate");
-        QTRY_VERIFY(!child<QTimer>("tmrAnim")->isActive());
+        QTRY_VERIFY(!formChild<QTimer>("tmrAnim")->isActive());
         QCOMPARE(markerLeft(), 44);
         QCOMPARE(edit("EditPipe")->text(), QString::fromStdString(Unit2::PipeSizes[3].Name));
     }
@@ -451,7 +428,7 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("150%"));
         QCOMPARE(Form1->size(), QSize(497, 785));
         QCOMPARE(button("BtnCalculate")->geometry(), QRect(15, 248, 464, 44));
-        QCOMPARE(child<TFilledShape>("shpBar")->geometry(), QRect(66, 395, 360, 11));
+        QCOMPARE(formChild<TFilledShape>("shpBar")->geometry(), QRect(66, 395, 360, 11));
         QCOMPARE(Form1->pos(), topLeft);
         QTest::keyClick(field, Qt::Key_Return);  // "150%" is no number
         QCOMPARE(field->text(), QStringLiteral("100%"));
@@ -491,7 +468,7 @@ private slots:
     void stayOnTop()
     {
         const QPoint topLeft = Form1->pos();
-        auto* check = child<QCheckBox>("CheckBoxTop");
+        auto* check = formChild<QCheckBox>("CheckBoxTop");
         QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(check->isChecked());
         QVERIFY(Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));

@@ -1,11 +1,10 @@
 // The notice box in the real calculator window: the connection check every three seconds, the
 // one request against a local HTTPS server, what the box shows, and a window that stays live
 // while the request runs.
-#include "Keldaran.h"
 #include "NoticeFetcher.h"
 #include "NoticeTestServer.h"
 #include "Unit1.h"
-#include "Unit5.h"
+#include "WindowFixture.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,20 +13,15 @@
 
 namespace {
 
-const QByteArray kPath = "/APP/api/app-widget-box.php?app=vexa017";
 constexpr int kOutcomeTimeoutMs = 15000;
 using TState = TForm1::TNoticeState;
 
-QTimer* internetTimer() { return Form1->findChild<QTimer*>(QStringLiteral("TimerInternet")); }
-QPlainTextEdit* memo() { return Form1->findChild<QPlainTextEdit*>(QStringLiteral("MemoWidget")); }
+QTimer* internetTimer() { return formChild<QTimer>("TimerInternet"); }
+QPlainTextEdit* memo() { return formChild<QPlainTextEdit>("MemoWidget"); }
 
 TCannedResponse canned(const QByteArray& status, const QByteArray& body)
 {
-    TCannedResponse response;
-    response.statusLine = status;
-    response.addHeader("Content-Type", "text/html; charset=utf-8");
-    response.body = body;
-    return response;
+    return cannedResponse(status, "text/html; charset=utf-8", body);
 }
 
 } // namespace
@@ -54,30 +48,22 @@ private slots:
     {
         FConnected = false;
         FChecks = 0;
-        CreateWindows();
+        QVERIFY(openWindows());
         Form1->setConnectionCheck([this] {
             ++FChecks;
             return FConnected;
         });
         Form1->noticeClient().setTrustedCertificates({ FLocal.certificate });
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
     }
 
-    void cleanup()
-    {
-        delete Form5;
-        Form5 = nullptr;
-        delete Form1;
-        Form1 = nullptr;
-    }
+    void cleanup() { closeWindows(); }
 
     void waitsForAConnectionThenFetchesOnce()
     {
         TLocalHttpServer server;
         QVERIFY(server.listen(&FLocal));
-        server.route(kPath, canned("200 OK", "<p>\xd8\xa7\xd8\xb7\xd9\x84\xd8\xa7\xd8\xb9\xdb\x8c\xd9\x87</p><br>second&nbsp;line"));
-        Form1->setNoticeUrl(server.url(kPath));
+        server.route(kNoticePath, canned("200 OK", "<p>\xd8\xa7\xd8\xb7\xd9\x84\xd8\xa7\xd8\xb9\xdb\x8c\xd9\x87</p><br>second&nbsp;line"));
+        Form1->setNoticeUrl(server.url(kNoticePath));
 
         QVERIFY(internetTimer()->isActive());
         QCOMPARE(internetTimer()->interval(), 3000);
@@ -113,8 +99,8 @@ private slots:
     {
         TLocalHttpServer server;
         QVERIFY(server.listen(&FLocal));
-        server.route(kPath, canned("200 OK", "notice"));
-        Form1->setNoticeUrl(server.url(kPath));
+        server.route(kNoticePath, canned("200 OK", "notice"));
+        Form1->setNoticeUrl(server.url(kNoticePath));
         // Three seconds between checks in the program; much less here.
         Form1->setConnectionCheckInterval(std::chrono::milliseconds(30));
         QTRY_VERIFY_WITH_TIMEOUT(FChecks >= 20, kOutcomeTimeoutMs);
@@ -150,8 +136,8 @@ private slots:
         QFETCH(QString, shown);
         TLocalHttpServer server;
         QVERIFY(server.listen(&FLocal));
-        server.route(kPath, canned(status, body));
-        Form1->setNoticeUrl(server.url(kPath));
+        server.route(kNoticePath, canned(status, body));
+        Form1->setNoticeUrl(server.url(kNoticePath));
         FConnected = true;
         Form1->TimerInternetTimer();
         QTRY_COMPARE_WITH_TIMEOUT(Form1->noticeState(), TState::Shown, kOutcomeTimeoutMs);
@@ -174,11 +160,11 @@ private slots:
         TLocalHttpServer server;
         if (failure == QLatin1String("refused")) {
             Form1->setNoticeUrl(QUrl(QStringLiteral("https://127.0.0.1:%1").arg(TLocalHttpServer::closedPort())
-                + QString::fromLatin1(kPath)));
+                + QString::fromLatin1(kNoticePath)));
         } else {
             QVERIFY(server.listen(failure == QLatin1String("stranger") ? &FStranger : &FLocal));
-            server.route(kPath, canned("200 OK", QByteArray(300 * 1024, 'x')));
-            Form1->setNoticeUrl(server.url(kPath));
+            server.route(kNoticePath, canned("200 OK", QByteArray(300 * 1024, 'x')));
+            Form1->setNoticeUrl(server.url(kNoticePath));
         }
         FConnected = true;
         Form1->TimerInternetTimer();
@@ -195,17 +181,15 @@ private slots:
     {
         TLocalHttpServer server;
         QVERIFY(server.listen(&FLocal));
-        TCannedResponse silent;
-        silent.hang = true;
-        server.route(kPath, silent);
-        Form1->setNoticeUrl(server.url(kPath));
+        server.route(kNoticePath, silentResponse());
+        Form1->setNoticeUrl(server.url(kNoticePath));
         Form1->noticeClient().setTransferTimeout(std::chrono::milliseconds(1500));
         FConnected = true;
         Form1->TimerInternetTimer();
         QTRY_COMPARE_WITH_TIMEOUT(server.requestCount(), 1, kOutcomeTimeoutMs);
         QCOMPARE(Form1->noticeState(), TState::Fetching);
 
-        auto* flow = Form1->findChild<QLineEdit*>(QStringLiteral("EditFlow"));
+        auto* flow = formChild<QLineEdit>("EditFlow");
         flow->setFocus();
         QTest::keyClicks(flow, QStringLiteral("12.5"));
         QCOMPARE(flow->text(), QStringLiteral("12.5"));

@@ -2,13 +2,13 @@
 // inputs, class changes and scale changes while the chart window is open. The chart always holds
 // its three operating-point series plus the drawn class's lines, every timer stops once the
 // marker and the glide have come to rest, and resident memory does not grow.
-#include "Keldaran.h"
 #include "NomogramLookup.h"
 #include "NumberInput.h"
 #include "PipeRange.h"
 #include "Unit1.h"
 #include "Unit5.h"
 #include "Win11Button.h"
+#include "WindowFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -126,11 +126,7 @@ private slots:
         // windows; thousands of those would crowd out this test's own figures.
         FPreviousHandler = qInstallMessageHandler(&TestSoak::dropPlatformNotes);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        CreateWindows();
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        // The notice box's online check belongs to the network, not to this run.
-        Form1->findChild<QTimer*>(QStringLiteral("TimerInternet"))->stop();
+        QVERIFY(openWindows());
         // Invalid inputs open the calculator's modal message; answer each one at once.
         connect(&FModalCloser, &QTimer::timeout, this, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -144,10 +140,7 @@ private slots:
     void cleanupTestCase()
     {
         FModalCloser.stop();
-        delete Form5;
-        Form5 = nullptr;
-        delete Form1;
-        Form1 = nullptr;
+        closeWindows();
     }
 
     void manyCalculations()

@@ -1,5 +1,7 @@
 #include "HtmlText.h"
 
+#include "TextTrim.h"
+
 #include <QStringView>
 
 namespace {
@@ -7,9 +9,6 @@ namespace {
 constexpr QStringView kLineBreakTag = u"<br";
 constexpr QLatin1StringView kNbsp { "&nbsp;" };
 constexpr QStringView kCrLf = u"\r\n";
-
-// Spaces and the C0 control characters, CR and LF among them.
-[[nodiscard]] bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
 
 } // namespace
 
@@ -31,12 +30,5 @@ QString StripHTMLImproved(const QString& S)
         }
     }
     result.replace(kNbsp, QLatin1StringView(" "));
-
-    qsizetype first = 0;
-    qsizetype end = result.size();
-    while (first < end && isBlankOrControl(result.at(first)))
-        ++first;
-    while (end > first && isBlankOrControl(result.at(end - 1)))
-        --end;
-    return result.sliced(first, end - first);
+    return trimmedOfBlanksAndControls(result);
 }

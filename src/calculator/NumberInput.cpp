@@ -1,6 +1,7 @@
 #include "NumberInput.h"
 
 #include "NumberText.h"
+#include "TextTrim.h"
 
 #include <QLocale>
 
@@ -11,18 +12,6 @@ namespace {
 constexpr int kScaleMinPercent = 10;
 constexpr int kScaleMaxPercent = 300;
 constexpr int kScaleDefaultPercent = 100;
-
-// Blanks and control characters, everything up to U+0020.
-QString trimmedOfControls(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first).unicode() <= 0x20)
-        ++first;
-    while (last > first && text.at(last - 1).unicode() <= 0x20)
-        --last;
-    return text.mid(first, last - first);
-}
 
 bool toFiniteDouble(const QLocale& locale, const QString& text, double& value)
 {
@@ -58,7 +47,7 @@ bool parsePressureText(const QString& text, double& pressurePsiPer100ft)
 
 bool parseFlowTerm(const QString& text, double& flowGpm)
 {
-    const QString term = trimmedOfControls(text);
+    const QString term = trimmedOfBlanksAndControls(text);
     if (parseWithPoint(term, flowGpm))
         return true;
     // A "," read as the decimal separator: the same text with a "." in its place. A term that
@@ -72,7 +61,7 @@ bool parseFlowTerm(const QString& text, double& flowGpm)
 
 bool parseFlowText(const QString& text, double& flowGpm, QString& rewritten)
 {
-    const QString trimmed = trimmedOfControls(text);
+    const QString trimmed = trimmedOfBlanksAndControls(text);
     if (!trimmed.contains(QLatin1Char('+'))) {
         double single = 0.0;
         if (!parseFlowTerm(trimmed, single))

@@ -22,7 +22,6 @@ namespace {
 
 constexpr double kAdviceVelocityFtPerS = 10.0;
 constexpr int kMarkerStepPx = 5;
-constexpr int kAnimIntervalMs = 5;
 constexpr QRgb kMarkerLowColour = qRgb(0, 255, 0);
 constexpr QRgb kMarkerHighColour = qRgb(0, 255, 255);
 constexpr QRgb kFastVelocityColour = qRgb(255, 0, 0);
@@ -131,7 +130,6 @@ void TForm1::StartAnimation(int ANewTargetX)
     tmrAnim->stop();
     TargetX = ANewTargetX;
     AnimStep = shpHole->x() < TargetX ? kMarkerStepPx : -kMarkerStepPx;
-    tmrAnim->setInterval(kAnimIntervalMs);
     tmrAnim->start();
 }
 

@@ -287,8 +287,10 @@ void TForm5::TimerTick()
     lblInfo->setText(infoPanelText(CurrentQ, CurrentH, FCurrentDN, FCurrentV));
     fitInfoPanel();
     placeInfoPanel();
-    pnlInfo->raise();
-    pnlInfo->show();
+    if (pnlInfo->isHidden()) {
+        pnlInfo->raise();
+        pnlInfo->show();
+    }
 
     if (hasArrived(next, target)) {
         FTimer.stop();

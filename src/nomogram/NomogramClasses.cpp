@@ -8,9 +8,9 @@ namespace Nomogram {
 const TClassTables* tablesForClass(int classNumber)
 {
     switch (classNumber) {
-    case 1: return &Unit2::detail::tables();
-    case 2: return &Unit3::detail::tables();
-    case 3: return &Unit4::detail::tables();
+    case 1: return &Unit2::detail::classData().tables();
+    case 2: return &Unit3::detail::classData().tables();
+    case 3: return &Unit4::detail::classData().tables();
     default: return nullptr;
     }
 }

@@ -41,21 +41,15 @@ constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"40 ft/s", 100.0, 490.0, 18.0, 10000.0},
 };
 
-const Nomogram::TClassData& classData()
+} // namespace
+
+const Nomogram::TClassData& detail::classData()
 {
     static const Nomogram::TClassData kData(kPipeRows, kVelocityRows);
     return kData;
 }
 
-} // namespace
-
-void InitData() { static_cast<void>(classData()); }
-
-namespace detail {
-const TPipeSizeArray& pipeSizes() { return classData().pipeSizes(); }
-const TPipeSizeArray& velocityLines() { return classData().velocityLines(); }
-const Nomogram::TClassTables& tables() { return classData().tables(); }
-} // namespace detail
+void InitData() { static_cast<void>(detail::classData()); }
 
 double CalcYOnLogLine(double x, double x1, double y1, double x2, double y2)
 {
@@ -64,17 +58,17 @@ double CalcYOnLogLine(double x, double x1, double y1, double x2, double y2)
 
 bool GetNearestPipeAndVelocity(double pressureDrop, double flow, std::string& PipeName, double& Velocity)
 {
-    return Nomogram::getNearestPipeAndVelocity(detail::tables(), pressureDrop, flow, PipeName, Velocity);
+    return Nomogram::getNearestPipeAndVelocity(detail::classData().tables(), pressureDrop, flow, PipeName, Velocity);
 }
 
 double GetPressureForPipe(const std::string& PipeName, double TargetFlow)
 {
-    return Nomogram::getPressureForPipe(detail::tables(), PipeName, TargetFlow);
+    return Nomogram::getPressureForPipe(detail::classData().tables(), PipeName, TargetFlow);
 }
 
 double GetVelocityAtPoint(double pressureDrop, double flow)
 {
-    return Nomogram::getVelocityAtPoint(detail::tables(), pressureDrop, flow);
+    return Nomogram::getVelocityAtPoint(detail::classData().tables(), pressureDrop, flow);
 }
 
 } // namespace Unit2

@@ -2,6 +2,7 @@
 // Roughness class 1, the smoothest of the three ("نسبتاً صاف"): its pipe and velocity tables and the lookups over them.
 // The tables are filled once, on first use, and are read-only from then on.
 
+#include "ClassModule.h"
 #include "NomogramLookup.h"
 #include "UGlobalTypes.h"
 
@@ -10,15 +11,14 @@
 namespace Unit2 {
 
 namespace detail {
-[[nodiscard]] const TPipeSizeArray& pipeSizes();
-[[nodiscard]] const TPipeSizeArray& velocityLines();
-[[nodiscard]] const Nomogram::TClassTables& tables();
+// The class's tables, made on the first call.
+[[nodiscard]] const Nomogram::TClassData& classData();
 } // namespace detail
 
 // Inline variables are initialised before anything that follows them in a translation unit,
 // so even a static initialiser elsewhere that reads these sees the filled tables.
-inline const TPipeSizeArray& PipeSizes = detail::pipeSizes();
-inline const TPipeSizeArray& VelocityLines = detail::velocityLines();
+inline const TPipeSizeArray& PipeSizes = detail::classData().pipeSizes();
+inline const TPipeSizeArray& VelocityLines = detail::classData().velocityLines();
 
 // Fills both tables; a second call changes nothing.
 void InitData();
