@@ -25,7 +25,7 @@ build: configure
 	@cmake --build --preset $(PRESET)
 
 run: build
-	$(BUILD_DIR)/src/keldaran
+	$(BUILD_DIR)/src/app/keldaran
 
 test: build
 	ctest --preset $(PRESET)
@@ -59,7 +59,7 @@ package: build
 
 screenshots: build
 	@scripts/install-deps screenshots
-	scripts/screenshots $(BUILD_DIR)/src/keldaran
+	scripts/screenshots $(BUILD_DIR)/src/app/keldaran
 
 # The Windows program, cross-built with MinGW-w64: the Qt for Windows that it needs is built once
 # (about half an hour) into ~/.cache/keldaran and reused; `make windows` leaves the portable zip
