@@ -22,7 +22,7 @@ class QTextEdit;
 class QTimer;
 class TFilledShape;
 class TNoticeFetcher;
-class TSvgPicture;
+class TPicture;
 class TWin11Button;
 
 class TForm1 : public QWidget {
@@ -116,7 +116,7 @@ private:
     TWin11Button* BtnShowChart = nullptr;
     QCheckBox* CheckBoxTop = nullptr;
     QPlainTextEdit* MemoWidget = nullptr;
-    TSvgPicture* Image1 = nullptr;
+    TPicture* Image1 = nullptr;
     QTimer* tmrAnim = nullptr;
     // The notice box's online check: 3000 ms, repeating, started by FormCreate.
     QTimer* TimerInternet = nullptr;
