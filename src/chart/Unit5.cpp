@@ -1,6 +1,7 @@
 #include "Unit5.h"
 
 #include "FittingTicker.h"
+#include "FontFamilies.h"
 #include "OperatingPoint.h"
 
 #include <QLabel>
@@ -19,7 +20,13 @@ const QString kCaption = QStringLiteral("نمودار سایزینگ لوله\u2
 const QString kTitle = QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING");
 const QString kPressureAxisTitle = QStringLiteral("PRESSURE DROP (PSI PER 100FT)");
 const QString kFlowAxisTitle = QStringLiteral("Flow (GPM)");
-const QString kFontFamily = QStringLiteral("Segoe UI");
+// Segoe UI first, then the faces each platform has for the Persian class name in the title.
+QFont chartFont()
+{
+    QFont font;
+    font.setFamilies(segoeUiFamilies());
+    return font;
+}
 
 constexpr QSize kClientSizePx(518, 364);
 constexpr int kWindowFontPx = 12;
@@ -86,7 +93,7 @@ TForm5::TForm5(QWidget* parent)
 {
     setWindowTitle(kCaption);
     resize(kClientSizePx);
-    QFont windowFont(kFontFamily);
+    QFont windowFont = chartFont();
     windowFont.setPixelSize(kWindowFontPx);
     setFont(windowFont);
 
@@ -114,7 +121,7 @@ TForm5::TForm5(QWidget* parent)
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblInfo->setWordWrap(false);
     lblInfo->setTextFormat(Qt::PlainText);
-    QFont infoFont(kFontFamily);
+    QFont infoFont = chartFont();
     infoFont.setPixelSize(kInfoFontPx);
     lblInfo->setFont(infoFont);
 
@@ -157,7 +164,9 @@ void TForm5::setUpAxes()
     });
 
     Chart1->plotLayout()->insertRow(0);
-    QFont titleFont(kFontFamily, kTitleFontPt, QFont::Bold);
+    QFont titleFont = chartFont();
+    titleFont.setPointSize(kTitleFontPt);
+    titleFont.setBold(true);
     FTitle = new QCPTextElement(Chart1, kTitle, titleFont);
     Chart1->plotLayout()->addElement(0, 0, FTitle);
 }
