@@ -4,7 +4,8 @@
 ;
 ; makensis -DVERSION=1.0.0 -DVERSION_QUAD=1.0.0.0 -DSTAGE_FILES=files.nsh -DSTAGE_UNFILES=unfiles.nsh
 ;          -DICON=keldaran.ico -DOUTFILE=keldaran-1.0.0-setup.exe keldaran.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program; it is also what runs under a 64-bit-only Wine.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
