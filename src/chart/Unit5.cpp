@@ -1,9 +1,9 @@
 #include "Unit5.h"
 
 #include "FittingTicker.h"
+#include "InfoLabel.h"
 #include "OperatingPoint.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
 
@@ -69,6 +69,21 @@ void setUpLogAxis(QCPAxis* axis, double low, double high)
     axis->setTicker(ticker);
 }
 
+// The white behind the whole chart. Painted into the nomogram's paint buffer, it is drawn when
+// the nomogram is; as the chart's background brush it would be filled over the whole window on
+// every repaint, a glide step's largest single cost.
+class TPaper : public QCPLayerable {
+public:
+    TPaper(QCustomPlot* chart, const QString& layer)
+        : QCPLayerable(chart, layer)
+    {
+    }
+
+protected:
+    void applyDefaultAntialiasingHint(QCPPainter*) const override { }
+    void draw(QCPPainter* painter) override { painter->fillRect(mParentPlot->viewport(), Qt::white); }
+};
+
 QCPGraph* addRedLine(QCustomPlot* chart, QCPLayer* layer, const QString& name)
 {
     QCPGraph* graph = chart->addGraph(chart->xAxis, chart->yAxis);
@@ -108,14 +123,14 @@ TForm5::TForm5(QWidget* parent)
     pnlInfo->setPalette(panelPalette);
     pnlInfo->hide();
 
-    lblInfo = new QLabel(pnlInfo);
+    lblInfo = new TInfoLabel(pnlInfo);
     lblInfo->setObjectName(QString::fromLatin1(kLayout[1].name));
     lblInfo->setGeometry(kLayout[1].rect);
-    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblInfo->setWordWrap(false);
-    lblInfo->setTextFormat(Qt::PlainText);
     QFont infoFont(kFontFamily);
     infoFont.setPixelSize(kInfoFontPx);
+    // The panel writes Latin letters, digits and signs only; left unshaped, its text is laid out
+    // from the font's own advances, a small part of the cost of shaping it on every step.
+    infoFont.setStyleStrategy(QFont::PreferNoShaping);
     lblInfo->setFont(infoFont);
 
     FormCreate();
@@ -133,6 +148,9 @@ void TForm5::FormCreate()
 void TForm5::setUpAxes()
 {
     Chart1->legend->setVisible(false);
+    Chart1->addLayer(QStringLiteral("paper"), Chart1->layer(QStringLiteral("background")), QCustomPlot::limBelow);
+    new TPaper(Chart1, QStringLiteral("paper"));
+    Chart1->setBackground(Qt::NoBrush);
     setUpLogAxis(Chart1->xAxis, kPressureLow, kPressureHigh);
     setUpLogAxis(Chart1->xAxis2, kPressureLow, kPressureHigh);
     setUpLogAxis(Chart1->yAxis, kFlowLowGpm, kFlowHighGpm);
@@ -163,10 +181,11 @@ void TForm5::setUpAxes()
 }
 
 // Marker and guide lines have a layer of their own with its own paint buffer, so that a tick
-// redraws them alone and not the whole nomogram. On top of all others, it leaves the chart two
-// buffers to compose on each repaint, not three.
+// redraws them alone and not the whole nomogram. The overlay layer holds nothing here (it is
+// for mouse selection), so it shares the nomogram's buffer: each repaint composes two buffers.
 void TForm5::setUpOperatingPoint()
 {
+    Chart1->layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
     Chart1->addLayer(QStringLiteral("operatingPoint"), Chart1->layer(Chart1->layerCount() - 1), QCustomPlot::limAbove);
     FOperatingLayer = Chart1->layer(QStringLiteral("operatingPoint"));
     FOperatingLayer->setMode(QCPLayer::lmBuffered);
@@ -177,6 +196,10 @@ void TForm5::setUpOperatingPoint()
         QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::red), QBrush(Qt::red), kMarkerDiameterPx));
     FVertLine = addRedLine(Chart1, FOperatingLayer, QStringLiteral("Vertical Line"));
     FHorizLine = addRedLine(Chart1, FOperatingLayer, QStringLiteral("Horizontal Line"));
+    // Level and upright, they cover whole pixels without smoothing, and a 2 px line smoothed
+    // cost most of a tick.
+    FVertLine->setAntialiased(false);
+    FHorizLine->setAntialiased(false);
 }
 
 void TForm5::updateTopAndRightAxes(bool hasPipeLines)
@@ -306,9 +329,7 @@ void TForm5::TimerTick()
 // what the marker places, so growing keeps it clear of the marker.
 void TForm5::fitInfoPanel()
 {
-    const QSize textPx
-        = lblInfo->fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, lblInfo->text()).size();
-    const QSize labelPx = textPx.expandedTo(kLayout[1].rect.size());
+    const QSize labelPx = lblInfo->textSizePx().expandedTo(kLayout[1].rect.size());
     lblInfo->resize(labelPx);
     pnlInfo->resize(labelPx + QSize(2 * kInfoBorderPx, 2 * kInfoBorderPx));
 }

@@ -17,7 +17,7 @@ class QCustomPlot;
 class QCPGraph;
 class QCPLayer;
 class QCPTextElement;
-class QLabel;
+class TInfoLabel;
 
 class TForm5 : public QWidget {
     Q_OBJECT
@@ -59,7 +59,7 @@ private:
 
     QCustomPlot* Chart1 = nullptr;
     QWidget* pnlInfo = nullptr;
-    QLabel* lblInfo = nullptr;
+    TInfoLabel* lblInfo = nullptr;
     QTimer FTimer;
     QCPLayer* FOperatingLayer = nullptr;
     QCPTextElement* FTitle = nullptr;
