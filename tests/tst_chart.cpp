@@ -1,6 +1,7 @@
 // The chart window through its widgets: the nomogram's series and labels, the axes, the title,
 // and the operating point's glide driven tick by tick.
 #include "Unit2.h"
+#include "Unit3.h"
 #include "Unit4.h"
 #include "Unit5.h"
 
@@ -51,6 +52,13 @@ QList<QPointF> pointsOf(const QCPGraph* graph)
     for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
         points.append(QPointF(it->key, it->value));
     return points;
+}
+
+// Which side of the line through a and b a point lies on: +1, -1, or 0 on it.
+int sideOf(const QPointF& a, const QPointF& b, const QPointF& point)
+{
+    const double cross = (b.x() - a.x()) * (point.y() - a.y()) - (b.y() - a.y()) * (point.x() - a.x());
+    return cross > 0.0 ? 1 : (cross < 0.0 ? -1 : 0);
 }
 
 TPipeSize line(double x1, double y1, double x2, double y2)
@@ -152,6 +160,71 @@ private slots:
         QVERIFY(!chart->xAxis2->visible());
     }
 
+    // Every name beside its own line, inside the plot (so off the axis labels), and no two
+    // overlapping, also after the window changed size.
+    void lineNamesNeverCollide_data()
+    {
+        QTest::addColumn<int>("classNumber");
+        QTest::addColumn<QSize>("fromSize");
+        QTest::addColumn<QSize>("size");
+        for (int classNumber = 1; classNumber <= 3; ++classNumber) {
+            QTest::addRow("class %d at 518 x 364", classNumber) << classNumber << QSize(900, 650) << QSize(518, 364);
+            QTest::addRow("class %d at 900 x 650", classNumber) << classNumber << QSize(518, 364) << QSize(900, 650);
+        }
+    }
+    void lineNamesNeverCollide()
+    {
+        QFETCH(int, classNumber);
+        QFETCH(QSize, fromSize);
+        QFETCH(QSize, size);
+        const auto& pipes = classNumber == 1 ? Unit2::PipeSizes : (classNumber == 2 ? Unit3::PipeSizes : Unit4::PipeSizes);
+        const auto& velocities
+            = classNumber == 1 ? Unit2::VelocityLines : (classNumber == 2 ? Unit3::VelocityLines : Unit4::VelocityLines);
+        TForm5 form;
+        form.resize(fromSize);
+        form.ShowGraph(pipes, velocities);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(size);
+        QCustomPlot* chart = chartOf(form);
+        QTRY_COMPARE(chart->size(), size);
+        chart->replot();
+
+        const QRectF plot = chart->axisRect()->rect();
+        QList<QRectF> names;
+        for (int i = 0; i < chart->itemCount(); ++i) {
+            auto* label = qobject_cast<QCPItemText*>(chart->item(i));
+            const QRectF name(label->topLeft->pixelPosition(), label->bottomRight->pixelPosition());
+            QVERIFY2(plot.contains(name), qPrintable(label->text()));
+            const QCPGraph* graph = graphAt(form, kOperatingSeries + i);
+            const auto toPx = [&](const QPointF& p) {
+                return QPointF(graph->keyAxis()->coordToPixel(p.x()), graph->valueAxis()->coordToPixel(p.y()));
+            };
+            // A line's data are sorted by pressure drop: its ends come first and last.
+            const QPointF a = toPx(pointsOf(graph).first());
+            const QPointF b = toPx(pointsOf(graph).last());
+            // Its own line passes by one corner, within 3 px, and not through it.
+            const QRectF inside = name.adjusted(1.5, 1.5, -1.5, -1.5);
+            const int side = sideOf(a, b, inside.topLeft());
+            for (const QPointF& corner : { inside.topRight(), inside.bottomLeft(), inside.bottomRight() })
+                QVERIFY2(sideOf(a, b, corner) == side, qPrintable(label->text()));
+            const QLineF along(a, b);
+            double nearestPx = 1e9;
+            for (const QPointF& corner : { name.topLeft(), name.topRight(), name.bottomLeft(), name.bottomRight() }) {
+                const QPointF d = corner - a;
+                const QPointF unit = (b - a) / along.length();
+                nearestPx = std::min(nearestPx, std::abs(d.x() * unit.y() - d.y() * unit.x()));
+            }
+            QVERIFY2(nearestPx <= 3.0, qPrintable(label->text()));
+            names.append(name);
+        }
+        QCOMPARE(names.size(), int(pipes.size() + velocities.size()));
+        for (int i = 0; i < names.size(); ++i)
+            for (int j = i + 1; j < names.size(); ++j)
+                QVERIFY2(!names.at(i).intersects(names.at(j)),
+                    qPrintable(qobject_cast<QCPItemText*>(chart->item(i))->text() + QStringLiteral(" / ")
+                        + qobject_cast<QCPItemText*>(chart->item(j))->text()));
+    }
+
     void pipeAndVelocityLinesLook()
     {
         TForm5 form;
@@ -243,9 +316,10 @@ private slots:
         QCOMPARE(labelA->text(), QStringLiteral("5 ft/s"));
         QCOMPARE(labelB->text(), labelA->text());
         QCOMPARE(labelB->position->coords(), labelA->position->coords());
-        // The label sits at the geometric means of the ends.
-        QVERIFY(qAbs(labelA->position->coords().x() - std::sqrt(0.12 * 25.0)) < 1e-12);
-        QVERIFY(qAbs(labelA->position->coords().y() - 100.0) < 1e-9);
+        // The named point is the midpoint: the geometric means of the ends.
+        const QPointF midpoint = pointsOf(graphAt(a, kOperatingSeries)).at(1);
+        QVERIFY(qAbs(midpoint.x() - std::sqrt(0.12 * 25.0)) < 1e-12);
+        QVERIFY(qAbs(midpoint.y() - 100.0) < 1e-9);
     }
 
     void glideFromTheOriginToAFlowOf1000()

@@ -2,6 +2,7 @@
 
 #include "FittingTicker.h"
 #include "InfoLabel.h"
+#include "LineLabels.h"
 #include "OperatingPoint.h"
 
 #include <QVBoxLayout>
@@ -167,6 +168,7 @@ void TForm5::setUpAxes()
     Chart1->yAxis2->grid()->setVisible(false);
     updateTopAndRightAxes(false);
     connect(Chart1, &QCustomPlot::afterLayout, this, [this] {
+        placeLineNames();
         if (pnlInfo->isVisible())
             placeInfoPanel();
         for (QCPAxis* axis : Chart1->axisRect()->axes())
@@ -217,6 +219,8 @@ void TForm5::removeNomogram()
             Chart1->removePlottable(i);
     }
     Chart1->clearItems();
+    FLineNames.clear();
+    FNamesPlacedIn = QRect();
     updateTopAndRightAxes(false);
     FHasGraph = false;
 }
@@ -228,7 +232,8 @@ void TForm5::ClearGraphSeries()
 }
 
 // Pipe lines go on the top and right axes, velocity lines on the bottom and left ones; both
-// pairs span the same ranges. Each line is named once, halfway along it on the log-log plane.
+// pairs span the same ranges. Each line is named once, beside it near its midpoint on the
+// log-log plane (placeLineNames).
 void TForm5::addLine(const TPipeSize& line, bool isPipe)
 {
     QCPAxis* keyAxis = isPipe ? Chart1->xAxis2 : Chart1->xAxis;
@@ -257,11 +262,40 @@ void TForm5::addLine(const TPipeSize& line, bool isPipe)
     QFont labelFont = label->font();
     labelFont.setPointSize(kLineLabelFontPt);
     label->setFont(labelFont);
-    // Pipe lines rise to the right and velocity lines fall to the right: a name standing above
-    // the midpoint on the side the line does not go to is not struck through by its own line.
-    label->setPositionAlignment(Qt::AlignBottom | (isPipe ? Qt::AlignRight : Qt::AlignLeft));
+    // The position is the name's top left corner once placed; until then the name stands at
+    // the midpoint.
+    label->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setPadding(QMargins());
     if (isPipe)
         label->setClipToAxisRect(false);
+    FLineNames.push_back({ label, QPointF(x1, y1), QPointF(x2, y2), QPointF(xm, ym) });
+}
+
+// After a layout that changed the plot's rectangle, every name looks for its place again, so
+// that no two names overlap at any size of the window. It runs before the layers are drawn,
+// so the replot that laid the chart out already writes the names in their new places.
+void TForm5::placeLineNames()
+{
+    const QRect plotPx = Chart1->axisRect()->rect();
+    if (FLineNames.empty() || plotPx == FNamesPlacedIn || plotPx.isEmpty())
+        return;
+    std::vector<TLineLabel> labels;
+    labels.reserve(FLineNames.size());
+    for (const TLineName& name : FLineNames) {
+        const QCPItemPosition* position = name.label->position;
+        const auto toPx = [&](const QPointF& coords) {
+            return QPointF(position->keyAxis()->coordToPixel(coords.x()), position->valueAxis()->coordToPixel(coords.y()));
+        };
+        const QSize textPx = QFontMetrics(name.label->font())
+                                 .boundingRect(0, 0, 0, 0, Qt::TextDontClip | name.label->textAlignment(), name.label->text())
+                                 .size();
+        labels.push_back({ toPx(name.from), toPx(name.to), toPx(name.midpoint), QSizeF(textPx) });
+    }
+    std::vector<QRectF> placedPx;
+    (void)placeLineLabels(labels, QRectF(plotPx), placedPx);
+    for (std::size_t i = 0; i < FLineNames.size(); ++i)
+        FLineNames[i].label->position->setPixelPosition(placedPx[i].topLeft());
+    FNamesPlacedIn = plotPx;
 }
 
 void TForm5::DrawGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData)

@@ -9,13 +9,18 @@
 
 #include "UGlobalTypes.h"
 
+#include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
+#include <vector>
+
 class QCustomPlot;
 class QCPGraph;
 class QCPLayer;
+class QCPItemText;
 class QCPTextElement;
 class TInfoLabel;
 
@@ -56,6 +61,7 @@ private:
     void updateTopAndRightAxes(bool hasPipeLines);
     void fitInfoPanel();
     void placeInfoPanel();
+    void placeLineNames();
 
     QCustomPlot* Chart1 = nullptr;
     QWidget* pnlInfo = nullptr;
@@ -75,6 +81,17 @@ private:
     double FCurrentV = 0.0;
     bool FHasGraph = false;
     QString FPipeTypeTitle;
+
+    // A nomogram line's name and where the line runs, in plot coordinates; the names are placed
+    // anew whenever the plot's rectangle changes.
+    struct TLineName {
+        QCPItemText* label = nullptr;
+        QPointF from;
+        QPointF to;
+        QPointF midpoint;
+    };
+    std::vector<TLineName> FLineNames;
+    QRect FNamesPlacedIn;
 };
 
 extern TForm5* Form5;
