@@ -5,9 +5,14 @@
 #include "Unit4.h"
 #include "Unit5.h"
 
+#include "ModalMessages.h"
+
+#include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLocale>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <qcustomplot.h>
 
@@ -559,6 +564,90 @@ private slots:
         const int markerX = qRound(chart->xAxis->coordToPixel(3.0));
         const int markerY = qRound(chart->yAxis->coordToPixel(200.0));
         QCOMPARE(panel->geometry().bottomLeft() + QPoint(0, 1), QPoint(markerX + 15, markerY - 15));
+    }
+
+    // Ctrl+C puts the chart on the clipboard at twice its size: the red marker where the
+    // window shows it and the info panel over the plot.
+    void copyPutsTheChartAsShownOnTheClipboard()
+    {
+        TForm5 form;
+        form.ShowGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.ShowOperatingPoint(200.0, 2.0, 3.0, QStringLiteral("3\""));
+        QVERIFY(tickUntilStopped(form) > 0);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+        const QImage image = QGuiApplication::clipboard()->image();
+        QCustomPlot* chart = chartOf(form);
+        QCOMPARE(image.size(), chart->size() * 2);
+        const QPoint marker(qRound(chart->xAxis->coordToPixel(2.0)), qRound(chart->yAxis->coordToPixel(200.0)));
+        const QColor atMarker = image.pixelColor(marker * 2);
+        QVERIFY2(atMarker.red() > 200 && atMarker.green() < 60 && atMarker.blue() < 60, qPrintable(atMarker.name()));
+        // The panel's blank border is white all round, where grid and nomogram lines would show
+        // through without it.
+        const QRect panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"))->geometry();
+        const QRect outer(panel.topLeft() * 2 + QPoint(1, 1), panel.size() * 2 - QSize(2, 2));
+        const QRect inner = outer.adjusted(8, 8, -8, -8);
+        for (int y = outer.top(); y <= outer.bottom(); ++y)
+            for (int x = outer.left(); x <= outer.right(); ++x)
+                if (!inner.contains(x, y))
+                    QCOMPARE(image.pixelColor(x, y), QColor(Qt::white));
+    }
+
+    void saveWritesTheChart_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("PNG at twice the size") << "chart.png";
+        QTest::newRow("PDF") << "chart.pdf";
+    }
+    void saveWritesTheChart()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        TForm5 form;
+        form.setPipeTypeTitle(QStringLiteral("class"));
+        form.ShowGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        form.ShowOperatingPoint(200.0, 2.0, 3.0, QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        TModalMessages messages;
+        QVERIFY(form.SaveChartTo(dir.filePath(fileName)));
+        QVERIFY(messages.seen().isEmpty());
+        QFile file(dir.filePath(fileName));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (fileName.endsWith(QStringLiteral(".pdf")))
+            QVERIFY(file.read(5) == "%PDF-");
+        else
+            QCOMPARE(QImage(file.fileName()).size(), chartOf(form)->size() * 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { fileName });
+    }
+
+    // Even root cannot create files in /proc; anyone else cannot in a folder without write
+    // permission.
+    void aFailedSaveSaysSoAndLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("PNG") << "chart.png";
+        QTest::newRow("PDF") << "chart.pdf";
+    }
+    void aFailedSaveSaysSoAndLeavesNoFile()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
+        const QString folder = QFileInfo(dir.path()).isWritable() ? QStringLiteral("/proc") : dir.path();
+        const QString path = folder + u'/' + fileName;
+        TForm5 form;
+        TModalMessages messages;
+        QVERIFY(!form.SaveChartTo(path));
+        QCOMPARE(messages.seen().size(), 1);
+        QVERIFY(messages.seen().at(0).Text.startsWith(QStringLiteral("نمودار ذخیره نشد.")));
+        QVERIFY(messages.seen().at(0).Text.contains(path));
+        QVERIFY(messages.seen().at(0).RightToLeft);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(QDir(folder).entryList({ fileName + u'*' }, QDir::Files).isEmpty());
     }
 
 private:

@@ -135,6 +135,7 @@ TForm5::TForm5(QWidget* parent)
     lblInfo->setFont(infoFont);
 
     FormCreate();
+    setUpActions();
 }
 
 void TForm5::FormCreate()
