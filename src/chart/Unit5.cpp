@@ -1,5 +1,6 @@
 #include "Unit5.h"
 
+#include "ChartPlot.h"
 #include "FittingTicker.h"
 #include "InfoLabel.h"
 #include "LineLabels.h"
@@ -106,7 +107,7 @@ TForm5::TForm5(QWidget* parent)
     windowFont.setPixelSize(kWindowFontPx);
     setFont(windowFont);
 
-    Chart1 = new QCustomPlot(this);
+    Chart1 = new TChartPlot(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     // The chart paints every pixel of itself, so a tick's repaint need not fill the window
     // behind it first.
