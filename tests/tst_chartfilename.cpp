@@ -18,10 +18,12 @@ private slots:
                                          << QStringLiteral("نسبتاً صاف - 52.5 gpm - 4 psi per 100 ft");
         QTest::newRow("German comma") << QStringLiteral("ناصاف") << true << "de_DE"
                                       << QStringLiteral("ناصاف - 52,5 gpm - 4 psi per 100 ft");
-        QTest::newRow("before a point is shown") << QStringLiteral("ناصاف") << false << "en_US"
-                                                 << QStringLiteral("ناصاف");
-        QTest::newRow("no class") << "" << true << "en_US" << "Keldaran chart - 52.5 gpm - 4 psi per 100 ft";
-        QTest::newRow("refused characters left out") << "a/b:c?*\"<>|\\ ." << false << "en_US" << "abc";
+        QTest::newRow("before a point is shown")
+            << QStringLiteral("ناصاف") << false << "en_US" << QStringLiteral("ناصاف");
+        QTest::newRow("no class") << "" << true << "en_US"
+                                  << "Keldaran chart - 52.5 gpm - 4 psi per 100 ft";
+        QTest::newRow("refused characters left out") << "a/b:c?*\"<>|\\ ." << false << "en_US"
+                                                     << "abc";
     }
     void name()
     {

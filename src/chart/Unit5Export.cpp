@@ -27,8 +27,8 @@ const QString kPrintText = QStringLiteral("چاپ نمودار…");
 const QString kSaveCaption = QStringLiteral("ذخیرهٔ نمودار");
 const QString kPngFilter = QStringLiteral("PNG (*.png)");
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
-const QString kSaveFailed = QStringLiteral(
-    "نمودار ذخیره نشد. در این پوشه نمی‌توان نوشت یا جای خالی کافی نیست؛ پوشهٔ دیگری را انتخاب کنید.");
+const QString kSaveFailed = QStringLiteral("نمودار ذخیره نشد. در این پوشه نمی‌توان نوشت یا جای خالی کافی نیست؛ پوشهٔ "
+                                           "دیگری را انتخاب کنید.");
 const QString kPrintFailed = QStringLiteral("نمودار چاپ نشد. چاپگر را بررسی کنید.");
 
 // Saved and copied images carry twice the screen's pixels, for print-quality reports.
@@ -48,14 +48,14 @@ void showWarning(QWidget* parent, const QString& text)
 
 void TForm5::setUpActions()
 {
-    const auto addCommand = [this](const char* name, const QString& text, QKeySequence::StandardKey key,
-                                void (TForm5::*handler)()) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
-        addAction(action);
-    };
+    const auto addCommand
+        = [this](const char* name, const QString& text, QKeySequence::StandardKey key, void (TForm5::*handler)()) {
+              auto* action = new QAction(text, this);
+              action->setObjectName(QString::fromLatin1(name));
+              action->setShortcut(key);
+              connect(action, &QAction::triggered, this, handler);
+              addAction(action);
+          };
     addCommand("actSaveChart", kSaveText, QKeySequence::Save, &TForm5::actSaveChartExecute);
     addCommand("actCopyChart", kCopyText, QKeySequence::Copy, &TForm5::actCopyChartExecute);
     addCommand("actPrintChart", kPrintText, QKeySequence::Print, &TForm5::actPrintChartExecute);
@@ -138,10 +138,9 @@ void TForm5::actSaveChartExecute()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({ kPngFilter, kPdfFilter });
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog](const QString& filter) {
-            dialog.setDefaultSuffix(filter == kPdfFilter ? QStringLiteral("pdf") : QStringLiteral("png"));
-        });
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter == kPdfFilter ? QStringLiteral("pdf") : QStringLiteral("png"));
+    });
     dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     dialog.selectFile(SuggestedFileName() + QStringLiteral(".png"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
