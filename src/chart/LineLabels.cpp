@@ -78,9 +78,13 @@ bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx
     placedPx.assign(labels.size(), QRectF());
     std::vector<bool> isPlaced(labels.size(), false);
     std::vector<std::optional<TSegment>> visible(labels.size());
+    std::vector<QRectF> bounds(labels.size());
     for (std::size_t i = 0; i < labels.size(); ++i)
-        if (isFinite(labels[i].fromPx) && isFinite(labels[i].toPx))
+        if (isFinite(labels[i].fromPx) && isFinite(labels[i].toPx)) {
             visible[i] = clipped(labels[i].fromPx, labels[i].toPx, plotPx);
+            if (visible[i])
+                bounds[i] = QRectF(visible[i]->a, visible[i]->b).normalized();
+        }
 
     // Another line running through a name is allowed only where no place clear of lines is left.
     const auto isFree = [&](std::size_t self, const QRectF& rect, bool linesMayCross) {
@@ -92,7 +96,8 @@ bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx
         if (!linesMayCross) {
             const QRectF inside = rect.adjusted(kLineGapPx, kLineGapPx, -kLineGapPx, -kLineGapPx);
             for (std::size_t other = 0; other < labels.size(); ++other)
-                if (other != self && visible[other] && clipped(visible[other]->a, visible[other]->b, inside))
+                if (other != self && visible[other] && bounds[other].adjusted(-1.0, -1.0, 1.0, 1.0).intersects(inside)
+                    && clipped(visible[other]->a, visible[other]->b, inside))
                     return false;
         }
         return true;
