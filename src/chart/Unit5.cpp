@@ -72,8 +72,8 @@ void setUpLogAxis(QCPAxis* axis, double low, double high)
 }
 
 // The white behind the whole chart. Painted into the nomogram's paint buffer, it is drawn when
-// the nomogram is; as the chart's background brush it would be filled over the whole window on
-// every repaint, a glide step's largest single cost.
+// the nomogram is; as the chart's background brush it would be filled over the whole repainted
+// area on every glide step as well.
 class TPaper : public QCPLayerable {
 public:
     TPaper(QCustomPlot* chart, const QString& layer)
@@ -293,6 +293,8 @@ void TForm5::placeLineNames()
                                  .size();
         labels.push_back({ toPx(name.from), toPx(name.to), toPx(name.midpoint), QSizeF(textPx) });
     }
+    // A name that finds no free place anywhere along its line stands at its midpoint; in a
+    // window too small for all names some then overlap, which is all that can be done there.
     std::vector<QRectF> placedPx;
     (void)placeLineLabels(labels, QRectF(plotPx), placedPx);
     for (std::size_t i = 0; i < FLineNames.size(); ++i)
