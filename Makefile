@@ -25,7 +25,7 @@ build: configure
 	@cmake --build --preset $(PRESET)
 
 run: build
-	$(BUILD_DIR)/src/keldaran
+	$(BUILD_DIR)/src/app/keldaran
 
 test: build
 	ctest --preset $(PRESET)
@@ -59,7 +59,7 @@ package: build
 
 screenshots: build
 	@scripts/install-deps screenshots
-	scripts/screenshots $(BUILD_DIR)/src/keldaran
+	scripts/screenshots $(BUILD_DIR)/src/app/keldaran
 
 clean:
 	rm -rf build
