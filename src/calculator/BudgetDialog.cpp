@@ -21,7 +21,8 @@ constexpr int kSummaryMinWidthPx = 460;
 
 } // namespace
 
-TBudgetDialog::TBudgetDialog(QWidget* parent) : QDialog(parent)
+TBudgetDialog::TBudgetDialog(QWidget* parent)
+    : QDialog(parent)
 {
     prepareDesignDialog(this, "BudgetDialog", DesignTexts::kBudgetTitle.toString());
     auto* layout = new QVBoxLayout(this);
@@ -40,18 +41,22 @@ TBudgetDialog::TBudgetDialog(QWidget* parent) : QDialog(parent)
         edit->setAlignment(Qt::AlignCenter);
         edit->setFixedWidth(kEditWidthPx);
         grid->addWidget(edit, row, kEditCol);
-        auto* unit = new QComboBox(this);
-        unit->setObjectName(name + QStringLiteral("Unit"));
-        unit->addItems(budgetUnitNames(spec.Quantity));
-        unit->setCurrentIndex(spec.DefaultUnit);
-        // Unit symbols are Latin and read left to right.
-        unit->setLayoutDirection(Qt::LeftToRight);
-        unit->setEnabled(unit->count() > 1);
-        grid->addWidget(unit, row, kUnitCol);
         FFields[index] = edit;
-        FUnits[index] = unit;
         connect(edit, &QLineEdit::textChanged, this, &TBudgetDialog::refresh);
-        connect(unit, &QComboBox::currentIndexChanged, this, &TBudgetDialog::refresh);
+        const QStringList units = budgetUnitNames(spec.Quantity);
+        if (units.size() == 1) {
+            grid->addWidget(new QLabel(units.first(), this), row, kUnitCol);
+        } else {
+            auto* unit = new QComboBox(this);
+            unit->setObjectName(name + QStringLiteral("Unit"));
+            unit->addItems(units);
+            unit->setCurrentIndex(spec.DefaultUnit);
+            // Unit symbols are Latin and read left to right.
+            unit->setLayoutDirection(Qt::LeftToRight);
+            grid->addWidget(unit, row, kUnitCol);
+            FUnits[index] = unit;
+            connect(unit, &QComboBox::currentIndexChanged, this, &TBudgetDialog::refresh);
+        }
         ++row;
     }
     FFields[kHeightField]->setPlaceholderText(DesignTexts::kHeightHint.toString());
@@ -93,7 +98,7 @@ TBudgetOutcome TBudgetDialog::outcome() const
 {
     std::array<TBudgetInput, kBudgetFieldCount> inputs;
     for (std::size_t i = 0; i < inputs.size(); ++i)
-        inputs[i] = {FFields[i]->text(), FUnits[i]->currentIndex()};
+        inputs[i] = { FFields[i]->text(), FUnits[i] != nullptr ? FUnits[i]->currentIndex() : 0 };
     return evaluateBudget(inputs);
 }
 

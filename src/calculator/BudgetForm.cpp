@@ -23,19 +23,16 @@ constexpr int kLossKPaDecimals = 3;
 // The nomogram's horizontal axis.
 constexpr double kChartLeastPsiPer100ft = 0.1;
 constexpr double kChartMostPsiPer100ft = 100.0;
-// Left-to-right isolate: the arithmetic keeps its order inside a right-to-left paragraph.
-constexpr char16_t kLeftToRightIsolate = u'\u2066';
-constexpr char16_t kPopIsolate = u'\u2069';
 
 // Gauges here read in bar, the fixture's least pressure is quoted in psi, and runs are measured in metres.
-constexpr std::array<TBudgetFieldSpec, kBudgetFieldCount> kFields{{
-    {"BudgetSource", kFieldSource, Q::Pressure, R::NonNegative, kBar},
-    {"BudgetMeter", kFieldMeter, Q::Pressure, R::NonNegative, kBar},
-    {"BudgetHeight", kFieldHeight, Q::Length, R::Any, kMetre},
-    {"BudgetFixture", kFieldFixture, Q::Pressure, R::NonNegative, kPsi},
-    {"BudgetLength", kFieldLength, Q::Length, R::Positive, kMetre},
-    {"BudgetFittings", kFieldFittings, Q::Percent, R::NonNegative, 0},
-}};
+constexpr std::array<TBudgetFieldSpec, kBudgetFieldCount> kFields { {
+    { "BudgetSource", kFieldSource, Q::Pressure, R::NonNegative, kBar },
+    { "BudgetMeter", kFieldMeter, Q::Pressure, R::NonNegative, kBar },
+    { "BudgetHeight", kFieldHeight, Q::Length, R::Any, kMetre },
+    { "BudgetFixture", kFieldFixture, Q::Pressure, R::NonNegative, kPsi },
+    { "BudgetLength", kFieldLength, Q::Length, R::Positive, kMetre },
+    { "BudgetFittings", kFieldFittings, Q::Percent, R::NonNegative, 0 },
+} };
 
 double inBudgetUnits(double value, const TBudgetFieldSpec& spec, int unit)
 {
@@ -67,15 +64,11 @@ QString number(double value)
 // above the fixture adds its head.
 QString availableArithmetic(const Design::TPressureBudget& b)
 {
-    const QString head = QString::number(Design::kPsiPerFtOfWater) + QStringLiteral(u" × ") + number(std::abs(b.heightFt));
+    const QString head
+        = QString::number(Design::kPsiPerFtOfWater) + QStringLiteral(u" × ") + number(std::abs(b.heightFt));
     return number(b.sourcePsi) + QStringLiteral(u" − ") + number(b.meterAndDevicesPsi)
         + (b.heightFt < 0.0 ? QStringLiteral(" + ") : QStringLiteral(u" − ")) + head + QStringLiteral(u" − ")
         + number(b.fixturePsi);
-}
-
-QString isolated(const QString& arithmetic)
-{
-    return QChar(kLeftToRightIsolate) + arithmetic + QChar(kPopIsolate);
 }
 
 } // namespace
@@ -89,18 +82,18 @@ QStringList budgetUnitNames(TBudgetQuantity quantity)
 {
     switch (quantity) {
     case Q::Pressure:
-        return {QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O")};
+        return { QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O") };
     case Q::Length:
-        return {QStringLiteral("m"), QStringLiteral("ft")};
+        return { QStringLiteral("m"), QStringLiteral("ft") };
     case Q::Percent:
         break;
     }
-    return {QStringLiteral("%")};
+    return { QStringLiteral("%") };
 }
 
 TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>& inputs)
 {
-    std::array<double, kBudgetFieldCount> members{};
+    std::array<double, kBudgetFieldCount> members {};
     for (int i = 0; i < kBudgetFieldCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const TBudgetFieldSpec& spec = kFields[index];
@@ -117,7 +110,7 @@ TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>&
             return badField(i, kBadField);
     }
     TBudgetOutcome outcome;
-    outcome.Budget = {members[0], members[1], members[2], members[3], members[4], members[5]};
+    outcome.Budget = { members[0], members[1], members[2], members[3], members[4], members[5] };
     if (!Design::budgetTerms(outcome.Budget, outcome.Terms)) {
         outcome.State = TBudgetState::OutOfReach;
         outcome.Message = kOutOfReach.toString();
@@ -125,7 +118,8 @@ TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>&
     }
     if (outcome.Terms.availablePsi <= 0.0) {
         outcome.State = TBudgetState::Shortfall;
-        outcome.Message = kShortfall.toString().arg(number(-outcome.Terms.availablePsi) + QStringLiteral(" psi"));
+        outcome.Message
+            = kShortfall.toString().arg(leftToRight(number(-outcome.Terms.availablePsi) + QStringLiteral(" psi")));
         return outcome;
     }
     if (!Design::allowableLossPsiPer100ft(outcome.Budget, outcome.PsiPer100ft)) {
@@ -142,18 +136,23 @@ QString budgetSummaryText(const TBudgetOutcome& outcome)
     const Design::TPressureBudget& b = outcome.Budget;
     if (outcome.State == TBudgetState::Shortfall)
         return outcome.Message + QLatin1Char('\n')
-            + isolated(availableArithmetic(b) + QStringLiteral(" = ") + number(outcome.Terms.availablePsi)
-                       + QStringLiteral(" psi"));
+            + leftToRight(availableArithmetic(b) + QStringLiteral(" = ") + number(outcome.Terms.availablePsi)
+                + QStringLiteral(" psi"));
     if (outcome.State != TBudgetState::Ready)
         return outcome.Message;
     const QString factor = formatUpTo(1.0 + b.fittingsPercent / 100.0, kFactorDecimals);
     const QString lossKPa = formatFixed(Design::lossKPaPerMetre(outcome.PsiPer100ft), kLossKPaDecimals);
-    QString text = QStringLiteral("%1: %2 psi\n").arg(kAvailable, number(outcome.Terms.availablePsi))
-        + QStringLiteral("%1: %2 ft\n").arg(kEquivalentLength, number(outcome.Terms.equivalentLengthFt))
-        + QStringLiteral("%1: %2 psi/100ft = %3 kPa/m\n").arg(kAllowableLoss, number(outcome.PsiPer100ft), lossKPa)
-        + isolated(QStringLiteral("(") + availableArithmetic(b) + QStringLiteral(u") × 100 ÷ (")
-                   + number(b.developedLengthFt) + QStringLiteral(u" × ") + factor + QStringLiteral(") = ")
-                   + number(outcome.PsiPer100ft));
+    QString text = QStringLiteral("%1: %2\n")
+                       .arg(kAvailable, leftToRight(number(outcome.Terms.availablePsi) + QStringLiteral(" psi")))
+        + QStringLiteral("%1: %2\n")
+              .arg(kEquivalentLength, leftToRight(number(outcome.Terms.equivalentLengthFt) + QStringLiteral(" ft")))
+        + QStringLiteral("%1: %2\n")
+              .arg(kAllowableLoss,
+                  leftToRight(number(outcome.PsiPer100ft) + QStringLiteral(" psi/100ft = ") + lossKPa
+                      + QStringLiteral(" kPa/m")))
+        + leftToRight(QStringLiteral("(") + availableArithmetic(b) + QStringLiteral(u") × 100 ÷ (")
+            + number(b.developedLengthFt) + QStringLiteral(u" × ") + factor + QStringLiteral(") = ")
+            + number(outcome.PsiPer100ft));
     if (outcome.PsiPer100ft < kChartLeastPsiPer100ft || outcome.PsiPer100ft > kChartMostPsiPer100ft)
         text += QLatin1Char('\n') + kChartRangeNote.toString();
     return text;

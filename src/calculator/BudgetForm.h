@@ -18,11 +18,11 @@ enum class TBudgetQuantity { Pressure, Length, Percent };
 enum class TBudgetRange { NonNegative, Positive, Any };
 
 struct TBudgetFieldSpec {
-    const char* Name;  // the edit box's object name; its unit box adds "Unit"
+    const char* Name; // the edit box's object name; its unit box adds "Unit"
     QStringView Label;
     TBudgetQuantity Quantity;
     TBudgetRange Range;
-    int DefaultUnit;  // index into the quantity's unit list
+    int DefaultUnit; // index into the quantity's unit list
 };
 
 inline constexpr int kBudgetFieldCount = 6;
@@ -47,10 +47,10 @@ enum class TBudgetState { Ready, BadField, Shortfall, OutOfReach };
 
 struct TBudgetOutcome {
     TBudgetState State = TBudgetState::BadField;
-    int Field = -1;  // the field at fault when BadField
-    QString Message;  // why there is no result, when not Ready
-    Design::TPressureBudget Budget{};
-    Design::TBudgetTerms Terms{};
+    int Field = -1; // the field at fault when BadField
+    QString Message; // why there is no result, when not Ready
+    Design::TPressureBudget Budget {};
+    Design::TBudgetTerms Terms {};
     double PsiPer100ft = 0.0;
 };
 

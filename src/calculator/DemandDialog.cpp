@@ -40,7 +40,8 @@ QLabel* headerLabel(QStringView text, QWidget* parent)
 
 } // namespace
 
-TDemandDialog::TDemandDialog(QWidget* parent) : QDialog(parent)
+TDemandDialog::TDemandDialog(QWidget* parent)
+    : QDialog(parent)
 {
     prepareDesignDialog(this, "DemandDialog", kDemandTitle.toString());
     auto* layout = new QVBoxLayout(this);
@@ -55,7 +56,7 @@ TDemandDialog::TDemandDialog(QWidget* parent) : QDialog(parent)
     FColumnHot->setObjectName(QStringLiteral("ColumnHot"));
     FColumnTotal->setChecked(true);
     auto* columns = new QButtonGroup(this);
-    for (QRadioButton* button : {FColumnTotal, FColumnCold, FColumnHot}) {
+    for (QRadioButton* button : { FColumnTotal, FColumnCold, FColumnHot }) {
         columns->addButton(button);
         columnRow->addWidget(button);
     }
@@ -114,7 +115,7 @@ TDemandDialog::TDemandDialog(QWidget* parent) : QDialog(parent)
     FSummary = addSummary(layout, this, "DemandSummary");
     addApplyAndClose(layout, this, [this] { apply(); });
 
-    for (QRadioButton* button : {FColumnTotal, FColumnCold, FColumnHot})
+    for (QRadioButton* button : { FColumnTotal, FColumnCold, FColumnHot })
         connect(button, &QRadioButton::toggled, this, &TDemandDialog::refresh);
     connect(FFlushTank, &QRadioButton::toggled, this, [this] {
         refresh();

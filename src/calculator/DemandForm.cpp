@@ -25,8 +25,8 @@ TDemandOutcome refusal(const QString& message)
 
 } // namespace
 
-TDemandOutcome evaluateDemand(std::span<const int> counts, Design::TLoadColumn column, Design::TSupply supply,
-                              const QString& directLoadText)
+TDemandOutcome evaluateDemand(
+    std::span<const int> counts, Design::TLoadColumn column, Design::TSupply supply, const QString& directLoadText)
 {
     double fixtureUnits = 0.0;
     if (!trimmedOfBlanksAndControls(directLoadText).isEmpty()) {
@@ -41,8 +41,8 @@ TDemandOutcome evaluateDemand(std::span<const int> counts, Design::TLoadColumn c
     TDemandOutcome outcome;
     outcome.FixtureUnits = fixtureUnits;
     if (!Design::demandGpm(fixtureUnits, supply, outcome.Gpm))
-        return refusal(DesignTexts::kLoadAboveTable.toString().arg(loadText(fixtureUnits),
-                                                                    loadText(Design::kMaxFixtureUnits)));
+        return refusal(
+            DesignTexts::kLoadAboveTable.toString().arg(loadText(fixtureUnits), loadText(Design::kMaxFixtureUnits)));
     outcome.Ok = true;
     return outcome;
 }
@@ -61,8 +61,9 @@ QString demandSummaryText(const TDemandOutcome& outcome)
     const QString gpm = formatFixed(outcome.Gpm, kFlowDecimals) + QStringLiteral(" gpm");
     const QString litres = formatFixed(Design::flowLitresPerSecond(outcome.Gpm), kFlowDecimals);
     return QStringLiteral("%1: %2 %3\n").arg(kTotalLoad, load, kFixtureUnits)
-        + QStringLiteral("%1: %2 = %3 L/s\n").arg(kDesignFlow, gpm, litres)
-        + QStringLiteral("%1 %2%3%4").arg(load, kFixtureUnits, kReadingArrow, gpm);
+        + QStringLiteral("%1: %2\n")
+              .arg(kDesignFlow, leftToRight(gpm + QStringLiteral(" = ") + litres + QStringLiteral(" L/s")))
+        + QStringLiteral("%1 %2%3%4").arg(load, kFixtureUnits, kReadingArrow, leftToRight(gpm));
 }
 
 QString flowFieldText(double gpm)

@@ -2,9 +2,17 @@
 // The Persian texts of the two design helpers, kept in one place like the calculator's own, so
 // that every zero-width non-joiner (U+200C) and tanween (U+064B) stays where Persian writes it.
 
+#include <QString>
 #include <QStringView>
 
 namespace DesignTexts {
+
+// A number with its Latin unit, or a line of arithmetic, kept in its left-to-right order inside
+// a Persian line; without the isolate, "24.01 psi" would read "psi 24.01" there.
+[[nodiscard]] inline QString leftToRight(const QString& text)
+{
+    return QChar(u'\u2066') + text + QChar(u'\u2069');
+}
 
 // The calculator window's two openers.
 inline constexpr QStringView kCaptionDemand = u"دبی از واحد مصرف";
@@ -47,7 +55,8 @@ inline constexpr QStringView kHeightHint = u"مخزن بالاتر: منفی";
 inline constexpr QStringView kAvailable = u"فشار باقی\u200cمانده برای اصطکاک";
 inline constexpr QStringView kEquivalentLength = u"طول معادل";
 inline constexpr QStringView kAllowableLoss = u"افت مجاز";
-inline constexpr QStringView kChartRangeNote = u"توجه: نمودار فقط افت 0.1 تا 100 psi/100ft را پوشش می\u200cدهد.";
+inline constexpr QStringView kChartRangeNote
+    = u"توجه: نمودار فقط افت 0.1 تا \u2066100 psi/100ft\u2069 را پوشش می\u200cدهد.";
 
 inline constexpr QStringView kApply = u"اعمال";
 inline constexpr QStringView kClose = u"بستن";
@@ -59,7 +68,7 @@ inline constexpr QStringView kNotPositiveField = u"مقدار «%1» باید ب
 inline constexpr QStringView kNothingCounted = u"هیچ وسیله\u200cای شمرده نشده و بار کل صفر است.";
 // "%1" is the load, "%2" the table's last row.
 inline constexpr QStringView kLoadAboveTable = u"بار کل %1 واحد مصرف از جدول (تا %2) بیشتر است.";
-// "%1" is the shortfall with its unit.
+// "%1" is the shortfall with its unit, kept left to right.
 inline constexpr QStringView kShortfall = u"فشاری برای اصطکاک لوله نمی\u200cماند: فشار موجود %1 کم است.";
 
 // Values in range whose quotient still overflows, or vanishes.
