@@ -65,7 +65,7 @@ QString number(double value)
 QString availableArithmetic(const Design::TPressureBudget& b)
 {
     const QString head
-        = QString::number(Design::kPsiPerFtOfWater) + QStringLiteral(u" × ") + number(std::abs(b.heightFt));
+        = formatUpTo(Design::kPsiPerFtOfWater, kFactorDecimals) + QStringLiteral(u" × ") + number(std::abs(b.heightFt));
     return number(b.sourcePsi) + QStringLiteral(u" − ") + number(b.meterAndDevicesPsi)
         + (b.heightFt < 0.0 ? QStringLiteral(" + ") : QStringLiteral(u" − ")) + head + QStringLiteral(u" − ")
         + number(b.fixturePsi);

@@ -4,6 +4,7 @@
 #include "Unit1Layout.h"
 
 #include <QBoxLayout>
+#include <QButtonGroup>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -32,6 +33,10 @@ TSupplyChoice addSupplyChoice(QBoxLayout* layout, QWidget* parent)
     choice.FlushTank->setObjectName(QStringLiteral("SupplyFlushTank"));
     choice.FlushValve->setObjectName(QStringLiteral("SupplyFlushValve"));
     choice.FlushTank->setChecked(true);
+    // A group of their own, apart from any other choice in the same window.
+    auto* group = new QButtonGroup(parent);
+    group->addButton(choice.FlushTank);
+    group->addButton(choice.FlushValve);
     row->addWidget(choice.FlushTank);
     row->addWidget(choice.FlushValve);
     row->addStretch();
