@@ -51,9 +51,9 @@ const QList<int> kStreetUnits { 0, 0, 1, -1, 1, -1 };
 // Fills the budget's fields; an empty text keeps the prefill, a unit of -1 the default.
 void fillBudget(TBudgetDialog* dialog, const QStringList& texts, const QList<int>& units)
 {
-    const auto specs = budgetFieldSpecs();
+    const auto fields = budgetFields();
     for (int i = 0; i < kBudgetFieldCount; ++i) {
-        const QString name = QString::fromLatin1(specs[static_cast<std::size_t>(i)].Name);
+        const QString name = QString::fromLatin1(fields[static_cast<std::size_t>(i)].Name);
         if (units[i] >= 0)
             child<QComboBox>(dialog, name + QStringLiteral("Unit"))->setCurrentIndex(units[i]);
         if (!texts[i].isEmpty()) {
@@ -214,9 +214,9 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        const auto specs = budgetFieldSpecs();
-        const auto named = [&specs](QStringView message, int field) {
-            return message.toString().arg(specs[static_cast<std::size_t>(field)].Label);
+        const auto fields = budgetFields();
+        const auto named = [&fields](QStringView message, int field) {
+            return message.toString().arg(fields[static_cast<std::size_t>(field)].Label);
         };
         QTest::newRow("letters for the length") << 4 << "abc" << named(kBadField, 4);
         QTest::newRow("grouped source") << 0 << "1,000.5" << named(kBadField, 0);

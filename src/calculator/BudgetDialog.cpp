@@ -32,10 +32,10 @@ TBudgetDialog::TBudgetDialog(QWidget* parent)
 
     auto* grid = new QGridLayout;
     int row = 0;
-    for (const TBudgetFieldSpec& spec : budgetFieldSpecs()) {
+    for (const TBudgetField& field : budgetFields()) {
         const auto index = static_cast<std::size_t>(row);
-        const QString name = QString::fromLatin1(spec.Name);
-        grid->addWidget(new QLabel(spec.Label.toString(), this), row, kLabelCol);
+        const QString name = QString::fromLatin1(field.Name);
+        grid->addWidget(new QLabel(field.Label.toString(), this), row, kLabelCol);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);
         edit->setAlignment(Qt::AlignCenter);
@@ -43,14 +43,14 @@ TBudgetDialog::TBudgetDialog(QWidget* parent)
         grid->addWidget(edit, row, kEditCol);
         FFields[index] = edit;
         connect(edit, &QLineEdit::textChanged, this, &TBudgetDialog::refresh);
-        const QStringList units = budgetUnitNames(spec.Quantity);
+        const QStringList units = budgetUnitNames(field.Quantity);
         if (units.size() == 1) {
             grid->addWidget(new QLabel(units.first(), this), row, kUnitCol);
         } else {
             auto* unit = new QComboBox(this);
             unit->setObjectName(name + QStringLiteral("Unit"));
             unit->addItems(units);
-            unit->setCurrentIndex(spec.DefaultUnit);
+            unit->setCurrentIndex(field.DefaultUnit);
             // Unit symbols are Latin and read left to right.
             unit->setLayoutDirection(Qt::LeftToRight);
             grid->addWidget(unit, row, kUnitCol);

@@ -25,7 +25,7 @@ constexpr double kChartLeastPsiPer100ft = 0.1;
 constexpr double kChartMostPsiPer100ft = 100.0;
 
 // Gauges here read in bar, the fixture's least pressure is quoted in psi, and runs are measured in metres.
-constexpr std::array<TBudgetFieldSpec, kBudgetFieldCount> kFields { {
+constexpr std::array<TBudgetField, kBudgetFieldCount> kFields { {
     { "BudgetSource", kFieldSource, Q::Pressure, R::NonNegative, kBar },
     { "BudgetMeter", kFieldMeter, Q::Pressure, R::NonNegative, kBar },
     { "BudgetHeight", kFieldHeight, Q::Length, R::Any, kMetre },
@@ -34,9 +34,9 @@ constexpr std::array<TBudgetFieldSpec, kBudgetFieldCount> kFields { {
     { "BudgetFittings", kFieldFittings, Q::Percent, R::NonNegative, 0 },
 } };
 
-double inBudgetUnits(double value, const TBudgetFieldSpec& spec, int unit)
+double inBudgetUnits(double value, const TBudgetField& field, int unit)
 {
-    switch (spec.Quantity) {
+    switch (field.Quantity) {
     case Q::Pressure:
         return Design::pressurePsi(value, static_cast<Design::TPressureUnit>(unit));
     case Q::Length:
@@ -73,7 +73,7 @@ QString availableArithmetic(const Design::TPressureBudget& b)
 
 } // namespace
 
-std::span<const TBudgetFieldSpec, kBudgetFieldCount> budgetFieldSpecs()
+std::span<const TBudgetField, kBudgetFieldCount> budgetFields()
 {
     return kFields;
 }
@@ -96,17 +96,17 @@ TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>&
     std::array<double, kBudgetFieldCount> members {};
     for (int i = 0; i < kBudgetFieldCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const TBudgetFieldSpec& spec = kFields[index];
+        const TBudgetField& field = kFields[index];
         double typed = 0.0;
         if (!parseFlowTerm(inputs[index].Text, typed))
             return badField(i, kBadField);
-        if (spec.Range != R::Any && typed < 0.0)
+        if (field.Range != R::Any && typed < 0.0)
             return badField(i, kNegativeField);
-        if (spec.Range == R::Positive && typed == 0.0)
+        if (field.Range == R::Positive && typed == 0.0)
             return badField(i, kNotPositiveField);
-        members[index] = inBudgetUnits(typed, spec, inputs[index].Unit);
+        members[index] = inBudgetUnits(typed, field, inputs[index].Unit);
         // A huge value in a larger unit can overflow, and a tiny length can vanish, on the way to psi or ft.
-        if (!std::isfinite(members[index]) || (spec.Range == R::Positive && members[index] <= 0.0))
+        if (!std::isfinite(members[index]) || (field.Range == R::Positive && members[index] <= 0.0))
             return badField(i, kBadField);
     }
     TBudgetOutcome outcome;

@@ -17,7 +17,7 @@
 enum class TBudgetQuantity { Pressure, Length, Percent };
 enum class TBudgetRange { NonNegative, Positive, Any };
 
-struct TBudgetFieldSpec {
+struct TBudgetField {
     const char* Name; // the edit box's object name; its unit box adds "Unit"
     QStringView Label;
     TBudgetQuantity Quantity;
@@ -32,7 +32,7 @@ inline constexpr int kHeightField = 2;
 inline constexpr int kFixtureField = 3;
 
 // The fields in the order of TPressureBudget's members.
-[[nodiscard]] std::span<const TBudgetFieldSpec, kBudgetFieldCount> budgetFieldSpecs();
+[[nodiscard]] std::span<const TBudgetField, kBudgetFieldCount> budgetFields();
 
 // The units a quantity's unit box offers, in the order of Design::TPressureUnit and
 // Design::TLengthUnit; a percentage has the one unit "%".
