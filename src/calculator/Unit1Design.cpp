@@ -8,6 +8,9 @@
 #include "DemandForm.h"
 
 #include <QLineEdit>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,11 +19,27 @@ namespace {
 constexpr int kBesideGapPx = 8;
 constexpr int kSecondHelperDropPx = 40;
 
+// Right of the calculator; left of it when the screen ends there; on the screen in any case.
+QPoint besidePosition(const QWidget* calculator, QSize dialogSize, int dropPx)
+{
+    const QRect calculatorFrame = calculator->frameGeometry();
+    QRect frame(calculatorFrame.topRight() + QPoint(kBesideGapPx, dropPx), dialogSize);
+    const QScreen* screen = calculator->screen();
+    if (screen == nullptr)
+        return frame.topLeft();
+    const QRect area = screen->availableGeometry();
+    if (frame.right() > area.right())
+        frame.moveRight(calculatorFrame.left() - kBesideGapPx);
+    frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width())));
+    frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - frame.height())));
+    return frame.topLeft();
+}
+
 void showBeside(QDialog* dialog, const QWidget* calculator, bool firstShow, int dropPx)
 {
     if (firstShow) {
         dialog->adjustSize();
-        dialog->move(calculator->frameGeometry().topRight() + QPoint(kBesideGapPx, dropPx));
+        dialog->move(besidePosition(calculator, dialog->size(), dropPx));
     }
     dialog->show();
     dialog->raise();
