@@ -20,6 +20,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTextEdit;
 class QTimer;
+class TBudgetDialog;
+class TDemandDialog;
 class TFilledShape;
 class TNoticeFetcher;
 class TSvgPicture;
@@ -65,6 +67,11 @@ public:
     void BtnShowChartClick();
     void UpdateChartData();
 
+    // The design helpers: the demand from fixture units into the flow, the allowable friction
+    // loss into the pressure drop.
+    void BtnDemandClick();
+    void BtnBudgetClick();
+
     // The notice box: it waits for a connection, fetches once, then shows the notice or gives up.
     enum class TNoticeState { Waiting, Fetching, Shown, GivenUp };
     [[nodiscard]] TNoticeState noticeState() const { return FNoticeState; }
@@ -89,6 +96,7 @@ private:
     void selectClass(int mode, TWin11Button* button, const QString& selectedCaption);
     void setLabelText(QLabel* label, const QString& text);
     void scaleControls(int percent);
+    void linkSupplyChoices();
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -117,6 +125,11 @@ private:
     QCheckBox* CheckBoxTop = nullptr;
     QPlainTextEdit* MemoWidget = nullptr;
     TSvgPicture* Image1 = nullptr;
+    TWin11Button* BtnDemand = nullptr;
+    TWin11Button* BtnBudget = nullptr;
+    // Made on first use; children of this window, so they go with it.
+    TDemandDialog* FDemandDialog = nullptr;
+    TBudgetDialog* FBudgetDialog = nullptr;
     QTimer* tmrAnim = nullptr;
     // The notice box's online check: 3000 ms, repeating, started by FormCreate.
     QTimer* TimerInternet = nullptr;
