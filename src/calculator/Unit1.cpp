@@ -126,6 +126,8 @@ void TForm1::bindControls()
     CheckBoxTop = layoutChild<QCheckBox>(this, "CheckBoxTop");
     MemoWidget = layoutChild<QPlainTextEdit>(this, "MemoWidget");
     Image1 = layoutChild<TSvgPicture>(this, "Image1");
+    BtnDemand = layoutChild<TWin11Button>(this, "BtnDemand");
+    BtnBudget = layoutChild<TWin11Button>(this, "BtnBudget");
 }
 
 void TForm1::connectHandlers()
@@ -138,6 +140,8 @@ void TForm1::connectHandlers()
     connect(tmrAnim, &QTimer::timeout, this, &TForm1::tmrAnimTimer);
     connect(CheckBoxTop, &QCheckBox::clicked, this, &TForm1::CheckBoxTopClick);
     connect(BtnShowChart, &TWin11Button::clicked, this, &TForm1::BtnShowChartClick);
+    connect(BtnDemand, &TWin11Button::clicked, this, &TForm1::BtnDemandClick);
+    connect(BtnBudget, &TWin11Button::clicked, this, &TForm1::BtnBudgetClick);
     connect(TimerInternet, &QTimer::timeout, this, &TForm1::TimerInternetTimer);
     connect(NetHTTPClient1, &TNoticeFetcher::fetched, this, [this](const QString& text) {
         MemoWidget->setPlainText(text);

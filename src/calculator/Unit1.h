@@ -21,6 +21,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTextEdit;
 class QTimer;
+class TBudgetDialog;
+class TDemandDialog;
 class TFilledShape;
 class TNoticeFetcher;
 class TSvgPicture;
@@ -72,6 +74,11 @@ public:
     // The last calculation that found a pipe; false before the first.
     [[nodiscard]] bool lastCalculation(TCalculationSummary& summary) const;
 
+    // The design helpers: the demand from fixture units into the flow, the allowable friction
+    // loss into the pressure drop.
+    void BtnDemandClick();
+    void BtnBudgetClick();
+
     // The notice box: it waits for a connection, fetches once, then shows the notice or gives up.
     enum class TNoticeState { Waiting, Fetching, Shown, GivenUp };
     [[nodiscard]] TNoticeState noticeState() const { return FNoticeState; }
@@ -98,6 +105,7 @@ private:
     void scaleControls(int percent);
     void setUpKeyboard();
     [[nodiscard]] bool hasTextSelection() const;
+    void linkSupplyChoices();
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -126,6 +134,11 @@ private:
     QCheckBox* CheckBoxTop = nullptr;
     QPlainTextEdit* MemoWidget = nullptr;
     TSvgPicture* Image1 = nullptr;
+    TWin11Button* BtnDemand = nullptr;
+    TWin11Button* BtnBudget = nullptr;
+    // Made on first use; children of this window, so they go with it.
+    TDemandDialog* FDemandDialog = nullptr;
+    TBudgetDialog* FBudgetDialog = nullptr;
     QTimer* tmrAnim = nullptr;
     // The notice box's online check: 3000 ms, repeating, started by FormCreate.
     QTimer* TimerInternet = nullptr;
