@@ -74,7 +74,8 @@ void TForm5::setUpActions()
 void TForm5::paintChart(QCPPainter& painter)
 {
     Chart1->toPainter(&painter, Chart1->width(), Chart1->height());
-    if (pnlInfo->isVisible())
+    // Shown once the first operating point arrived, also while the window itself is hidden.
+    if (!pnlInfo->isHidden())
         pnlInfo->render(&painter, pnlInfo->pos(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 
