@@ -93,6 +93,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window)
     setTabOrder(CheckBoxTop, MemoWidget);
 
     connectHandlers();
+    setUpKeyboard();
     FormCreate();
 }
 
@@ -217,6 +218,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     // the character must also refuse the shortcut, or Ctrl+V would paste.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
+        // Ctrl+C copies a field's selection; with no text selected it goes past the field (and
+        // past the number fields' filter) to the window, which copies the last calculation.
+        if (key.matches(QKeySequence::Copy))
+            return !hasTextSelection();
+        if ((watched == EditPressure || watched == EditFlow) && event->type() == QEvent::KeyPress
+            && isEnterKey(key.key())) {
+            event->accept();
+            BtnCalculateClick();
+            return true;
+        }
         bool passes = true;
         if (watched == EditPressure)
             passes = EditPressureKeyPress(key);

@@ -4,6 +4,7 @@
 // plain parsing and range functions and to the nomogram lookups, and writes the answers; the
 // chart window follows it while it is open. Its layout is the table in Unit1Layout.
 
+#include "CalculationSummary.h"
 #include "UGlobalTypes.h"
 
 #include <QUrl>
@@ -67,6 +68,12 @@ public:
     void BtnShowChartClick();
     void UpdateChartData();
 
+    // The keyboard's way in (Unit1Keys.cpp): Ctrl+1, Ctrl+2 and Ctrl+3 choose the class, Enter
+    // in the pressure or flow field calculates, Ctrl+C copies the last calculation as text.
+    void actCopyResultsExecute();
+    // The last calculation that found a pipe; false before the first.
+    [[nodiscard]] bool lastCalculation(TCalculationSummary& summary) const;
+
     // The design helpers: the demand from fixture units into the flow, the allowable friction
     // loss into the pressure drop.
     void BtnDemandClick();
@@ -96,6 +103,8 @@ private:
     void selectClass(int mode, TWin11Button* button, const QString& selectedCaption);
     void setLabelText(QLabel* label, const QString& text);
     void scaleControls(int percent);
+    void setUpKeyboard();
+    [[nodiscard]] bool hasTextSelection() const;
     void linkSupplyChoices();
 
     QLabel* Label1 = nullptr;
@@ -147,6 +156,8 @@ private:
     double PipeLowFlow = 0.0;
     double PipeHighFlow = 0.0;
     double FExactPointVelocity = 0.0;
+    TCalculationSummary FLastCalculation;
+    bool FHasCalculation = false;
     // A click on the free area is a press and a release both on the window itself.
     bool FPressedOnFreeArea = false;
 };
