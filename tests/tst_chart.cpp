@@ -1,12 +1,18 @@
 // The chart window through its widgets: the nomogram's series and labels, the axes, the title,
 // and the operating point's glide driven tick by tick.
 #include "Unit2.h"
+#include "Unit3.h"
 #include "Unit4.h"
 #include "Unit5.h"
 
+#include "ModalMessages.h"
+
+#include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLocale>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <qcustomplot.h>
 
@@ -51,6 +57,13 @@ QList<QPointF> pointsOf(const QCPGraph* graph)
     for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
         points.append(QPointF(it->key, it->value));
     return points;
+}
+
+// Which side of the line through a and b a point lies on: +1, -1, or 0 on it.
+int sideOf(const QPointF& a, const QPointF& b, const QPointF& point)
+{
+    const double cross = (b.x() - a.x()) * (point.y() - a.y()) - (b.y() - a.y()) * (point.x() - a.x());
+    return cross > 0.0 ? 1 : (cross < 0.0 ? -1 : 0);
 }
 
 TPipeSize line(double x1, double y1, double x2, double y2)
@@ -152,6 +165,71 @@ private slots:
         QVERIFY(!chart->xAxis2->visible());
     }
 
+    // Every name beside its own line, inside the plot (so off the axis labels), and no two
+    // overlapping, also after the window changed size.
+    void lineNamesNeverCollide_data()
+    {
+        QTest::addColumn<int>("classNumber");
+        QTest::addColumn<QSize>("fromSize");
+        QTest::addColumn<QSize>("size");
+        for (int classNumber = 1; classNumber <= 3; ++classNumber) {
+            QTest::addRow("class %d at 518 x 364", classNumber) << classNumber << QSize(900, 650) << QSize(518, 364);
+            QTest::addRow("class %d at 900 x 650", classNumber) << classNumber << QSize(518, 364) << QSize(900, 650);
+        }
+    }
+    void lineNamesNeverCollide()
+    {
+        QFETCH(int, classNumber);
+        QFETCH(QSize, fromSize);
+        QFETCH(QSize, size);
+        const auto& pipes = classNumber == 1 ? Unit2::PipeSizes : (classNumber == 2 ? Unit3::PipeSizes : Unit4::PipeSizes);
+        const auto& velocities
+            = classNumber == 1 ? Unit2::VelocityLines : (classNumber == 2 ? Unit3::VelocityLines : Unit4::VelocityLines);
+        TForm5 form;
+        form.resize(fromSize);
+        form.ShowGraph(pipes, velocities);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(size);
+        QCustomPlot* chart = chartOf(form);
+        QTRY_COMPARE(chart->size(), size);
+        chart->replot();
+
+        const QRectF plot = chart->axisRect()->rect();
+        QList<QRectF> names;
+        for (int i = 0; i < chart->itemCount(); ++i) {
+            auto* label = qobject_cast<QCPItemText*>(chart->item(i));
+            const QRectF name(label->topLeft->pixelPosition(), label->bottomRight->pixelPosition());
+            QVERIFY2(plot.contains(name), qPrintable(label->text()));
+            const QCPGraph* graph = graphAt(form, kOperatingSeries + i);
+            const auto toPx = [&](const QPointF& p) {
+                return QPointF(graph->keyAxis()->coordToPixel(p.x()), graph->valueAxis()->coordToPixel(p.y()));
+            };
+            // A line's data are sorted by pressure drop: its ends come first and last.
+            const QPointF a = toPx(pointsOf(graph).first());
+            const QPointF b = toPx(pointsOf(graph).last());
+            // Its own line passes by one corner, within 3 px, and not through it.
+            const QRectF inside = name.adjusted(1.5, 1.5, -1.5, -1.5);
+            const int side = sideOf(a, b, inside.topLeft());
+            for (const QPointF& corner : { inside.topRight(), inside.bottomLeft(), inside.bottomRight() })
+                QVERIFY2(sideOf(a, b, corner) == side, qPrintable(label->text()));
+            const QLineF along(a, b);
+            double nearestPx = 1e9;
+            for (const QPointF& corner : { name.topLeft(), name.topRight(), name.bottomLeft(), name.bottomRight() }) {
+                const QPointF d = corner - a;
+                const QPointF unit = (b - a) / along.length();
+                nearestPx = std::min(nearestPx, std::abs(d.x() * unit.y() - d.y() * unit.x()));
+            }
+            QVERIFY2(nearestPx <= 3.0, qPrintable(label->text()));
+            names.append(name);
+        }
+        QCOMPARE(names.size(), int(pipes.size() + velocities.size()));
+        for (int i = 0; i < names.size(); ++i)
+            for (int j = i + 1; j < names.size(); ++j)
+                QVERIFY2(!names.at(i).intersects(names.at(j)),
+                    qPrintable(qobject_cast<QCPItemText*>(chart->item(i))->text() + QStringLiteral(" / ")
+                        + qobject_cast<QCPItemText*>(chart->item(j))->text()));
+    }
+
     void pipeAndVelocityLinesLook()
     {
         TForm5 form;
@@ -243,9 +321,10 @@ private slots:
         QCOMPARE(labelA->text(), QStringLiteral("5 ft/s"));
         QCOMPARE(labelB->text(), labelA->text());
         QCOMPARE(labelB->position->coords(), labelA->position->coords());
-        // The label sits at the geometric means of the ends.
-        QVERIFY(qAbs(labelA->position->coords().x() - std::sqrt(0.12 * 25.0)) < 1e-12);
-        QVERIFY(qAbs(labelA->position->coords().y() - 100.0) < 1e-9);
+        // The named point is the midpoint: the geometric means of the ends.
+        const QPointF midpoint = pointsOf(graphAt(a, kOperatingSeries)).at(1);
+        QVERIFY(qAbs(midpoint.x() - std::sqrt(0.12 * 25.0)) < 1e-12);
+        QVERIFY(qAbs(midpoint.y() - 100.0) < 1e-9);
     }
 
     void glideFromTheOriginToAFlowOf1000()
@@ -485,6 +564,90 @@ private slots:
         const int markerX = qRound(chart->xAxis->coordToPixel(3.0));
         const int markerY = qRound(chart->yAxis->coordToPixel(200.0));
         QCOMPARE(panel->geometry().bottomLeft() + QPoint(0, 1), QPoint(markerX + 15, markerY - 15));
+    }
+
+    // Ctrl+C puts the chart on the clipboard at twice its size: the red marker where the
+    // window shows it and the info panel over the plot.
+    void copyPutsTheChartAsShownOnTheClipboard()
+    {
+        TForm5 form;
+        form.ShowGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.ShowOperatingPoint(200.0, 2.0, 3.0, QStringLiteral("3\""));
+        QVERIFY(tickUntilStopped(form) > 0);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+        const QImage image = QGuiApplication::clipboard()->image();
+        QCustomPlot* chart = chartOf(form);
+        QCOMPARE(image.size(), chart->size() * 2);
+        const QPoint marker(qRound(chart->xAxis->coordToPixel(2.0)), qRound(chart->yAxis->coordToPixel(200.0)));
+        const QColor atMarker = image.pixelColor(marker * 2);
+        QVERIFY2(atMarker.red() > 200 && atMarker.green() < 60 && atMarker.blue() < 60, qPrintable(atMarker.name()));
+        // The panel's blank border is white all round, where grid and nomogram lines would show
+        // through without it.
+        const QRect panel = form.findChild<QWidget*>(QStringLiteral("pnlInfo"))->geometry();
+        const QRect outer(panel.topLeft() * 2 + QPoint(1, 1), panel.size() * 2 - QSize(2, 2));
+        const QRect inner = outer.adjusted(8, 8, -8, -8);
+        for (int y = outer.top(); y <= outer.bottom(); ++y)
+            for (int x = outer.left(); x <= outer.right(); ++x)
+                if (!inner.contains(x, y))
+                    QCOMPARE(image.pixelColor(x, y), QColor(Qt::white));
+    }
+
+    void saveWritesTheChart_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("PNG at twice the size") << "chart.png";
+        QTest::newRow("PDF") << "chart.pdf";
+    }
+    void saveWritesTheChart()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        TForm5 form;
+        form.setPipeTypeTitle(QStringLiteral("class"));
+        form.ShowGraph(Unit2::PipeSizes, Unit2::VelocityLines);
+        form.ShowOperatingPoint(200.0, 2.0, 3.0, QString());
+        QVERIFY(tickUntilStopped(form) > 0);
+        TModalMessages messages;
+        QVERIFY(form.SaveChartTo(dir.filePath(fileName)));
+        QVERIFY(messages.seen().isEmpty());
+        QFile file(dir.filePath(fileName));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (fileName.endsWith(QStringLiteral(".pdf")))
+            QVERIFY(file.read(5) == "%PDF-");
+        else
+            QCOMPARE(QImage(file.fileName()).size(), chartOf(form)->size() * 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { fileName });
+    }
+
+    // Even root cannot create files in /proc; anyone else cannot in a folder without write
+    // permission.
+    void aFailedSaveSaysSoAndLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("PNG") << "chart.png";
+        QTest::newRow("PDF") << "chart.pdf";
+    }
+    void aFailedSaveSaysSoAndLeavesNoFile()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
+        const QString folder = QFileInfo(dir.path()).isWritable() ? QStringLiteral("/proc") : dir.path();
+        const QString path = folder + u'/' + fileName;
+        TForm5 form;
+        TModalMessages messages;
+        QVERIFY(!form.SaveChartTo(path));
+        QCOMPARE(messages.seen().size(), 1);
+        QVERIFY(messages.seen().at(0).Text.startsWith(QStringLiteral("نمودار ذخیره نشد.")));
+        QVERIFY(messages.seen().at(0).Text.contains(path));
+        QVERIFY(messages.seen().at(0).RightToLeft);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(QDir(folder).entryList({ fileName + u'*' }, QDir::Files).isEmpty());
     }
 
 private:

@@ -431,6 +431,80 @@ private slots:
         QCOMPARE(edit("EditPipe")->text(), QString::fromStdString(Unit2::PipeSizes[3].Name));
     }
 
+    void classShortcuts_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Ctrl+1: class 1") << int(Qt::Key_1) << 1 << "BtnSmooth";
+        QTest::newRow("Ctrl+2: class 2") << int(Qt::Key_2) << 2 << "BtnSemiSmooth";
+        QTest::newRow("Ctrl+3: class 3") << int(Qt::Key_3) << 3 << "BtnRough";
+    }
+    void classShortcuts()
+    {
+        QFETCH(int, key);
+        QFETCH(int, mode);
+        QFETCH(QString, button);
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        edit("EditPressure")->setFocus();
+        QTest::keyClick(edit("EditPressure"), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(Form1->selectedMode(), mode);
+        QVERIFY(edit("EditPressure")->text().isEmpty());
+        TWin11Button* chosen = formChild<TWin11Button>(button.toLatin1().constData());
+        QCOMPARE(chosen->ColorNormal(), QColor(255, 165, 0));
+        QVERIFY(chosen->toolTip().contains(QStringLiteral("Ctrl+%1").arg(mode)));
+    }
+
+    void enterCalculates_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("in the pressure field") << "EditPressure";
+        QTest::newRow("in the flow field") << "EditFlow";
+    }
+    void enterCalculates()
+    {
+        QFETCH(QString, field);
+        chooseClass(1);
+        QTest::keyClicks(edit("EditPressure"), "4");
+        QTest::keyClicks(edit("EditFlow"), "52.5");
+        QLineEdit* target = edit(field.toLatin1().constData());
+        const QString before = target->text();
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(edit("EditVelocity")->text(), QStringLiteral("5.95"));
+        QCOMPARE(target->text(), before);
+    }
+
+    // Ctrl+C copies the last calculation where nothing is selected, and the selection where
+    // something is.
+    void ctrlCCopiesTheResults()
+    {
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); });
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        calculate(1, "4", "40+12,5");
+        edit("EditFlow")->setFocus();
+        QTest::keyClick(edit("EditFlow"), Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+        const QStringList expected{QStringLiteral("نوع لوله: نسبتا\u064b صاف"),
+                                   QStringLiteral("افت فشار: 4,00 psi/100ft"),
+                                   QStringLiteral("دبی: 52,50 gpm"),
+                                   QStringLiteral("سایز لوله: ") + Form1->selectedPipeSize().c_str(),
+                                   QStringLiteral("سرعت: 5,95 ft/s"),
+                                   QStringLiteral("سایزهای مجاور:"),
+                                   label("lblPipeLow")->text() + QStringLiteral(": ")
+                                       + label("HighVelocity")->text().replace(QStringLiteral("\r\n"), QStringLiteral(", ")),
+                                   label("lblPipeHigh")->text() + QStringLiteral(": ")
+                                       + label("LowVelocity")->text().replace(QStringLiteral("\r\n"), QStringLiteral(", ")),
+                                   QString()};
+        QCOMPARE(lines, expected);
+
+        edit("EditFlow")->selectAll();
+        QTest::keyClick(edit("EditFlow"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), edit("EditFlow")->text());
+    }
+
     void noRangeLeavesIndicator()
     {
         calculate(1, "4", "20");

@@ -93,6 +93,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window)
     setTabOrder(CheckBoxTop, MemoWidget);
 
     connectHandlers();
+    setUpKeyboard();
     FormCreate();
 }
 
@@ -125,6 +126,8 @@ void TForm1::bindControls()
     CheckBoxTop = layoutChild<QCheckBox>(this, "CheckBoxTop");
     MemoWidget = layoutChild<QPlainTextEdit>(this, "MemoWidget");
     Image1 = layoutChild<TPicture>(this, "Image1");
+    BtnDemand = layoutChild<TWin11Button>(this, "BtnDemand");
+    BtnBudget = layoutChild<TWin11Button>(this, "BtnBudget");
 }
 
 void TForm1::connectHandlers()
@@ -137,6 +140,8 @@ void TForm1::connectHandlers()
     connect(tmrAnim, &QTimer::timeout, this, &TForm1::tmrAnimTimer);
     connect(CheckBoxTop, &QCheckBox::clicked, this, &TForm1::CheckBoxTopClick);
     connect(BtnShowChart, &TWin11Button::clicked, this, &TForm1::BtnShowChartClick);
+    connect(BtnDemand, &TWin11Button::clicked, this, &TForm1::BtnDemandClick);
+    connect(BtnBudget, &TWin11Button::clicked, this, &TForm1::BtnBudgetClick);
     connect(TimerInternet, &QTimer::timeout, this, &TForm1::TimerInternetTimer);
     connect(NetHTTPClient1, &TNoticeFetcher::fetched, this, [this](const QString& text) {
         MemoWidget->setPlainText(text);
@@ -213,6 +218,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     // the character must also refuse the shortcut, or Ctrl+V would paste.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
+        // Ctrl+C copies a field's selection; with no text selected it goes past the field (and
+        // past the number fields' filter) to the window, which copies the last calculation.
+        if (key.matches(QKeySequence::Copy))
+            return !hasTextSelection();
+        if ((watched == EditPressure || watched == EditFlow) && event->type() == QEvent::KeyPress
+            && isEnterKey(key.key())) {
+            event->accept();
+            BtnCalculateClick();
+            return true;
+        }
         bool passes = true;
         if (watched == EditPressure)
             passes = EditPressureKeyPress(key);

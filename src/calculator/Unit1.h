@@ -4,6 +4,7 @@
 // plain parsing and range functions and to the nomogram lookups, and writes the answers; the
 // chart window follows it while it is open. Its layout is the table in Unit1Layout.
 
+#include "CalculationSummary.h"
 #include "UGlobalTypes.h"
 
 #include <QUrl>
@@ -20,6 +21,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTextEdit;
 class QTimer;
+class TBudgetDialog;
+class TDemandDialog;
 class TFilledShape;
 class TNoticeFetcher;
 class TPicture;
@@ -65,6 +68,17 @@ public:
     void BtnShowChartClick();
     void UpdateChartData();
 
+    // The keyboard's way in (Unit1Keys.cpp): Ctrl+1, Ctrl+2 and Ctrl+3 choose the class, Enter
+    // in the pressure or flow field calculates, Ctrl+C copies the last calculation as text.
+    void actCopyResultsExecute();
+    // The last calculation that found a pipe; false before the first.
+    [[nodiscard]] bool lastCalculation(TCalculationSummary& summary) const;
+
+    // The design helpers: the demand from fixture units into the flow, the allowable friction
+    // loss into the pressure drop.
+    void BtnDemandClick();
+    void BtnBudgetClick();
+
     // The notice box: it waits for a connection, fetches once, then shows the notice or gives up.
     enum class TNoticeState { Waiting, Fetching, Shown, GivenUp };
     [[nodiscard]] TNoticeState noticeState() const { return FNoticeState; }
@@ -89,6 +103,9 @@ private:
     void selectClass(int mode, TWin11Button* button, const QString& selectedCaption);
     void setLabelText(QLabel* label, const QString& text);
     void scaleControls(int percent);
+    void setUpKeyboard();
+    [[nodiscard]] bool hasTextSelection() const;
+    void linkSupplyChoices();
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -117,6 +134,11 @@ private:
     QCheckBox* CheckBoxTop = nullptr;
     QPlainTextEdit* MemoWidget = nullptr;
     TPicture* Image1 = nullptr;
+    TWin11Button* BtnDemand = nullptr;
+    TWin11Button* BtnBudget = nullptr;
+    // Made on first use; children of this window, so they go with it.
+    TDemandDialog* FDemandDialog = nullptr;
+    TBudgetDialog* FBudgetDialog = nullptr;
     QTimer* tmrAnim = nullptr;
     // The notice box's online check: 3000 ms, repeating, started by FormCreate.
     QTimer* TimerInternet = nullptr;
@@ -134,6 +156,8 @@ private:
     double PipeLowFlow = 0.0;
     double PipeHighFlow = 0.0;
     double FExactPointVelocity = 0.0;
+    TCalculationSummary FLastCalculation;
+    bool FHasCalculation = false;
     // A click on the free area is a press and a release both on the window itself.
     bool FPressedOnFreeArea = false;
 };

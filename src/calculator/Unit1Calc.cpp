@@ -74,6 +74,17 @@ void TForm1::BtnCalculateClick()
     EditVelocity->setText(formatFixed(Velocity, 2));
     FSelectedPipeSize = PipeName;
     FExactPointVelocity = Velocity;
+    const QStringView classNames[] = {Unit1Texts::kCaptionSmooth, Unit1Texts::kCaptionSemiSmooth,
+                                      Unit1Texts::kCaptionRough};
+    FLastCalculation = TCalculationSummary{};
+    FLastCalculation.className = classNames[SelectedMode - 1].toString();
+    FLastCalculation.pressurePsiPer100ft = PressureDrop;
+    FLastCalculation.flowGpm = Flow;
+    FLastCalculation.pipeName = fromStd(PipeName);
+    FLastCalculation.velocityFtPerS = Velocity;
+    if (Velocity > kAdviceVelocityFtPerS)
+        FLastCalculation.advice = Unit1Texts::kVelocityAdvice.toString();
+    FHasCalculation = true;
     QPalette velocityPalette = EditVelocity->palette();
     if (Velocity > kAdviceVelocityFtPerS) {
         velocityPalette.setColor(QPalette::Text, QColor::fromRgb(kFastVelocityColour));
@@ -95,6 +106,9 @@ void TForm1::BtnCalculateClick()
     const double VelocityHighPipe = Nomogram::getVelocityAtPoint(*tables, HighPipePressure, Flow);
     setLabelText(HighVelocity, neighbourReadoutText(VelocityLowPipe, LowPipePressure));
     setLabelText(LowVelocity, neighbourReadoutText(VelocityHighPipe, HighPipePressure));
+    FLastCalculation.hasNeighbours = true;
+    FLastCalculation.lower = {fromStd(PipeLowName), VelocityLowPipe, LowPipePressure};
+    FLastCalculation.upper = {fromStd(PipeHighName), VelocityHighPipe, HighPipePressure};
 
     const TPipeRange range{PipeLowName, PipeHighName, PipeLowFlow, PipeHighFlow};
     StartAnimation(CalcTargetX(flowRatio(Flow, range)));

@@ -1,5 +1,6 @@
 #include "Unit1Layout.h"
 
+#include "DesignTexts.h"
 #include "FilledShape.h"
 #include "FontFamilies.h"
 #include "Picture.h"
@@ -85,6 +86,12 @@ constexpr auto kLayout = std::to_array<TLayoutEntry>({
     {"MemoWidget", K::MemoBox, 16, 423, 303, 41, {}, {}, F::SegoeUI, 9, kWindowColour, kUnset, kUnset, kUnset,
      kRightToLeft | kNoBorder | kReadOnly | kDesktopBackground},
     {"Image1", K::Picture, 16, 468, 79, 49, {}, {}, F::Window, 0, kUnset, kUnset, kUnset, kUnset, 0},
+    // The design helpers, in the free strip beside the picture: the demand first, on the right
+    // where a right-to-left reader starts.
+    {"BtnDemand", K::FlatButton, 212, 481, 107, 24, DesignTexts::kCaptionDemand, {}, F::SegoeUI, 12, kUnset,
+     kButtonGrey, kLime, rgb(0, 128, 0), kHandCursor},
+    {"BtnBudget", K::FlatButton, 100, 481, 107, 24, DesignTexts::kCaptionBudget, {}, F::SegoeUI, 12, kUnset,
+     kButtonGrey, kLime, rgb(0, 128, 0), kHandCursor},
 });
 
 QColor resolve(const TLayoutColour& colour)

@@ -1,10 +1,12 @@
 #include "Unit5.h"
 
+#include "ChartPlot.h"
 #include "FittingTicker.h"
 #include "FontFamilies.h"
+#include "InfoLabel.h"
+#include "LineLabels.h"
 #include "OperatingPoint.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 #include <qcustomplot.h>
 
@@ -76,6 +78,21 @@ void setUpLogAxis(QCPAxis* axis, double low, double high)
     axis->setTicker(ticker);
 }
 
+// The white behind the whole chart. Painted into the nomogram's paint buffer, it is drawn when
+// the nomogram is; as the chart's background brush it would be filled over the whole repainted
+// area on every glide step as well.
+class TPaper : public QCPLayerable {
+public:
+    TPaper(QCustomPlot* chart, const QString& layer)
+        : QCPLayerable(chart, layer)
+    {
+    }
+
+protected:
+    void applyDefaultAntialiasingHint(QCPPainter*) const override { }
+    void draw(QCPPainter* painter) override { painter->fillRect(mParentPlot->viewport(), Qt::white); }
+};
+
 QCPGraph* addRedLine(QCustomPlot* chart, QCPLayer* layer, const QString& name)
 {
     QCPGraph* graph = chart->addGraph(chart->xAxis, chart->yAxis);
@@ -97,7 +114,7 @@ TForm5::TForm5(QWidget* parent)
     windowFont.setPixelSize(kWindowFontPx);
     setFont(windowFont);
 
-    Chart1 = new QCustomPlot(this);
+    Chart1 = new TChartPlot(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     // The chart paints every pixel of itself, so a tick's repaint need not fill the window
     // behind it first.
@@ -115,17 +132,18 @@ TForm5::TForm5(QWidget* parent)
     pnlInfo->setPalette(panelPalette);
     pnlInfo->hide();
 
-    lblInfo = new QLabel(pnlInfo);
+    lblInfo = new TInfoLabel(pnlInfo);
     lblInfo->setObjectName(QString::fromLatin1(kLayout[1].name));
     lblInfo->setGeometry(kLayout[1].rect);
-    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblInfo->setWordWrap(false);
-    lblInfo->setTextFormat(Qt::PlainText);
     QFont infoFont = chartFont();
     infoFont.setPixelSize(kInfoFontPx);
+    // The panel writes Latin letters, digits and signs only; left unshaped, its text is laid out
+    // from the font's own advances, a small part of the cost of shaping it on every step.
+    infoFont.setStyleStrategy(QFont::PreferNoShaping);
     lblInfo->setFont(infoFont);
 
     FormCreate();
+    setUpActions();
 }
 
 void TForm5::FormCreate()
@@ -140,6 +158,9 @@ void TForm5::FormCreate()
 void TForm5::setUpAxes()
 {
     Chart1->legend->setVisible(false);
+    Chart1->addLayer(QStringLiteral("paper"), Chart1->layer(QStringLiteral("background")), QCustomPlot::limBelow);
+    new TPaper(Chart1, QStringLiteral("paper"));
+    Chart1->setBackground(Qt::NoBrush);
     setUpLogAxis(Chart1->xAxis, kPressureLow, kPressureHigh);
     setUpLogAxis(Chart1->xAxis2, kPressureLow, kPressureHigh);
     setUpLogAxis(Chart1->yAxis, kFlowLowGpm, kFlowHighGpm);
@@ -156,6 +177,7 @@ void TForm5::setUpAxes()
     Chart1->yAxis2->grid()->setVisible(false);
     updateTopAndRightAxes(false);
     connect(Chart1, &QCustomPlot::afterLayout, this, [this] {
+        placeLineNames();
         if (pnlInfo->isVisible())
             placeInfoPanel();
         for (QCPAxis* axis : Chart1->axisRect()->axes())
@@ -172,10 +194,11 @@ void TForm5::setUpAxes()
 }
 
 // Marker and guide lines have a layer of their own with its own paint buffer, so that a tick
-// redraws them alone and not the whole nomogram. On top of all others, it leaves the chart two
-// buffers to compose on each repaint, not three.
+// redraws them alone and not the whole nomogram. The overlay layer holds nothing here (it is
+// for mouse selection), so it shares the nomogram's buffer: each repaint composes two buffers.
 void TForm5::setUpOperatingPoint()
 {
+    Chart1->layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
     Chart1->addLayer(QStringLiteral("operatingPoint"), Chart1->layer(Chart1->layerCount() - 1), QCustomPlot::limAbove);
     FOperatingLayer = Chart1->layer(QStringLiteral("operatingPoint"));
     FOperatingLayer->setMode(QCPLayer::lmBuffered);
@@ -186,6 +209,10 @@ void TForm5::setUpOperatingPoint()
         QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::red), QBrush(Qt::red), kMarkerDiameterPx));
     FVertLine = addRedLine(Chart1, FOperatingLayer, QStringLiteral("Vertical Line"));
     FHorizLine = addRedLine(Chart1, FOperatingLayer, QStringLiteral("Horizontal Line"));
+    // Level and upright, they cover whole pixels without smoothing, and a 2 px line smoothed
+    // cost most of a tick.
+    FVertLine->setAntialiased(false);
+    FHorizLine->setAntialiased(false);
 }
 
 void TForm5::updateTopAndRightAxes(bool hasPipeLines)
@@ -203,6 +230,8 @@ void TForm5::removeNomogram()
             Chart1->removePlottable(i);
     }
     Chart1->clearItems();
+    FLineNames.clear();
+    FNamesPlacedIn = QRect();
     updateTopAndRightAxes(false);
     FHasGraph = false;
 }
@@ -214,7 +243,8 @@ void TForm5::ClearGraphSeries()
 }
 
 // Pipe lines go on the top and right axes, velocity lines on the bottom and left ones; both
-// pairs span the same ranges. Each line is named once, halfway along it on the log-log plane.
+// pairs span the same ranges. Each line is named once, beside it near its midpoint on the
+// log-log plane (placeLineNames).
 void TForm5::addLine(const TPipeSize& line, bool isPipe)
 {
     QCPAxis* keyAxis = isPipe ? Chart1->xAxis2 : Chart1->xAxis;
@@ -243,11 +273,42 @@ void TForm5::addLine(const TPipeSize& line, bool isPipe)
     QFont labelFont = label->font();
     labelFont.setPointSize(kLineLabelFontPt);
     label->setFont(labelFont);
-    // Pipe lines rise to the right and velocity lines fall to the right: a name standing above
-    // the midpoint on the side the line does not go to is not struck through by its own line.
-    label->setPositionAlignment(Qt::AlignBottom | (isPipe ? Qt::AlignRight : Qt::AlignLeft));
+    // The position is the name's top left corner once placed; until then the name stands at
+    // the midpoint.
+    label->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setPadding(QMargins());
     if (isPipe)
         label->setClipToAxisRect(false);
+    FLineNames.push_back({ label, QPointF(x1, y1), QPointF(x2, y2), QPointF(xm, ym) });
+}
+
+// After a layout that changed the plot's rectangle, every name looks for its place again, so
+// that no two names overlap at any size of the window. It runs before the layers are drawn,
+// so the replot that laid the chart out already writes the names in their new places.
+void TForm5::placeLineNames()
+{
+    const QRect plotPx = Chart1->axisRect()->rect();
+    if (FLineNames.empty() || plotPx == FNamesPlacedIn || plotPx.isEmpty())
+        return;
+    std::vector<TLineLabel> labels;
+    labels.reserve(FLineNames.size());
+    for (const TLineName& name : FLineNames) {
+        const QCPItemPosition* position = name.label->position;
+        const auto toPx = [&](const QPointF& coords) {
+            return QPointF(position->keyAxis()->coordToPixel(coords.x()), position->valueAxis()->coordToPixel(coords.y()));
+        };
+        const QSize textPx = QFontMetrics(name.label->font())
+                                 .boundingRect(0, 0, 0, 0, Qt::TextDontClip | name.label->textAlignment(), name.label->text())
+                                 .size();
+        labels.push_back({ toPx(name.from), toPx(name.to), toPx(name.midpoint), QSizeF(textPx) });
+    }
+    // A name that finds no free place anywhere along its line stands at its midpoint; in a
+    // window too small for all names some then overlap, which is all that can be done there.
+    std::vector<QRectF> placedPx;
+    (void)placeLineLabels(labels, QRectF(plotPx), placedPx);
+    for (std::size_t i = 0; i < FLineNames.size(); ++i)
+        FLineNames[i].label->position->setPixelPosition(placedPx[i].topLeft());
+    FNamesPlacedIn = plotPx;
 }
 
 void TForm5::DrawGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData)
@@ -315,9 +376,7 @@ void TForm5::TimerTick()
 // what the marker places, so growing keeps it clear of the marker.
 void TForm5::fitInfoPanel()
 {
-    const QSize textPx
-        = lblInfo->fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, lblInfo->text()).size();
-    const QSize labelPx = textPx.expandedTo(kLayout[1].rect.size());
+    const QSize labelPx = lblInfo->textSizePx().expandedTo(kLayout[1].rect.size());
     lblInfo->resize(labelPx);
     pnlInfo->resize(labelPx + QSize(2 * kInfoBorderPx, 2 * kInfoBorderPx));
 }

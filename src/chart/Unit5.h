@@ -6,18 +6,28 @@
 //
 // The nomogram's lines are rebuilt from scratch on every ShowGraph; marker, guide lines and
 // panel live as long as the window. Closing the window only hides it.
+//
+// For reports the chart can be saved (PNG or PDF), copied and printed as the window shows it,
+// panel included, from a right-click menu or Ctrl+S, Ctrl+C and Ctrl+P (Unit5Export.cpp).
 
 #include "UGlobalTypes.h"
 
+#include <QImage>
+#include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
+#include <vector>
+
 class QCustomPlot;
 class QCPGraph;
 class QCPLayer;
+class QCPItemText;
+class QCPPainter;
 class QCPTextElement;
-class QLabel;
+class TInfoLabel;
 
 class TForm5 : public QWidget {
     Q_OBJECT
@@ -43,12 +53,27 @@ public:
     [[nodiscard]] double currentFlowGpm() const { return CurrentQ; }
     [[nodiscard]] double currentPressurePsiPer100ft() const { return CurrentH; }
 
+    // The chart as the window shows it, title, marker, guide lines and info panel included, at
+    // `scale` times its size in pixels.
+    [[nodiscard]] QImage ChartImage(double scale);
+    // Writes that chart to `path`: a PDF when the name ends in ".pdf", else a PNG at twice the
+    // screen resolution. The file appears whole or not at all; a failure leaves any earlier
+    // file of that name as it was, says so in a message box and returns false.
+    bool SaveChartTo(const QString& path);
+    // The name the save dialog suggests: the class and the operating point.
+    [[nodiscard]] QString SuggestedFileName() const;
+
 public slots:
     // One step of the glide, every 20 ms while the marker moves.
     void TimerTick();
 
 private:
     void FormCreate();
+    void setUpActions();
+    void actSaveChartExecute();
+    void actCopyChartExecute();
+    void actPrintChartExecute();
+    void paintChart(QCPPainter& painter);
     void setUpAxes();
     void setUpOperatingPoint();
     void removeNomogram();
@@ -56,10 +81,11 @@ private:
     void updateTopAndRightAxes(bool hasPipeLines);
     void fitInfoPanel();
     void placeInfoPanel();
+    void placeLineNames();
 
     QCustomPlot* Chart1 = nullptr;
     QWidget* pnlInfo = nullptr;
-    QLabel* lblInfo = nullptr;
+    TInfoLabel* lblInfo = nullptr;
     QTimer FTimer;
     QCPLayer* FOperatingLayer = nullptr;
     QCPTextElement* FTitle = nullptr;
@@ -75,6 +101,17 @@ private:
     double FCurrentV = 0.0;
     bool FHasGraph = false;
     QString FPipeTypeTitle;
+
+    // A nomogram line's name and where the line runs, in plot coordinates; the names are placed
+    // anew whenever the plot's rectangle changes.
+    struct TLineName {
+        QCPItemText* label = nullptr;
+        QPointF from;
+        QPointF to;
+        QPointF midpoint;
+    };
+    std::vector<TLineName> FLineNames;
+    QRect FNamesPlacedIn;
 };
 
 extern TForm5* Form5;

@@ -1,0 +1,171 @@
+#include "BudgetForm.h"
+
+#include "DesignTexts.h"
+#include "NumberInput.h"
+#include "NumberText.h"
+#include "Units.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace DesignTexts;
+using Q = TBudgetQuantity;
+using R = TBudgetRange;
+
+constexpr int kPsi = static_cast<int>(Design::TPressureUnit::Psi);
+constexpr int kBar = static_cast<int>(Design::TPressureUnit::Bar);
+constexpr int kMetre = static_cast<int>(Design::TLengthUnit::Metre);
+constexpr int kDecimals = 2;
+constexpr int kFactorDecimals = 4;
+// A loss on the chart's left edge, 0.1 psi/100ft, is 0.023 kPa/m.
+constexpr int kLossKPaDecimals = 3;
+// The nomogram's horizontal axis.
+constexpr double kChartLeastPsiPer100ft = 0.1;
+constexpr double kChartMostPsiPer100ft = 100.0;
+
+// Gauges here read in bar, the fixture's least pressure is quoted in psi, and runs are measured in metres.
+constexpr std::array<TBudgetField, kBudgetFieldCount> kFields { {
+    { "BudgetSource", kFieldSource, Q::Pressure, R::NonNegative, kBar },
+    { "BudgetMeter", kFieldMeter, Q::Pressure, R::NonNegative, kBar },
+    { "BudgetHeight", kFieldHeight, Q::Length, R::Any, kMetre },
+    { "BudgetFixture", kFieldFixture, Q::Pressure, R::NonNegative, kPsi },
+    { "BudgetLength", kFieldLength, Q::Length, R::Positive, kMetre },
+    { "BudgetFittings", kFieldFittings, Q::Percent, R::NonNegative, 0 },
+} };
+
+double inBudgetUnits(double value, const TBudgetField& field, int unit)
+{
+    switch (field.Quantity) {
+    case Q::Pressure:
+        return Design::pressurePsi(value, static_cast<Design::TPressureUnit>(unit));
+    case Q::Length:
+        return Design::lengthFt(value, static_cast<Design::TLengthUnit>(unit));
+    case Q::Percent:
+        break;
+    }
+    return value;
+}
+
+TBudgetOutcome badField(int field, QStringView message)
+{
+    TBudgetOutcome outcome;
+    outcome.Field = field;
+    outcome.Message = message.toString().arg(kFields[static_cast<std::size_t>(field)].Label);
+    return outcome;
+}
+
+QString number(double value)
+{
+    return formatFixed(value, kDecimals);
+}
+
+// "50.00 − 5.00 − 0.433 × 30.00 − 8.00": the source less what is not friction, in psi; a source
+// above the fixture adds its head.
+QString availableArithmetic(const Design::TPressureBudget& b)
+{
+    const QString head
+        = formatUpTo(Design::kPsiPerFtOfWater, kFactorDecimals) + QStringLiteral(u" × ") + number(std::abs(b.heightFt));
+    return number(b.sourcePsi) + QStringLiteral(u" − ") + number(b.meterAndDevicesPsi)
+        + (b.heightFt < 0.0 ? QStringLiteral(" + ") : QStringLiteral(u" − ")) + head + QStringLiteral(u" − ")
+        + number(b.fixturePsi);
+}
+
+} // namespace
+
+std::span<const TBudgetField, kBudgetFieldCount> budgetFields()
+{
+    return kFields;
+}
+
+QStringList budgetUnitNames(TBudgetQuantity quantity)
+{
+    switch (quantity) {
+    case Q::Pressure:
+        return { QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O") };
+    case Q::Length:
+        return { QStringLiteral("m"), QStringLiteral("ft") };
+    case Q::Percent:
+        break;
+    }
+    return { QStringLiteral("%") };
+}
+
+TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>& inputs)
+{
+    std::array<double, kBudgetFieldCount> members {};
+    for (int i = 0; i < kBudgetFieldCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const TBudgetField& field = kFields[index];
+        double typed = 0.0;
+        if (!parseFlowTerm(inputs[index].Text, typed))
+            return badField(i, kBadField);
+        if (field.Range != R::Any && typed < 0.0)
+            return badField(i, kNegativeField);
+        if (field.Range == R::Positive && typed == 0.0)
+            return badField(i, kNotPositiveField);
+        members[index] = inBudgetUnits(typed, field, inputs[index].Unit);
+        // A huge value in a larger unit can overflow, and a tiny length can vanish, on the way to psi or ft.
+        if (!std::isfinite(members[index]) || (field.Range == R::Positive && members[index] <= 0.0))
+            return badField(i, kBadField);
+    }
+    TBudgetOutcome outcome;
+    outcome.Budget = { members[0], members[1], members[2], members[3], members[4], members[5] };
+    if (!Design::budgetTerms(outcome.Budget, outcome.Terms)) {
+        outcome.State = TBudgetState::OutOfReach;
+        outcome.Message = kOutOfReach.toString();
+        return outcome;
+    }
+    if (outcome.Terms.availablePsi <= 0.0) {
+        outcome.State = TBudgetState::Shortfall;
+        outcome.Message
+            = kShortfall.toString().arg(leftToRight(number(-outcome.Terms.availablePsi) + QStringLiteral(" psi")));
+        return outcome;
+    }
+    if (!Design::allowableLossPsiPer100ft(outcome.Budget, outcome.PsiPer100ft)) {
+        outcome.State = TBudgetState::OutOfReach;
+        outcome.Message = kOutOfReach.toString();
+        return outcome;
+    }
+    outcome.State = TBudgetState::Ready;
+    return outcome;
+}
+
+QString budgetSummaryText(const TBudgetOutcome& outcome)
+{
+    const Design::TPressureBudget& b = outcome.Budget;
+    if (outcome.State == TBudgetState::Shortfall)
+        return outcome.Message + QLatin1Char('\n')
+            + leftToRight(availableArithmetic(b) + QStringLiteral(" = ") + number(outcome.Terms.availablePsi)
+                + QStringLiteral(" psi"));
+    if (outcome.State != TBudgetState::Ready)
+        return outcome.Message;
+    const QString factor = formatUpTo(1.0 + b.fittingsPercent / 100.0, kFactorDecimals);
+    const QString lossKPa = formatFixed(Design::lossKPaPerMetre(outcome.PsiPer100ft), kLossKPaDecimals);
+    QString text = QStringLiteral("%1: %2\n")
+                       .arg(kAvailable, leftToRight(number(outcome.Terms.availablePsi) + QStringLiteral(" psi")))
+        + QStringLiteral("%1: %2\n")
+              .arg(kEquivalentLength, leftToRight(number(outcome.Terms.equivalentLengthFt) + QStringLiteral(" ft")))
+        + QStringLiteral("%1: %2\n")
+              .arg(kAllowableLoss,
+                  leftToRight(number(outcome.PsiPer100ft) + QStringLiteral(" psi/100ft = ") + lossKPa
+                      + QStringLiteral(" kPa/m")))
+        + leftToRight(QStringLiteral("(") + availableArithmetic(b) + QStringLiteral(u") × 100 ÷ (")
+            + number(b.developedLengthFt) + QStringLiteral(u" × ") + factor + QStringLiteral(") = ")
+            + number(outcome.PsiPer100ft));
+    if (outcome.PsiPer100ft < kChartLeastPsiPer100ft || outcome.PsiPer100ft > kChartMostPsiPer100ft)
+        text += QLatin1Char('\n') + kChartRangeNote.toString();
+    return text;
+}
+
+QString pressureFieldText(double psiPer100ft)
+{
+    if (psiPer100ft >= kChartLeastPsiPer100ft && psiPer100ft <= kChartMostPsiPer100ft)
+        return formatFixed(psiPer100ft, kDecimals);
+    return formatGeneral(psiPer100ft);
+}
+
+QString leastFixturePressureText(Design::TSupply supply)
+{
+    return formatUpTo(Design::leastFixturePsi(supply), kDecimals);
+}
