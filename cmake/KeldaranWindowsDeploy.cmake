@@ -7,6 +7,7 @@
 #
 # cmake -DEXE=... -DQT_PREFIX=... -DSTAGE=... -DOBJDUMP=... -DSTRIP=... -DSEARCH_DIRS="a;b"
 #       -DNSIS_FILES=... -DNSIS_UNFILES=... -P KeldaranWindowsDeploy.cmake
+cmake_minimum_required(VERSION 3.25)
 foreach(required EXE QT_PREFIX STAGE OBJDUMP STRIP SEARCH_DIRS NSIS_FILES NSIS_UNFILES)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "KeldaranWindowsDeploy: ${required} is not set")
@@ -78,7 +79,7 @@ while(pending)
       list(APPEND staged ${found_${lower}})
       continue()
     endif()
-    string(REGEX REPLACE "\\.dll$" "" base ${lower})
+    string(REGEX REPLACE "\\.(dll|drv)$" "" base ${lower})
     if(NOT base IN_LIST system_dlls AND NOT base MATCHES "^(api|ext)-ms-win-")
       message(FATAL_ERROR "KeldaranWindowsDeploy: ${file} needs ${name}, found in none of: ${SEARCH_DIRS}")
     endif()
