@@ -4,6 +4,7 @@
 #include "FilledShape.h"
 #include "ModalMessages.h"
 #include "NomogramLookup.h"
+#include "Picture.h"
 #include "PipeRange.h"
 #include "Unit1.h"
 #include "Unit1Layout.h"
@@ -82,6 +83,30 @@ private slots:
 
     void init() { QVERIFY(openWindows()); }
     void cleanup() { closeWindows(); }
+
+    // The corner picture at its layout size (49 px) under window scale times screen scale: the
+    // picture must come out at the full pixel size, not scaled up from a smaller source, and
+    // opaque at its centre. On Windows it is drawn from PNGs, so this also catches a size or
+    // resource missing from the build.
+    void pictureAtEveryScale_data()
+    {
+        QTest::addColumn<qreal>("pixelRatio");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("150 % screen") << 1.5;
+        QTest::newRow("300 % window on a 200 % screen") << 6.0;
+    }
+
+    void pictureAtEveryScale()
+    {
+        QFETCH(qreal, pixelRatio);
+        auto* picture = formChild<TPicture>("Image1");
+        QVERIFY(picture->HasPicture());
+        QCOMPARE(picture->PictureRect(), QRectF(15, 0, 49, 49));
+        const QPixmap pixmap = programPicture().pixmap(QSize(49, 49), pixelRatio);
+        const int expectedPx = qRound(49 * pixelRatio);
+        QCOMPARE(pixmap.size(), QSize(expectedPx, expectedPx));
+        QCOMPARE(pixmap.toImage().pixelColor(expectedPx / 2, expectedPx / 2).alpha(), 255);
+    }
 
     void startUpState()
     {

@@ -1,5 +1,6 @@
 #include "Keldaran.h"
 
+#include "Picture.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -20,7 +21,7 @@ void CreateWindows()
     Unit3::InitData();
     Unit4::InitData();
     initResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/keldaran/keldaran.svg")));
+    QApplication::setWindowIcon(programPicture());
     Form1 = new TForm1();
     Form5 = new TForm5();
     // Closing the calculator ends the program, also while the chart window is open.

@@ -5,7 +5,7 @@
 #include "NetworkState.h"
 #include "NoticeFetcher.h"
 #include "NumberInput.h"
-#include "SvgPicture.h"
+#include "Picture.h"
 #include "Unit1Layout.h"
 #include "Unit1Texts.h"
 #include "Win11Button.h"
@@ -54,7 +54,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(Unit1Texts::kWindowCaption.toString());
-    setWindowIcon(QIcon(QStringLiteral(":/keldaran/keldaran.svg")));
+    setWindowIcon(programPicture());
     setFixedSize(kForm1ClientWidth, kForm1ClientHeight);
     setFont(layoutFont(TFontFace::SegoeUI, kForm1FontPx));
     QPalette background = palette();
@@ -125,7 +125,7 @@ void TForm1::bindControls()
     BtnShowChart = layoutChild<TWin11Button>(this, "BtnShowChart");
     CheckBoxTop = layoutChild<QCheckBox>(this, "CheckBoxTop");
     MemoWidget = layoutChild<QPlainTextEdit>(this, "MemoWidget");
-    Image1 = layoutChild<TSvgPicture>(this, "Image1");
+    Image1 = layoutChild<TPicture>(this, "Image1");
     BtnDemand = layoutChild<TWin11Button>(this, "BtnDemand");
     BtnBudget = layoutChild<TWin11Button>(this, "BtnBudget");
 }

@@ -25,7 +25,7 @@ class TBudgetDialog;
 class TDemandDialog;
 class TFilledShape;
 class TNoticeFetcher;
-class TSvgPicture;
+class TPicture;
 class TWin11Button;
 
 class TForm1 : public QWidget {
@@ -133,7 +133,7 @@ private:
     TWin11Button* BtnShowChart = nullptr;
     QCheckBox* CheckBoxTop = nullptr;
     QPlainTextEdit* MemoWidget = nullptr;
-    TSvgPicture* Image1 = nullptr;
+    TPicture* Image1 = nullptr;
     TWin11Button* BtnDemand = nullptr;
     TWin11Button* BtnBudget = nullptr;
     // Made on first use; children of this window, so they go with it.

@@ -2,7 +2,8 @@
 
 #include "DesignTexts.h"
 #include "FilledShape.h"
-#include "SvgPicture.h"
+#include "FontFamilies.h"
+#include "Picture.h"
 #include "Unit1Texts.h"
 #include "Win11Button.h"
 
@@ -38,11 +39,6 @@ constexpr TLayoutColour kTeal = rgb(0, 128, 128);
 constexpr TLayoutColour kButtonGrey = rgb(240, 240, 240);
 constexpr TLayoutColour kLime = rgb(0, 255, 0);
 constexpr TLayoutColour kBlack = rgb(0, 0, 0);
-
-// The Latin face goes before the Arabic one so that units and digits keep a Latin shape
-// while the Persian words are shaped by a face made for them.
-constexpr std::array kSegoeFamilies{"Segoe UI", "Noto Sans", "Noto Sans Arabic"};
-constexpr std::array kNazaninFamilies{"B Nazanin", "Noto Sans Arabic", "Noto Sans"};
 
 constexpr auto kLayout = std::to_array<TLayoutEntry>({
     // name, kind, left, top, width, height, text, hint, face, font px, text colour, normal, hover, pressed, flags
@@ -236,7 +232,7 @@ QWidget* createControl(const TLayoutEntry& entry, QWidget* parent)
     case K::MemoBox:
         return createMemoBox(entry, parent);
     case K::Picture:
-        return new TSvgPicture(QStringLiteral(":/keldaran/keldaran.svg"), parent);
+        return new TPicture(programPicture(), parent);
     }
     return nullptr;
 }
@@ -266,10 +262,7 @@ std::span<const TLayoutEntry> form1Layout()
 QFont layoutFont(TFontFace face, int pixelSize)
 {
     QFont font;
-    QStringList families;
-    for (const char* family : face == TFontFace::BNazanin ? kNazaninFamilies : kSegoeFamilies)
-        families << QString::fromLatin1(family);
-    font.setFamilies(families);
+    font.setFamilies(face == TFontFace::BNazanin ? bNazaninFamilies() : segoeUiFamilies());
     font.setPixelSize(pixelSize);
     return font;
 }

@@ -2,6 +2,7 @@
 
 #include "ChartPlot.h"
 #include "FittingTicker.h"
+#include "FontFamilies.h"
 #include "InfoLabel.h"
 #include "LineLabels.h"
 #include "OperatingPoint.h"
@@ -21,7 +22,13 @@ const QString kCaption = QStringLiteral("نمودار سایزینگ لوله\u2
 const QString kTitle = QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING");
 const QString kPressureAxisTitle = QStringLiteral("PRESSURE DROP (PSI PER 100FT)");
 const QString kFlowAxisTitle = QStringLiteral("Flow (GPM)");
-const QString kFontFamily = QStringLiteral("Segoe UI");
+// Segoe UI first, then the faces each platform has for the Persian class name in the title.
+QFont chartFont()
+{
+    QFont font;
+    font.setFamilies(segoeUiFamilies());
+    return font;
+}
 
 constexpr QSize kClientSizePx(518, 364);
 constexpr int kWindowFontPx = 12;
@@ -103,7 +110,7 @@ TForm5::TForm5(QWidget* parent)
 {
     setWindowTitle(kCaption);
     resize(kClientSizePx);
-    QFont windowFont(kFontFamily);
+    QFont windowFont = chartFont();
     windowFont.setPixelSize(kWindowFontPx);
     setFont(windowFont);
 
@@ -128,7 +135,7 @@ TForm5::TForm5(QWidget* parent)
     lblInfo = new TInfoLabel(pnlInfo);
     lblInfo->setObjectName(QString::fromLatin1(kLayout[1].name));
     lblInfo->setGeometry(kLayout[1].rect);
-    QFont infoFont(kFontFamily);
+    QFont infoFont = chartFont();
     infoFont.setPixelSize(kInfoFontPx);
     // The panel writes Latin letters, digits and signs only; left unshaped, its text is laid out
     // from the font's own advances, a small part of the cost of shaping it on every step.
@@ -179,7 +186,9 @@ void TForm5::setUpAxes()
     });
 
     Chart1->plotLayout()->insertRow(0);
-    QFont titleFont(kFontFamily, kTitleFontPt, QFont::Bold);
+    QFont titleFont = chartFont();
+    titleFont.setPointSize(kTitleFontPt);
+    titleFont.setBold(true);
     FTitle = new QCPTextElement(Chart1, kTitle, titleFont);
     Chart1->plotLayout()->addElement(0, 0, FTitle);
 }

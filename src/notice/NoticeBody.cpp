@@ -1,5 +1,7 @@
 #include "NoticeBody.h"
 
+#include "CodePageText.h"
+
 #include <QList>
 #include <QStringDecoder>
 
@@ -113,7 +115,7 @@ bool decodeNoticeBody(const QByteArray& body, const QByteArray& contentType, con
         charset = "UTF-8";
     QStringDecoder decoder(charset.constData());
     if (!decoder.isValid())
-        return false;
+        return decodeWithCodePage(charset, plain, text);
     text = decoder.decode(plain);
     return true;
 }

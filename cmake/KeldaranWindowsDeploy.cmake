@@ -1,0 +1,151 @@
+# Gathers keldaran.exe and everything it loads into a folder that runs on a clean Windows 10 or
+# 11: the DLLs it imports, found by walking the import tables of the program, its plugins and
+# each DLL taken in turn, and the few plugins that Qt loads by name at run time. A DLL found in
+# none of the search folders is one that Windows itself provides; the walk names them all, and
+# refuses a DLL that is neither ours nor on the list of system ones, so a missing runtime shows
+# here rather than on a user's machine.
+#
+# cmake -DEXE=... -DQT_PREFIX=... -DSTAGE=... -DOBJDUMP=... -DSTRIP=... -DSEARCH_DIRS="a;b"
+#       -DNSIS_FILES=... -DNSIS_UNFILES=... -P KeldaranWindowsDeploy.cmake
+cmake_minimum_required(VERSION 3.25)
+foreach(required EXE QT_PREFIX STAGE OBJDUMP STRIP SEARCH_DIRS NSIS_FILES NSIS_UNFILES)
+  if(NOT DEFINED ${required})
+    message(FATAL_ERROR "KeldaranWindowsDeploy: ${required} is not set")
+  endif()
+endforeach()
+
+# Plugins loaded by name: the window system, the native look, and TLS through Schannel. PNG is
+# built into Qt Gui, so no image-format plugin is needed.
+set(plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll tls/qschannelbackend.dll)
+
+# DLLs that every Windows 10 and 11 has. MinGW's C runtime is msvcrt.dll, not the UCRT.
+set(system_dlls
+  advapi32 authz bcrypt comctl32 comdlg32 crypt32 d3d11 d3d9 dwmapi dwrite dxgi gdi32 imm32
+  iphlpapi kernel32 mpr msvcrt ncrypt netapi32 ole32 oleaut32 secur32 setupapi shell32 shlwapi
+  user32 userenv uxtheme version winmm winspool ws2_32 wtsapi32 wininet dnsapi normaliz
+  shcore winhttp d2d1 cfgmgr32 ntdll rpcrt4 api-ms-win-core-synch-l1-2-0)
+
+# Lower-case name -> path, for every DLL in the search folders; Windows matches names without
+# regard to case, the build machine's file system does not.
+foreach(dir ${SEARCH_DIRS})
+  file(GLOB dlls ${dir}/*.dll)
+  foreach(dll ${dlls})
+    get_filename_component(name ${dll} NAME)
+    string(TOLOWER ${name} lower)
+    if(NOT DEFINED found_${lower})
+      set(found_${lower} ${dll})
+    endif()
+  endforeach()
+endforeach()
+
+function(imports_of file out)
+  execute_process(COMMAND ${OBJDUMP} -p ${file} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "KeldaranWindowsDeploy: cannot read the imports of ${file}")
+  endif()
+  string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
+  set(names)
+  foreach(line ${lines})
+    string(REGEX REPLACE "DLL Name: *" "" name "${line}")
+    string(STRIP "${name}" name)
+    list(APPEND names ${name})
+  endforeach()
+  set(${out} ${names} PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${STAGE})
+file(MAKE_DIRECTORY ${STAGE})
+set(staged)
+set(pending ${EXE})
+foreach(plugin ${plugins})
+  if(NOT EXISTS ${QT_PREFIX}/plugins/${plugin})
+    message(FATAL_ERROR "KeldaranWindowsDeploy: the toolchain has no ${plugin}")
+  endif()
+  list(APPEND pending ${QT_PREFIX}/plugins/${plugin})
+endforeach()
+set(seen)
+set(windows_provided)
+while(pending)
+  list(POP_FRONT pending file)
+  imports_of(${file} names)
+  foreach(name ${names})
+    string(TOLOWER ${name} lower)
+    if(lower IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${lower})
+    if(DEFINED found_${lower})
+      list(APPEND pending ${found_${lower}})
+      list(APPEND staged ${found_${lower}})
+      continue()
+    endif()
+    string(REGEX REPLACE "\\.(dll|drv)$" "" base ${lower})
+    if(NOT base IN_LIST system_dlls AND NOT base MATCHES "^(api|ext)-ms-win-")
+      message(FATAL_ERROR "KeldaranWindowsDeploy: ${file} needs ${name}, found in none of: ${SEARCH_DIRS}")
+    endif()
+    list(APPEND windows_provided ${lower})
+  endforeach()
+endwhile()
+
+set(files_nsh "")
+set(unfiles_nsh "")
+function(stage source subdir)
+  get_filename_component(name ${source} NAME)
+  set(target ${STAGE}/${subdir})
+  file(MAKE_DIRECTORY ${target})
+  file(COPY ${source} DESTINATION ${target})
+  execute_process(COMMAND ${STRIP} --strip-unneeded ${target}/${name} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "KeldaranWindowsDeploy: cannot strip ${name}")
+  endif()
+endfunction()
+
+stage(${EXE} .)
+foreach(dll ${staged})
+  stage(${dll} .)
+endforeach()
+foreach(plugin ${plugins})
+  get_filename_component(subdir ${plugin} DIRECTORY)
+  stage(${QT_PREFIX}/plugins/${plugin} ${subdir})
+endforeach()
+
+# The installer's file list, and the uninstaller's, which removes exactly these files and then
+# only folders left empty: never a folder's whole content, which may hold the user's own files.
+file(GLOB_RECURSE all_files RELATIVE ${STAGE} ${STAGE}/*)
+list(SORT all_files)
+set(dirs)
+set(current_dir "-")
+set(size_bytes 0)
+foreach(rel ${all_files})
+  get_filename_component(dir ${rel} DIRECTORY)
+  string(REPLACE "/" "\\" win_dir "${dir}")
+  string(REPLACE "/" "\\" win_rel "${rel}")
+  if(NOT dir STREQUAL current_dir)
+    if(dir STREQUAL "")
+      string(APPEND files_nsh "SetOutPath \"$INSTDIR\"\n")
+    else()
+      string(APPEND files_nsh "SetOutPath \"$INSTDIR\\${win_dir}\"\n")
+      list(APPEND dirs ${win_dir})
+    endif()
+    set(current_dir ${dir})
+  endif()
+  string(APPEND files_nsh "File \"${STAGE}/${rel}\"\n")
+  string(APPEND unfiles_nsh "Delete \"$INSTDIR\\${win_rel}\"\n")
+  file(SIZE ${STAGE}/${rel} size)
+  math(EXPR size_bytes "${size_bytes} + ${size}")
+endforeach()
+list(REMOVE_DUPLICATES dirs)
+foreach(dir ${dirs})
+  string(APPEND unfiles_nsh "RMDir \"$INSTDIR\\${dir}\"\n")
+endforeach()
+math(EXPR size_kb "(${size_bytes} + 1023) / 1024")
+string(APPEND files_nsh "!define KELDARAN_INSTALLED_KB ${size_kb}\n")
+file(WRITE ${NSIS_FILES} "${files_nsh}")
+file(WRITE ${NSIS_UNFILES} "${unfiles_nsh}")
+
+list(LENGTH staged dll_count)
+list(REMOVE_DUPLICATES windows_provided)
+list(SORT windows_provided)
+list(JOIN windows_provided " " windows_provided)
+message(STATUS "Staged keldaran.exe, ${dll_count} DLLs and ${plugins} in ${STAGE} (${size_kb} KiB)")
+message(STATUS "Provided by Windows: ${windows_provided}")
