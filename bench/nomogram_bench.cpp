@@ -19,13 +19,11 @@ std::vector<std::pair<double, double>> gridPoints()
     constexpr int kSteps = 64;
     for (int i = 0; i < kSteps; ++i)
         for (int j = 0; j < kSteps; ++j)
-            points.emplace_back(std::pow(10.0, -1.0 + 3.0 * i / (kSteps - 1)),
-                                std::pow(10.0, 4.0 * j / (kSteps - 1)));
+            points.emplace_back(std::pow(10.0, -1.0 + 3.0 * i / (kSteps - 1)), std::pow(10.0, 4.0 * j / (kSteps - 1)));
     return points;
 }
 
-template <bool (*Lookup)(double, double, std::string&, double&)>
-void nearestPipe(benchmark::State& state)
+template <bool (*Lookup)(double, double, std::string&, double&)> void nearestPipe(benchmark::State& state)
 {
     const auto points = gridPoints();
     std::string name;
@@ -41,8 +39,17 @@ void nearestPipe(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(nearestPipe<Unit2::GetNearestPipeAndVelocity>)->Name("GetNearestPipeAndVelocity/class1")->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(nearestPipe<Unit3::GetNearestPipeAndVelocity>)->Name("GetNearestPipeAndVelocity/class2")->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(nearestPipe<Unit4::GetNearestPipeAndVelocity>)->Name("GetNearestPipeAndVelocity/class3")->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(nearestPipe<Unit2::GetNearestPipeAndVelocity>)
+    ->Name("GetNearestPipeAndVelocity/class1")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(nearestPipe<Unit3::GetNearestPipeAndVelocity>)
+    ->Name("GetNearestPipeAndVelocity/class2")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(nearestPipe<Unit4::GetNearestPipeAndVelocity>)
+    ->Name("GetNearestPipeAndVelocity/class3")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

@@ -5,8 +5,8 @@
 // window's first paint, several times in turns; it prints the medians of their wall times and
 // peak memory (getrusage of the child) and the ratios. The labelled window shows what the
 // first line of text costs by itself (the font database, the Arabic-script font, shaping),
-// which every window that draws text pays and the bare window does not. Calculation: one BtnCalculateClick up to the start of the marker's animation, as a
-// Google Benchmark with its median.
+// which every window that draws text pays and the bare window does not. Calculation: one BtnCalculateClick up to the
+// start of the marker's animation, as a Google Benchmark with its median.
 #include "Keldaran.h"
 #include "Unit1.h"
 #include "Unit1Layout.h"
@@ -98,8 +98,7 @@ TRun spawnChild(const char* self, const std::string& mode)
     return {std::chrono::duration<double, std::milli>(stop - start).count(), usage.ru_maxrss};
 }
 
-template <typename T>
-T median(std::vector<T> values)
+template <typename T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -126,11 +125,13 @@ void reportStartup(const char* self)
     std::printf("start-up to first paint on the %s platform, median of %d runs each (target: ratios to the bare "
                 "window at most 1.5)\n",
                 platform != nullptr ? platform : "default", kStartupRuns);
-    std::printf("  wall time    Keldaran %7.1f ms   bare window %7.1f ms (ratio %.2f)   with one label %7.1f ms (ratio %.2f)\n",
-                wall[0], wall[1], wall[0] / wall[1], wall[2], wall[0] / wall[2]);
-    std::printf("  peak memory  Keldaran %7.1f MB   bare window %7.1f MB (ratio %.2f)   with one label %7.1f MB (ratio %.2f)\n",
-                peak[0] / 1024.0, peak[1] / 1024.0, static_cast<double>(peak[0]) / static_cast<double>(peak[1]),
-                peak[2] / 1024.0, static_cast<double>(peak[0]) / static_cast<double>(peak[2]));
+    std::printf(
+        "  wall time    Keldaran %7.1f ms   bare window %7.1f ms (ratio %.2f)   with one label %7.1f ms (ratio %.2f)\n",
+        wall[0], wall[1], wall[0] / wall[1], wall[2], wall[0] / wall[2]);
+    std::printf(
+        "  peak memory  Keldaran %7.1f MB   bare window %7.1f MB (ratio %.2f)   with one label %7.1f MB (ratio %.2f)\n",
+        peak[0] / 1024.0, peak[1] / 1024.0, static_cast<double>(peak[0]) / static_cast<double>(peak[1]),
+        peak[2] / 1024.0, static_cast<double>(peak[0]) / static_cast<double>(peak[2]));
     std::fflush(stdout);
 }
 

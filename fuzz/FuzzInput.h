@@ -11,7 +11,11 @@
 
 class TFuzzInput {
 public:
-    TFuzzInput(const std::uint8_t* data, std::size_t size) : FData(data), FSize(size) { }
+    TFuzzInput(const std::uint8_t* data, std::size_t size)
+        : FData(data)
+        , FSize(size)
+    {
+    }
 
     [[nodiscard]] std::uint8_t byte()
     {

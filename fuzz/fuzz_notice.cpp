@@ -10,16 +10,19 @@
 namespace {
 
 const char* const kContentTypes[] = {
-    "", "text/html", "text/html; charset=utf-8", "text/html; charset=\"ISO-8859-1\"",
-    "text/plain;charset=windows-1256", "text/html; charset=UTF-16LE", "text/html; charset=no-such-charset",
-    "text/html; charset=", "text/html; CHARSET = utf-8 ; q=1",
+    "",
+    "text/html",
+    "text/html; charset=utf-8",
+    "text/html; charset=\"ISO-8859-1\"",
+    "text/plain;charset=windows-1256",
+    "text/html; charset=UTF-16LE",
+    "text/html; charset=no-such-charset",
+    "text/html; charset=",
+    "text/html; CHARSET = utf-8 ; q=1",
 };
 const char* const kContentEncodings[] = {"", "identity", "gzip", "deflate", "x-gzip", "gzip, deflate", "br"};
 
-qsizetype lineBreakTags(const QString& text)
-{
-    return text.count(QStringLiteral("<br"), Qt::CaseInsensitive);
-}
+qsizetype lineBreakTags(const QString& text) { return text.count(QStringLiteral("<br"), Qt::CaseInsensitive); }
 
 void checkStripped(const QString& markup)
 {

@@ -42,8 +42,8 @@ private:
             return;
         const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
         const QPoint boxCentre = box->frameGeometry().center();
-        FSeen.append({box->text(), box->layoutDirection() == Qt::RightToLeft,
-                      static_cast<int>(box->buttons().size()), (boxCentre - screenCentre).manhattanLength() <= 2});
+        FSeen.append({box->text(), box->layoutDirection() == Qt::RightToLeft, static_cast<int>(box->buttons().size()),
+                      (boxCentre - screenCentre).manhattanLength() <= 2});
         box->accept();
     }
 

@@ -40,7 +40,7 @@ inline const QByteArray kNoticePath = "/APP/api/app-widget-box.php?app=vexa017";
 
 // A response with the given status line, Content-Type (none when empty) and body.
 [[nodiscard]] inline TCannedResponse cannedResponse(const QByteArray& status, const QByteArray& contentType,
-    const QByteArray& body)
+                                                    const QByteArray& body)
 {
     TCannedResponse response;
     response.statusLine = status;
@@ -86,16 +86,18 @@ struct TTestCertificate {
 
 private:
     [[nodiscard]] static bool runOpenssl(const QString& name, const QString& subjectAltName, const QString& keyPath,
-        const QString& certPath)
+                                         const QString& certPath)
     {
         QProcess openssl;
         openssl.start(QStringLiteral("openssl"),
-            { QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=") + name,
-                QStringLiteral("-addext"), QStringLiteral("subjectAltName=") + subjectAltName,
-                QStringLiteral("-keyout"), keyPath, QStringLiteral("-out"), certPath });
-        return openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit && openssl.exitCode() == 0;
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                       QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"),
+                       QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                       QStringLiteral("/CN=") + name, QStringLiteral("-addext"),
+                       QStringLiteral("subjectAltName=") + subjectAltName, QStringLiteral("-keyout"), keyPath,
+                       QStringLiteral("-out"), certPath});
+        return openssl.waitForFinished(30000) && openssl.exitStatus() == QProcess::NormalExit
+            && openssl.exitCode() == 0;
     }
 };
 
@@ -158,7 +160,7 @@ public:
     [[nodiscard]] QUrl url(const QByteArray& path) const
     {
         return QUrl(FScheme + QStringLiteral("://127.0.0.1:") + QString::number(FServer->serverPort())
-            + QString::fromLatin1(path));
+                    + QString::fromLatin1(path));
     }
     [[nodiscard]] int requestCount() const { return int(FRequestedPaths.size()); }
     [[nodiscard]] const QList<QByteArray>& requestedPaths() const { return FRequestedPaths; }
@@ -239,7 +241,7 @@ private:
         return QStringLiteral("the test server cannot listen on 127.0.0.1");
     QSslSocket client;
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    configuration.setCaCertificates({ tls.certificate });
+    configuration.setCaCertificates({tls.certificate});
     client.setSslConfiguration(configuration);
     bool failed = false;
     QObject::connect(&client, &QAbstractSocket::errorOccurred, &client, [&failed] { failed = true; });

@@ -27,8 +27,7 @@ inline void closeWindows()
 }
 
 // A control of the calculator window by its name; a missing one ends the test run.
-template <typename T>
-T* formChild(const char* name)
+template <typename T> T* formChild(const char* name)
 {
     T* found = Form1->findChild<T*>(QString::fromLatin1(name));
     if (found == nullptr)

@@ -14,9 +14,9 @@ std::vector<TAxisLabel> pressureLabels(double lengthPx, double widthPx)
     for (int exponent = -1; exponent < 2; ++exponent)
         for (int digit = 1; digit <= 9; ++digit) {
             const double value = digit * std::pow(10.0, exponent);
-            labels.push_back({ value, (std::log10(value) + 1.0) / 3.0 * lengthPx, widthPx });
+            labels.push_back({value, (std::log10(value) + 1.0) / 3.0 * lengthPx, widthPx});
         }
-    labels.push_back({ 100.0, lengthPx, widthPx });
+    labels.push_back({100.0, lengthPx, widthPx});
     return labels;
 }
 
@@ -36,6 +36,7 @@ class TestAxisLabelFit : public QObject {
 private slots:
     void rank_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("rank");
         QTest::newRow("0.1 is a decade") << 0.1 << 0;
@@ -49,6 +50,7 @@ private slots:
         QTest::newRow("zero") << 0.0 << 9;
         QTest::newRow("negative") << -10.0 << 9;
         QTest::newRow("NaN") << qQNaN() << 9;
+        // clang-format on
     }
     void rank()
     {
@@ -59,6 +61,7 @@ private slots:
 
     void whatFits_data()
     {
+        // clang-format off
         QTest::addColumn<double>("lengthPx");
         QTest::addColumn<double>("widthPx");
         QTest::addColumn<QString>("written");
@@ -68,6 +71,7 @@ private slots:
         QTest::newRow("narrow: no room beside 1 for 0.5, room for 0.3") << 200.0 << 18.0 << "0.1 0.3 1 3 10 30 100";
         QTest::newRow("decades, fives and twos") << 300.0 << 18.0 << "0.1 0.2 0.5 1 2 5 10 20 50 100";
         QTest::newRow("very narrow: decades only") << 90.0 << 18.0 << "0.1 1 10 100";
+        // clang-format on
     }
     void whatFits()
     {
@@ -80,7 +84,7 @@ private slots:
 
     void keptLabelsNeverTouch()
     {
-        for (const double lengthPx : { 50.0, 137.0, 300.0, 431.0, 777.0 }) {
+        for (const double lengthPx : {50.0, 137.0, 300.0, 431.0, 777.0}) {
             const auto labels = pressureLabels(lengthPx, 20.0);
             const auto kept = labelsThatFit(labels, 4.0);
             double lastEnd = -1e9;
@@ -95,8 +99,8 @@ private slots:
 
     void aLabelWithNoPlaceIsDropped()
     {
-        const std::vector<TAxisLabel> labels { { 1.0, qQNaN(), 10.0 }, { 10.0, 100.0, 10.0 } };
-        QCOMPARE(labelsThatFit(labels, 4.0), (std::vector<bool> { false, true }));
+        const std::vector<TAxisLabel> labels{{1.0, qQNaN(), 10.0}, {10.0, 100.0, 10.0}};
+        QCOMPARE(labelsThatFit(labels, 4.0), (std::vector<bool>{false, true}));
         QVERIFY(labelsThatFit({}, 4.0).empty());
     }
 };

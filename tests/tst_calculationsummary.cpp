@@ -12,6 +12,7 @@ class TestCalculationSummary : public QObject {
 private slots:
     void text_data()
     {
+        // clang-format off
         QTest::addColumn<TCalculationSummary>("summary");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("lines");
@@ -32,6 +33,7 @@ private slots:
             << QStringList { QStringLiteral("نوع لوله: ناصاف"), QStringLiteral("افت فشار: 4.00 psi/100ft"),
                    QStringLiteral("دبی: 52.50 gpm"), QStringLiteral("سایز لوله: 2 1/2\""),
                    QStringLiteral("سرعت: 5.34 ft/s"), QString() };
+        // clang-format on
     }
     void text()
     {

@@ -19,10 +19,7 @@
 namespace {
 constexpr int kOperatingSeries = 3;
 
-QCustomPlot* chartOf(TForm5& form)
-{
-    return form.findChild<QCustomPlot*>(QStringLiteral("Chart1"));
-}
+QCustomPlot* chartOf(TForm5& form) { return form.findChild<QCustomPlot*>(QStringLiteral("Chart1")); }
 
 QString titleOf(TForm5& form)
 {
@@ -30,10 +27,7 @@ QString titleOf(TForm5& form)
     return title ? title->text() : QString();
 }
 
-QStringList panelLines(TForm5& form)
-{
-    return form.findChild<QLabel*>(QStringLiteral("lblInfo"))->text().split(u'\n');
-}
+QStringList panelLines(TForm5& form) { return form.findChild<QLabel*>(QStringLiteral("lblInfo"))->text().split(u'\n'); }
 
 // Ticks until the glide stops; -1 if it has not stopped after `limit` ticks.
 int tickUntilStopped(TForm5& form, int limit = 100000)
@@ -46,10 +40,7 @@ int tickUntilStopped(TForm5& form, int limit = 100000)
     return -1;
 }
 
-QCPGraph* graphAt(TForm5& form, int index)
-{
-    return qobject_cast<QCPGraph*>(chartOf(form)->plottable(index));
-}
+QCPGraph* graphAt(TForm5& form, int index) { return qobject_cast<QCPGraph*>(chartOf(form)->plottable(index)); }
 
 QList<QPointF> pointsOf(const QCPGraph* graph)
 {
@@ -66,10 +57,7 @@ int sideOf(const QPointF& a, const QPointF& b, const QPointF& point)
     return cross > 0.0 ? 1 : (cross < 0.0 ? -1 : 0);
 }
 
-TPipeSize line(double x1, double y1, double x2, double y2)
-{
-    return TPipeSize { "5 ft/s", x1, y1, x2, y2 };
-}
+TPipeSize line(double x1, double y1, double x2, double y2) { return TPipeSize{"5 ft/s", x1, y1, x2, y2}; }
 } // namespace
 
 class TestChart : public QObject {
@@ -107,8 +95,9 @@ private slots:
         QCustomPlot* chart = chartOf(form);
         const auto labels
             = [](QCPAxis* axis) { return axis->ticker().dynamicCast<QCPAxisTickerText>()->ticks().values(); };
-        const QStringList pressure { "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1", "2", "3", "4",
-            "5", "6", "7", "8", "9", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100" };
+        const QStringList pressure{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1",
+                                   "2",   "3",   "4",   "5",   "6",   "7",   "8",   "9",   "10",  "20",
+                                   "30",  "40",  "50",  "60",  "70",  "80",  "90",  "100"};
         QCOMPARE(labels(chart->xAxis), pressure);
         QCOMPARE(labels(chart->xAxis2), pressure);
         const QStringList flow = labels(chart->yAxis);
@@ -118,7 +107,7 @@ private slots:
         QCOMPARE(flow.at(27), QStringLiteral("1000"));
         QCOMPARE(flow.last(), QStringLiteral("10000"));
         QCOMPARE(labels(chart->yAxis2), flow);
-        for (QCPAxis* axis : { chart->xAxis, chart->xAxis2, chart->yAxis, chart->yAxis2 })
+        for (QCPAxis* axis : {chart->xAxis, chart->xAxis2, chart->yAxis, chart->yAxis2})
             QCOMPARE(axis->scaleType(), QCPAxis::stLogarithmic);
         QCOMPARE(chart->xAxis->range(), QCPRange(0.1, 100));
         QCOMPARE(chart->yAxis->range(), QCPRange(1, 10000));
@@ -132,9 +121,11 @@ private slots:
 
     void seriesAreRebuiltFromScratch_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         QTest::newRow("class 1: 15 pipes, 13 velocities") << 1;
         QTest::newRow("class 3: 15 pipes, 12 velocities") << 3;
+        // clang-format on
     }
     void seriesAreRebuiltFromScratch()
     {
@@ -155,8 +146,8 @@ private slots:
         QCOMPARE(chart->plottable(1)->name(), QStringLiteral("Vertical Line"));
         QCOMPARE(chart->plottable(2)->name(), QStringLiteral("Horizontal Line"));
         QCOMPARE(qobject_cast<QCPItemText*>(chart->item(0))->text(), QString::fromStdString(pipes.front().Name));
-        QCOMPARE(
-            qobject_cast<QCPItemText*>(chart->item(lines - 1))->text(), QString::fromStdString(velocities.back().Name));
+        QCOMPARE(qobject_cast<QCPItemText*>(chart->item(lines - 1))->text(),
+                 QString::fromStdString(velocities.back().Name));
 
         form.ClearGraphSeries();
         QCOMPARE(chart->plottableCount(), kOperatingSeries);
@@ -169,6 +160,7 @@ private slots:
     // overlapping, also after the window changed size.
     void lineNamesNeverCollide_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         QTest::addColumn<QSize>("fromSize");
         QTest::addColumn<QSize>("size");
@@ -176,15 +168,17 @@ private slots:
             QTest::addRow("class %d at 518 x 364", classNumber) << classNumber << QSize(900, 650) << QSize(518, 364);
             QTest::addRow("class %d at 900 x 650", classNumber) << classNumber << QSize(518, 364) << QSize(900, 650);
         }
+        // clang-format on
     }
     void lineNamesNeverCollide()
     {
         QFETCH(int, classNumber);
         QFETCH(QSize, fromSize);
         QFETCH(QSize, size);
-        const auto& pipes = classNumber == 1 ? Unit2::PipeSizes : (classNumber == 2 ? Unit3::PipeSizes : Unit4::PipeSizes);
-        const auto& velocities
-            = classNumber == 1 ? Unit2::VelocityLines : (classNumber == 2 ? Unit3::VelocityLines : Unit4::VelocityLines);
+        const auto& pipes
+            = classNumber == 1 ? Unit2::PipeSizes : (classNumber == 2 ? Unit3::PipeSizes : Unit4::PipeSizes);
+        const auto& velocities = classNumber == 1 ? Unit2::VelocityLines
+                                                  : (classNumber == 2 ? Unit3::VelocityLines : Unit4::VelocityLines);
         TForm5 form;
         form.resize(fromSize);
         form.ShowGraph(pipes, velocities);
@@ -210,11 +204,11 @@ private slots:
             // Its own line passes by one corner, within 3 px, and not through it.
             const QRectF inside = name.adjusted(1.5, 1.5, -1.5, -1.5);
             const int side = sideOf(a, b, inside.topLeft());
-            for (const QPointF& corner : { inside.topRight(), inside.bottomLeft(), inside.bottomRight() })
+            for (const QPointF& corner : {inside.topRight(), inside.bottomLeft(), inside.bottomRight()})
                 QVERIFY2(sideOf(a, b, corner) == side, qPrintable(label->text()));
             const QLineF along(a, b);
             double nearestPx = 1e9;
-            for (const QPointF& corner : { name.topLeft(), name.topRight(), name.bottomLeft(), name.bottomRight() }) {
+            for (const QPointF& corner : {name.topLeft(), name.topRight(), name.bottomLeft(), name.bottomRight()}) {
                 const QPointF d = corner - a;
                 const QPointF unit = (b - a) / along.length();
                 nearestPx = std::min(nearestPx, std::abs(d.x() * unit.y() - d.y() * unit.x()));
@@ -226,8 +220,8 @@ private slots:
         for (int i = 0; i < names.size(); ++i)
             for (int j = i + 1; j < names.size(); ++j)
                 QVERIFY2(!names.at(i).intersects(names.at(j)),
-                    qPrintable(qobject_cast<QCPItemText*>(chart->item(i))->text() + QStringLiteral(" / ")
-                        + qobject_cast<QCPItemText*>(chart->item(j))->text()));
+                         qPrintable(qobject_cast<QCPItemText*>(chart->item(i))->text() + QStringLiteral(" / ")
+                                    + qobject_cast<QCPItemText*>(chart->item(j))->text()));
     }
 
     void pipeAndVelocityLinesLook()
@@ -255,12 +249,14 @@ private slots:
 
     void topAndRightAxesFollowThePipeLines_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("withPipes");
         QTest::addColumn<bool>("withVelocities");
         QTest::newRow("both tables") << true << true;
         QTest::newRow("pipes only") << true << false;
         QTest::newRow("velocities only") << false << true;
         QTest::newRow("both empty") << false << false;
+        // clang-format on
     }
     void topAndRightAxesFollowThePipeLines()
     {
@@ -277,12 +273,14 @@ private slots:
 
     void title_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("pipeTypeTitle");
         QTest::addColumn<QString>("title");
         QTest::newRow("no class text, no brackets") << ""
                                                     << "FLOW GRAPH FOR GALVANIZED PIPING";
         QTest::newRow("class text in brackets")
             << QStringLiteral("نسبتاً صاف") << QStringLiteral("FLOW GRAPH FOR GALVANIZED PIPING (نسبتاً صاف)");
+        // clang-format on
     }
     void title()
     {
@@ -300,19 +298,21 @@ private slots:
 
     void reversedEndsDrawTheSameSegment_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("asPipe");
         QTest::newRow("velocity line") << false;
         QTest::newRow("pipe line") << true;
+        // clang-format on
     }
     void reversedEndsDrawTheSameSegment()
     {
         QFETCH(bool, asPipe);
-        const TPipeSizeArray forward { line(0.12, 10000.0, 25.0, 1.0) };
-        const TPipeSizeArray backward { line(25.0, 1.0, 0.12, 10000.0) };
+        const TPipeSizeArray forward{line(0.12, 10000.0, 25.0, 1.0)};
+        const TPipeSizeArray backward{line(25.0, 1.0, 0.12, 10000.0)};
         TForm5 a;
         TForm5 b;
-        a.DrawGraph(asPipe ? forward : TPipeSizeArray {}, asPipe ? TPipeSizeArray {} : forward);
-        b.DrawGraph(asPipe ? backward : TPipeSizeArray {}, asPipe ? TPipeSizeArray {} : backward);
+        a.DrawGraph(asPipe ? forward : TPipeSizeArray{}, asPipe ? TPipeSizeArray{} : forward);
+        b.DrawGraph(asPipe ? backward : TPipeSizeArray{}, asPipe ? TPipeSizeArray{} : backward);
         QCOMPARE(pointsOf(graphAt(a, kOperatingSeries)), pointsOf(graphAt(b, kOperatingSeries)));
         QCOMPARE(chartOf(a)->itemCount(), 1);
         QCOMPARE(chartOf(b)->itemCount(), 1);
@@ -349,8 +349,8 @@ private slots:
         QCOMPARE(tickUntilStopped(form), 131);
         QCOMPARE(form.currentFlowGpm(), 1000.0);
         QCOMPARE(form.currentPressurePsiPer100ft(), 12.5);
-        QCOMPARE(pointsOf(graphAt(form, 0)), QList<QPointF> { QPointF(12.5, 1000.0) });
-        const QStringList expected { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 4\"", "V= 3.46 ft/s" };
+        QCOMPARE(pointsOf(graphAt(form, 0)), QList<QPointF>{QPointF(12.5, 1000.0)});
+        const QStringList expected{"Q= 1000 GPM", "H= 12.5 psi/100ft", "D= 4\"", "V= 3.46 ft/s"};
         QCOMPARE(panelLines(form), expected);
 
         // Guide lines cross the whole plot through the marker; the panel's lower left corner is
@@ -371,6 +371,7 @@ private slots:
 
     void glideTickCount_data()
     {
+        // clang-format off
         QTest::addColumn<double>("flowGpm");
         QTest::addColumn<double>("pressure");
         QTest::addColumn<int>("ticks");
@@ -379,6 +380,7 @@ private slots:
         QTest::newRow("to 1000 gpm at 12.5 psi") << 1000.0 << 12.5 << 132;
         QTest::newRow("to 10 gpm") << 10.0 << 4.0 << 88;
         QTest::newRow("already there") << 0.0 << 0.0 << 1;
+        // clang-format on
     }
     void glideTickCount()
     {
@@ -394,6 +396,7 @@ private slots:
 
     void panelText_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("pipe");
         QTest::addColumn<QStringList>("lines");
@@ -409,6 +412,7 @@ private slots:
         QTest::newRow("no pipe name") << "en_US"
                                       << ""
                                       << QStringList { "Q= 1000 GPM", "H= 12.5 psi/100ft", "D= ", "V= 3.46 ft/s" };
+        // clang-format on
     }
     void panelText()
     {
@@ -470,7 +474,7 @@ private slots:
         QVERIFY(tickUntilStopped(form) > 0);
         QCOMPARE(form.currentFlowGpm(), 0.0);
         QCOMPARE(form.currentPressurePsiPer100ft(), 0.0);
-        QCOMPARE(pointsOf(graphAt(form, 0)), QList<QPointF> { QPointF(0.1, 1.0) });
+        QCOMPARE(pointsOf(graphAt(form, 0)), QList<QPointF>{QPointF(0.1, 1.0)});
         QCOMPARE(panelLines(form).at(3), QStringLiteral("V= 0 ft/s"));
     }
 
@@ -598,9 +602,11 @@ private slots:
 
     void saveWritesTheChart_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("fileName");
         QTest::newRow("PNG at twice the size") << "chart.png";
         QTest::newRow("PDF") << "chart.pdf";
+        // clang-format on
     }
     void saveWritesTheChart()
     {
@@ -620,23 +626,27 @@ private slots:
             QVERIFY(file.read(5) == "%PDF-");
         else
             QCOMPARE(QImage(file.fileName()).size(), chartOf(form)->size() * 2);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { fileName });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{fileName});
     }
 
     // Even root cannot create files in /proc; anyone else cannot in a folder without write
     // permission.
     void aFailedSaveSaysSoAndLeavesNoFile_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("fileName");
         QTest::newRow("PNG") << "chart.png";
         QTest::newRow("PDF") << "chart.pdf";
+        // clang-format on
     }
     void aFailedSaveSaysSoAndLeavesNoFile()
     {
         QFETCH(QString, fileName);
         QTemporaryDir dir;
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        const auto restore = qScopeGuard([&] { QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
         const QString folder = QFileInfo(dir.path()).isWritable() ? QStringLiteral("/proc") : dir.path();
         const QString path = folder + u'/' + fileName;
         TForm5 form;
@@ -648,7 +658,7 @@ private slots:
         QVERIFY(messages.seen().at(0).Text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(messages.seen().at(0).RightToLeft);
         QVERIFY(!QFile::exists(path));
-        QVERIFY(QDir(folder).entryList({ fileName + u'*' }, QDir::Files).isEmpty());
+        QVERIFY(QDir(folder).entryList({fileName + u'*'}, QDir::Files).isEmpty());
     }
 
 private:

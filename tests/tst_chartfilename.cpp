@@ -10,6 +10,7 @@ class TestChartFileName : public QObject {
 private slots:
     void name_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("classTitle");
         QTest::addColumn<bool>("hasPoint");
         QTest::addColumn<QString>("locale");
@@ -24,6 +25,7 @@ private slots:
                                   << "Keldaran chart - 52.5 gpm - 4 psi per 100 ft";
         QTest::newRow("refused characters left out") << "a/b:c?*\"<>|\\ ." << false << "en_US"
                                                      << "abc";
+        // clang-format on
     }
     void name()
     {

@@ -25,6 +25,7 @@ class TestDesignBudget : public QObject {
 private slots:
     void allowable_data()
     {
+        // clang-format off
         QTest::addColumn<TPressureBudget>("budget");
         QTest::addColumn<double>("availablePsi");
         QTest::addColumn<double>("equivalentFt");
@@ -38,6 +39,7 @@ private slots:
                                                    << 150.0 << 10.0;
         QTest::newRow("a sliver left over a long run") << TPressureBudget{8.01, 0.0, 0.0, 8.0, 1000.0, 0.0} << 0.01
                                                        << 1000.0 << 0.001;
+        // clang-format on
     }
     void allowable()
     {
@@ -57,11 +59,13 @@ private slots:
     // Nothing left for friction is a refusal, but the terms still tell by how much it falls short.
     void shortfall_data()
     {
+        // clang-format off
         QTest::addColumn<TPressureBudget>("budget");
         QTest::addColumn<double>("availablePsi");
         QTest::newRow("exactly nothing left") << TPressureBudget{23.0, 0.0, 0.0, 23.0, 100.0, 0.0} << 0.0;
         QTest::newRow("flush valve too high up") << TPressureBudget{20.0, 5.0, 30.0, 15.0, 100.0, 0.0} << -12.99;
         QTest::newRow("roof tank too low") << TPressureBudget{0.0, 0.0, -10.0, 8.0, 100.0, 0.0} << -3.67;
+        // clang-format on
     }
     void shortfall()
     {
@@ -77,6 +81,7 @@ private slots:
 
     void outOfRange_data()
     {
+        // clang-format off
         QTest::addColumn<TPressureBudget>("budget");
         auto with = [](double TPressureBudget::*member, double value) {
             TPressureBudget b = kStreet;
@@ -101,6 +106,7 @@ private slots:
         QTest::newRow("infinite fittings") << with(&TPressureBudget::fittingsPercent, kInf);
         QTest::newRow("available pressure overflows") << TPressureBudget{1.7e308, 0.0, -1.7e308, 0.0, 100.0, 0.0};
         QTest::newRow("equivalent length overflows") << TPressureBudget{50.0, 0.0, 0.0, 8.0, 1e308, 1e10};
+        // clang-format on
     }
     void outOfRange()
     {
@@ -116,9 +122,11 @@ private slots:
     // The terms are finite but the quotient is not a loss to read a chart at.
     void quotientOutOfReach_data()
     {
+        // clang-format off
         QTest::addColumn<TPressureBudget>("budget");
         QTest::newRow("overflows") << TPressureBudget{1e307, 0.0, 0.0, 0.0, 1e-300, 0.0};
         QTest::newRow("underflows to 0") << TPressureBudget{1e-300, 0.0, 0.0, 0.0, 1e300, 0.0};
+        // clang-format on
     }
     void quotientOutOfReach()
     {

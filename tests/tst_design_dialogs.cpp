@@ -39,14 +39,11 @@ template <typename T> T* child(const QWidget* dialog, const QString& name)
     return found;
 }
 
-void setLocaleFor(const QString& name)
-{
-    QLocale::setDefault(QLocale(name));
-}
+void setLocaleFor(const QString& name) { QLocale::setDefault(QLocale(name)); }
 
 // The street main of 50 psi, 30 ft up, 200 ft of run and half again for fittings: 8.00 psi/100ft.
-const QStringList kStreetTexts { "50", "5", "30", "", "200", "50" };
-const QList<int> kStreetUnits { 0, 0, 1, -1, 1, -1 };
+const QStringList kStreetTexts{"50", "5", "30", "", "200", "50"};
+const QList<int> kStreetUnits{0, 0, 1, -1, 1, -1};
 
 // Fills the budget's fields; an empty text keeps the prefill, a unit of -1 the default.
 void fillBudget(TBudgetDialog* dialog, const QStringList& texts, const QList<int>& units)
@@ -80,6 +77,7 @@ private slots:
 
     void demandApplied_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QList<int>>("countedRows");
         QTest::addColumn<int>("count");
@@ -109,6 +107,7 @@ private slots:
                                                            << "SupplyFlushTank"
                                                            << "48.6"
                                                            << "28,71";
+        // clang-format on
     }
     void demandApplied()
     {
@@ -143,6 +142,7 @@ private slots:
 
     void demandRefused_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("directLoad");
         QTest::addColumn<QString>("message");
         const QString bad = kBadField.toString().arg(kTotalLoad);
@@ -154,6 +154,7 @@ private slots:
                                          << kLoadAboveTable.toString().arg(
                                                 QStringLiteral("5001"), QStringLiteral("5000"));
         QTest::newRow("nothing counted") << "" << kNothingCounted.toString();
+        // clang-format on
     }
     void demandRefused()
     {
@@ -164,12 +165,13 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(dialog, QStringLiteral("DirectLoad")), directLoad);
         TModalMessages messages;
         QTest::mouseClick(child<QWidget>(dialog, QStringLiteral("BtnApply")), Qt::LeftButton);
-        QCOMPARE(messages.texts(), QStringList { message });
+        QCOMPARE(messages.texts(), QStringList{message});
         QCOMPARE(formChild<QLineEdit>("EditFlow")->text(), QStringLiteral("7"));
     }
 
     void budgetApplied_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("supply");
         QTest::addColumn<QStringList>("texts");
@@ -188,6 +190,7 @@ private slots:
             << "de_DE"
             << "SupplyFlushValve" << QStringList { "4", "0,5", "6", "", "50", "30" }
             << QList<int> { -1, -1, -1, -1, -1, -1 } << "12,77" << QStringLiteral("12,77 psi/100ft ⇒ 29,45 ft/100ft");
+        // clang-format on
     }
     void budgetApplied()
     {
@@ -211,6 +214,7 @@ private slots:
 
     void budgetRefused_data()
     {
+        // clang-format off
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
@@ -227,6 +231,7 @@ private slots:
         // 20 - 5 - 12.99 - 8 psi.
         QTest::newRow("source 20 psi falls short")
             << 0 << "20" << kShortfall.toString().arg(leftToRight(QStringLiteral("5.99 psi")));
+        // clang-format on
     }
     void budgetRefused()
     {
@@ -241,7 +246,7 @@ private slots:
         fillBudget(dialog, texts, kStreetUnits);
         TModalMessages messages;
         QTest::mouseClick(child<QWidget>(dialog, QStringLiteral("BtnApply")), Qt::LeftButton);
-        QCOMPARE(messages.texts(), QStringList { message });
+        QCOMPARE(messages.texts(), QStringList{message});
         QCOMPARE(formChild<QLineEdit>("EditPressure")->text(), QStringLiteral("3"));
         QCOMPARE(formChild<QLabel>("psitofoot")->text(), readout);
     }
@@ -250,7 +255,7 @@ private slots:
     void lossOffTheChart()
     {
         auto* dialog = openHelper<TBudgetDialog>("BtnBudget");
-        fillBudget(dialog, { "500", "0", "0", "0", "10", "0" }, { 0, 0, 1, -1, 1, -1 });
+        fillBudget(dialog, {"500", "0", "0", "0", "10", "0"}, {0, 0, 1, -1, 1, -1});
         QVERIFY(child<QLabel>(dialog, QStringLiteral("BudgetSummary"))->text().endsWith(kChartRangeNote));
         QTest::mouseClick(child<QWidget>(dialog, QStringLiteral("BtnApply")), Qt::LeftButton);
         QCOMPARE(formChild<QLineEdit>("EditPressure")->text(), QStringLiteral("5000"));

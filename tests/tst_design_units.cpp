@@ -35,6 +35,7 @@ class TestDesignUnits : public QObject {
 private slots:
     void pressure_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<TPressureUnit>("unit");
         QTest::addColumn<double>("psi");
@@ -44,6 +45,7 @@ private slots:
         // 10 m = 32.8084 ft of water.
         QTest::newRow("metres of water") << 10.0 << TPressureUnit::MetreOfWater << 14.2060367454;
         QTest::newRow("negative metres of water") << -3.048 << TPressureUnit::MetreOfWater << -4.33;
+        // clang-format on
     }
     void pressure()
     {
@@ -56,12 +58,14 @@ private slots:
 
     void length_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<TLengthUnit>("unit");
         QTest::addColumn<double>("ft");
         QTest::newRow("ft") << 120.0 << TLengthUnit::Foot << 120.0;
         QTest::newRow("m") << 30.48 << TLengthUnit::Metre << 100.0;
         QTest::newRow("roof tank 12 m above") << -12.0 << TLengthUnit::Metre << -39.3700787402;
+        // clang-format on
     }
     void length()
     {
@@ -79,11 +83,13 @@ private slots:
 
     void fixtureSums_data()
     {
+        // clang-format off
         QTest::addColumn<TLoadColumn>("column");
         QTest::addColumn<double>("perFlat");
         QTest::newRow("total") << TLoadColumn::Total << 2.2 + 0.7 + 1.4 + 1.4 + 1.4;
         QTest::newRow("cold, the dishwasher has none") << TLoadColumn::Cold << 2.2 + 0.5 + 1.0 + 1.0;
         QTest::newRow("hot, the toilet has none") << TLoadColumn::Hot << 0.5 + 1.0 + 1.0 + 1.4;
+        // clang-format on
     }
     void fixtureSums()
     {
@@ -99,11 +105,13 @@ private slots:
 
     void fixtureSumsRefused_data()
     {
+        // clang-format off
         QTest::addColumn<std::vector<int>>("counts");
         QTest::newRow("a negative count") << flatCounts(-1);
         QTest::newRow("a count above 9999") << flatCounts(10000);
         QTest::newRow("a count short") << std::vector<int>(Design::fixtureLoadTable().size() - 1, 1);
         QTest::newRow("no counts") << std::vector<int>{};
+        // clang-format on
     }
     void fixtureSumsRefused()
     {

@@ -36,10 +36,7 @@ QLineEdit* edit(const char* name) { return formChild<QLineEdit>(name); }
 QLabel* label(const char* name) { return formChild<QLabel>(name); }
 TWin11Button* button(const char* name) { return formChild<TWin11Button>(name); }
 
-void click(const char* name)
-{
-    QTest::mouseClick(button(name), Qt::LeftButton);
-}
+void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
 void chooseClass(int mode)
 {
@@ -90,10 +87,12 @@ private slots:
     // resource missing from the build.
     void pictureAtEveryScale_data()
     {
+        // clang-format off
         QTest::addColumn<qreal>("pixelRatio");
         QTest::newRow("100 %") << 1.0;
         QTest::newRow("150 % screen") << 1.5;
         QTest::newRow("300 % window on a 200 % screen") << 6.0;
+        // clang-format on
     }
 
     void pictureAtEveryScale()
@@ -142,8 +141,8 @@ private slots:
         QApplication::setActiveWindow(Form1);
         QVERIFY(QTest::qWaitForWindowActive(Form1));
         edit("EditPressure")->setFocus();
-        const QStringList order{"EditFlow", "EditPipe", "EditVelocity", "ErrorVelocity", "EditScale", "CheckBoxTop",
-                                "MemoWidget", "EditPressure"};
+        const QStringList order{"EditFlow",  "EditPipe",    "EditVelocity", "ErrorVelocity",
+                                "EditScale", "CheckBoxTop", "MemoWidget",   "EditPressure"};
         for (const QString& next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
@@ -165,7 +164,7 @@ private slots:
                 continue;
             const QFontMetrics metrics(control->font());
             QVERIFY2(metrics.horizontalAdvance(text) <= control->width(), entry.Name);
-            QVERIFY2(metrics.height() <= control->height() + 6, entry.Name);  // ink sits well inside the line
+            QVERIFY2(metrics.height() <= control->height() + 6, entry.Name); // ink sits well inside the line
             if ((entry.Flags & kRightToLeft) != 0)
                 QCOMPARE(control->x() + control->width(), entry.Left + entry.Width);
         }
@@ -179,12 +178,14 @@ private slots:
 
     void classSelection_data()
     {
+        // clang-format off
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<int>("mode");
         QTest::newRow("class 1") << QList<int>{1} << 1;
         QTest::newRow("class 1 then 2") << QList<int>{1, 2} << 2;
         QTest::newRow("class 3 twice") << QList<int>{3, 3} << 3;
         QTest::newRow("2, 3, 1") << QList<int>{2, 3, 1} << 1;
+        // clang-format on
     }
     void classSelection()
     {
@@ -215,6 +216,7 @@ private slots:
 
     void filters_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
@@ -224,6 +226,7 @@ private slots:
         QTest::newRow("flow: sum and separators") << "EditFlow" << "1,5+2.5" << "1,5+2.5";
         QTest::newRow("pressure: minus and letter") << "EditPressure" << "-x4" << "4";
         QTest::newRow("pressure: digits") << "EditPressure" << "12.5" << "12.5";
+        // clang-format on
     }
     void filters()
     {
@@ -248,6 +251,7 @@ private slots:
 
     void conversionReadout_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("readout");
@@ -255,6 +259,7 @@ private slots:
         QTest::newRow("en: 1,5 empties") << "en_US" << "1,5" << "";
         QTest::newRow("de: 1,5") << "de_DE" << "1,5" << QStringLiteral(u"1,50 psi/100ft ⇒ 3,46 ft/100ft");
         QTest::newRow("fa: 1.5 with a point") << "fa_IR" << "1.5" << QStringLiteral(u"1.50 psi/100ft ⇒ 3.46 ft/100ft");
+        // clang-format on
     }
     void conversionReadout()
     {
@@ -273,6 +278,7 @@ private slots:
 
     void flowSums_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("flow");
         QTest::addColumn<QString>("message");
@@ -288,6 +294,7 @@ private slots:
         QTest::newRow("empty") << "en_US" << "" << kMessageBadFlow.toString() << "";
         QTest::newRow("pasted nan") << "en_US" << "nan" << kMessageBadFlow.toString() << "nan";
         QTest::newRow("overflowing sum") << "en_US" << "1e308+1e308" << kMessageBadFlow.toString() << "1e308+1e308";
+        // clang-format on
     }
     void flowSums()
     {
@@ -307,6 +314,7 @@ private slots:
 
     void messages_data()
     {
+        // clang-format off
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("pressure");
         QTest::addColumn<QString>("flow");
@@ -316,6 +324,7 @@ private slots:
         QTest::newRow("pasted inf pressure") << 1 << "inf" << "10" << kMessageBadPressure.toString();
         QTest::newRow("grouped pressure") << 1 << "1,500" << "10" << kMessageBadPressure.toString();
         QTest::newRow("bad flow") << 2 << "4" << "2++3" << kMessageBadFlow.toString();
+        // clang-format on
     }
     void messages()
     {
@@ -335,10 +344,12 @@ private slots:
 
     void velocityAdvice_data()
     {
+        // clang-format off
         QTest::addColumn<double>("flowFactor");
         QTest::addColumn<bool>("advice");
         QTest::newRow("just below the 10 ft/s line") << 1.0 - 1e-6 << false;
         QTest::newRow("a hair above reads 10.00 in red") << 1.0 + 1e-6 << true;
+        // clang-format on
     }
     void velocityAdvice()
     {
@@ -350,7 +361,8 @@ private slots:
                 tenLine = &line;
         QVERIFY(tenLine != nullptr);
         const double pressure = 4.0;
-        const double flow = Nomogram::calcYOnLogLine(pressure, tenLine->X1, tenLine->Y1, tenLine->X2, tenLine->Y2) * flowFactor;
+        const double flow
+            = Nomogram::calcYOnLogLine(pressure, tenLine->X1, tenLine->Y1, tenLine->X2, tenLine->Y2) * flowFactor;
         calculate(1, "4", QString::number(flow, 'g', 17));
         QCOMPARE(Form1->exactPointVelocity() > 10.0, advice);
         QCOMPARE(edit("EditVelocity")->text(), QStringLiteral("10.00"));
@@ -380,6 +392,7 @@ private slots:
 
     void indicatorRest_data()
     {
+        // clang-format off
         QTest::addColumn<double>("ratio");
         QTest::addColumn<int>("left");
         QTest::addColumn<bool>("high");
@@ -388,6 +401,7 @@ private slots:
         QTest::newRow("ratio 0.524") << 0.524 << 163 << false;
         QTest::newRow("ratio 0.53") << 0.53 << 165 << true;
         QTest::newRow("ratio 1") << 1.0 << 272 << true;
+        // clang-format on
     }
     void indicatorRest()
     {
@@ -433,12 +447,14 @@ private slots:
 
     void classShortcuts_data()
     {
+        // clang-format off
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("button");
         QTest::newRow("Ctrl+1: class 1") << int(Qt::Key_1) << 1 << "BtnSmooth";
         QTest::newRow("Ctrl+2: class 2") << int(Qt::Key_2) << 2 << "BtnSemiSmooth";
         QTest::newRow("Ctrl+3: class 3") << int(Qt::Key_3) << 3 << "BtnRough";
+        // clang-format on
     }
     void classShortcuts()
     {
@@ -458,9 +474,11 @@ private slots:
 
     void enterCalculates_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("field");
         QTest::newRow("in the pressure field") << "EditPressure";
         QTest::newRow("in the flow field") << "EditFlow";
+        // clang-format on
     }
     void enterCalculates()
     {
@@ -487,17 +505,18 @@ private slots:
         edit("EditFlow")->setFocus();
         QTest::keyClick(edit("EditFlow"), Qt::Key_C, Qt::ControlModifier);
         const QStringList lines = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
-        const QStringList expected{QStringLiteral("نوع لوله: نسبتا\u064b صاف"),
-                                   QStringLiteral("افت فشار: 4,00 psi/100ft"),
-                                   QStringLiteral("دبی: 52,50 gpm"),
-                                   QStringLiteral("سایز لوله: ") + Form1->selectedPipeSize().c_str(),
-                                   QStringLiteral("سرعت: 5,95 ft/s"),
-                                   QStringLiteral("سایزهای مجاور:"),
-                                   label("lblPipeLow")->text() + QStringLiteral(": ")
-                                       + label("HighVelocity")->text().replace(QStringLiteral("\r\n"), QStringLiteral(", ")),
-                                   label("lblPipeHigh")->text() + QStringLiteral(": ")
-                                       + label("LowVelocity")->text().replace(QStringLiteral("\r\n"), QStringLiteral(", ")),
-                                   QString()};
+        const QStringList expected{
+            QStringLiteral("نوع لوله: نسبتا\u064b صاف"),
+            QStringLiteral("افت فشار: 4,00 psi/100ft"),
+            QStringLiteral("دبی: 52,50 gpm"),
+            QStringLiteral("سایز لوله: ") + Form1->selectedPipeSize().c_str(),
+            QStringLiteral("سرعت: 5,95 ft/s"),
+            QStringLiteral("سایزهای مجاور:"),
+            label("lblPipeLow")->text() + QStringLiteral(": ")
+                + label("HighVelocity")->text().replace(QStringLiteral("\r\n"), QStringLiteral(", ")),
+            label("lblPipeHigh")->text() + QStringLiteral(": ")
+                + label("LowVelocity")->text().replace(QStringLiteral("\r\n"), QStringLiteral(", ")),
+            QString()};
         QCOMPARE(lines, expected);
 
         edit("EditFlow")->selectAll();
@@ -529,11 +548,11 @@ private slots:
         QCOMPARE(button("BtnCalculate")->geometry(), QRect(15, 248, 464, 44));
         QCOMPARE(formChild<TFilledShape>("shpBar")->geometry(), QRect(66, 395, 360, 11));
         QCOMPARE(Form1->pos(), topLeft);
-        QTest::keyClick(field, Qt::Key_Return);  // "150%" is no number
+        QTest::keyClick(field, Qt::Key_Return); // "150%" is no number
         QCOMPARE(field->text(), QStringLiteral("100%"));
         QCOMPARE(Form1->size(), QSize(497, 785));
         enter("150");
-        QVERIFY(std::abs(Form1->width() - 745) <= 1);  // 2.25 times, up to whole pixels
+        QVERIFY(std::abs(Form1->width() - 745) <= 1); // 2.25 times, up to whole pixels
         enter("200");
         enter("50");
         QVERIFY(std::abs(Form1->width() - 745) <= 1);
@@ -555,7 +574,7 @@ private slots:
     {
         QLineEdit* field = edit("EditScale");
         QTest::keyClicks(field, "200");
-        edit("EditFlow")->setFocus();  // leaving applies nothing
+        edit("EditFlow")->setFocus(); // leaving applies nothing
         QCOMPARE(field->text(), QStringLiteral("200"));
         QCOMPARE(Form1->width(), 331);
         field->setFocus();
@@ -573,7 +592,7 @@ private slots:
         QVERIFY(Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(Form1->isVisible());
         QCOMPARE(Form1->pos(), topLeft);
-        QTest::mouseClick(Form1, Qt::LeftButton, {}, QPoint(200, 500));  // the free area
+        QTest::mouseClick(Form1, Qt::LeftButton, {}, QPoint(200, 500)); // the free area
         QVERIFY(Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -610,7 +629,7 @@ private slots:
         calculate(1, "4", "20");
         const std::string pipe = Form1->selectedPipeSize();
         QVERIFY(!pipe.empty());
-        edit("EditFlow")->setText("2+3");  // a sum is read as 0 until it is calculated
+        edit("EditFlow")->setText("2+3"); // a sum is read as 0 until it is calculated
         edit("EditPressure")->setText("2");
         click("BtnShowChart");
         QTRY_VERIFY_WITH_TIMEOUT(!Form5->animationTimer().isActive(), 10000);

@@ -16,7 +16,7 @@ TLineLabel lineThrough(const QPointF& centre, double degrees, double lengthPx)
 {
     const double radians = degrees * M_PI / 180.0;
     const QPointF half(std::cos(radians) * lengthPx / 2.0, -std::sin(radians) * lengthPx / 2.0);
-    return { centre - half, centre + half, centre, kNamePx };
+    return {centre - half, centre + half, centre, kNamePx};
 }
 
 // How far a rectangle's nearest corner lies from the line.
@@ -25,7 +25,7 @@ double cornerDistancePx(const TLineLabel& line, const QRectF& rect)
     const QPointF along = line.toPx - line.fromPx;
     const double length = std::hypot(along.x(), along.y());
     double nearest = 1e9;
-    for (const QPointF& corner : { rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight() }) {
+    for (const QPointF& corner : {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()}) {
         const QPointF d = corner - line.fromPx;
         nearest = std::min(nearest, std::abs(d.x() * along.y() - d.y() * along.x()) / length);
     }
@@ -39,6 +39,7 @@ class TestLineLabels : public QObject {
 private slots:
     void namesFindRoomBesideTheirLines_data()
     {
+        // clang-format off
         QTest::addColumn<std::vector<TLineLabel>>("lines");
         std::vector<TLineLabel> star;
         for (int i = 0; i < 8; ++i)
@@ -50,6 +51,7 @@ private slots:
         QTest::newRow("ten close parallel lines") << parallel;
         std::vector<TLineLabel> edge { lineThrough(QPointF(395.0, 150.0), 60.0, 500.0) };
         QTest::newRow("midpoint at the plot's edge") << edge;
+        // clang-format on
     }
     void namesFindRoomBesideTheirLines()
     {
@@ -70,8 +72,9 @@ private slots:
     // the call says so.
     void aLineOutsideThePlotReportsNoPlace()
     {
-        const std::vector<TLineLabel> lines { lineThrough(QPointF(200.0, 150.0), 30.0, 200.0),
-            { QPointF(500.0, 500.0), QPointF(600.0, 400.0), QPointF(550.0, 450.0), kNamePx } };
+        const std::vector<TLineLabel> lines{
+            lineThrough(QPointF(200.0, 150.0), 30.0, 200.0),
+            {QPointF(500.0, 500.0), QPointF(600.0, 400.0), QPointF(550.0, 450.0), kNamePx}};
         std::vector<QRectF> placed;
         QVERIFY(!placeLineLabels(lines, QRectF(0.0, 0.0, 400.0, 300.0), placed));
         QCOMPARE(placed.at(1).bottomLeft(), QPointF(550.0, 450.0));

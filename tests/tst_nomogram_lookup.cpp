@@ -21,6 +21,7 @@ class TestNomogramLookup : public QObject {
 private slots:
     void nearestPipe_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         QTest::addColumn<double>("pressure");
         QTest::addColumn<double>("flow");
@@ -60,6 +61,7 @@ private slots:
             QTest::addRow("class %d at huge gpm", c) << c << 4.0 << kHuge << false << "" << 0.0;
             QTest::addRow("class %d at denormal psi", c) << c << kDenormal << 10.0 << false << "" << 0.0;
         }
+        // clang-format on
     }
     void nearestPipe()
     {
@@ -81,6 +83,7 @@ private slots:
 
     void velocityAtPoint_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         QTest::addColumn<double>("pressure");
         QTest::addColumn<double>("flow");
@@ -95,6 +98,7 @@ private slots:
         QTest::newRow("NaN pressure") << 3 << kNaN << 4.0 << 0.0;
         QTest::newRow("denormal flow lies below the band") << 3 << 10.0 << kDenormal << 3.0;
         QTest::newRow("one spanning line: its own velocity") << 1 << 0.1 << 1.0 << 1.0;
+        // clang-format on
     }
     void velocityAtPoint()
     {
@@ -107,6 +111,7 @@ private slots:
 
     void pressureForPipe_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         QTest::addColumn<QString>("pipe");
         QTest::addColumn<double>("flow");
@@ -122,6 +127,7 @@ private slots:
         QTest::newRow("zero flow") << 1 << "3\"" << 0.0 << 0.0 << 0.0;
         QTest::newRow("NaN flow") << 1 << "3\"" << kNaN << 0.0 << 0.0;
         QTest::newRow("huge flow overflows") << 1 << "3/8\"" << kHuge << 0.0 << 0.0;
+        // clang-format on
     }
     void pressureForPipe()
     {
@@ -139,6 +145,7 @@ private slots:
     // The velocity's name is read from its leading number, trimmed, with "," as a point too.
     void velocityNames_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("slowName");
         QTest::addColumn<double>("slowVelocity");
         QTest::newRow("plain") << "2 ft/s" << 2.0;
@@ -149,6 +156,7 @@ private slots:
         QTest::newRow("nothing but blanks") << "   " << 0.0;
         QTest::newRow("trailing junk in the number") << "2x ft/s" << 0.0;
         QTest::newRow("number without unit") << "7.25" << 7.25;
+        // clang-format on
     }
     void velocityNames()
     {
@@ -165,6 +173,7 @@ private slots:
 
     void logLine_data()
     {
+        // clang-format off
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("x1");
         QTest::addColumn<double>("y1");
@@ -180,6 +189,7 @@ private slots:
         QTest::newRow("y1 negative") << 1.0 << 0.1 << -1.0 << 1.0 << 10.0 << 0.0;
         QTest::newRow("x NaN") << kNaN << 0.1 << 1.0 << 1.0 << 10.0 << 0.0;
         QTest::newRow("result overflows") << kHuge << 0.1 << 1.0 << 0.2 << 1e300 << 0.0;
+        // clang-format on
     }
     void logLine()
     {
@@ -196,9 +206,11 @@ private slots:
     // GetPressureForPipe is the inverse of CalcYOnLogLine on every pipe line, extended lines too.
     void pressureInvertsTheLine_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         for (int c = 1; c <= 3; ++c)
             QTest::addRow("class %d", c) << c;
+        // clang-format on
     }
     void pressureInvertsTheLine()
     {
@@ -212,7 +224,8 @@ private slots:
                 const double p = m.GetPressureForPipe(line.Name, q);
                 QVERIFY(p > 0.0);
                 const double back = m.CalcYOnLogLine(p, line.X1, line.Y1, line.X2, line.Y2);
-                QVERIFY2(std::abs(back - q) <= 1e-9 * q, qPrintable(QStringLiteral("%1 at %2").arg(line.Name.c_str()).arg(q)));
+                QVERIFY2(std::abs(back - q) <= 1e-9 * q,
+                         qPrintable(QStringLiteral("%1 at %2").arg(line.Name.c_str()).arg(q)));
             }
         }
     }

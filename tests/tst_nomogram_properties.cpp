@@ -15,7 +15,10 @@ constexpr double kSlowestFtPerS = 1.0;
 
 // Log-uniform over the frame and a margin around it, where points fall off the nomogram.
 struct TRandomPoints {
-    explicit TRandomPoints(int classNumber) : FRandom(0x6b656c6400u + static_cast<unsigned>(classNumber)) { }
+    explicit TRandomPoints(int classNumber)
+        : FRandom(0x6b656c6400u + static_cast<unsigned>(classNumber))
+    {
+    }
     double pressure() { return std::pow(10.0, FLogPressure(FRandom)); }
     double flow() { return std::pow(10.0, FLogFlow(FRandom)); }
 
@@ -66,7 +69,8 @@ private slots:
             if (!m.GetNearestPipeAndVelocity(p, q, name, v)) {
                 for (const TPipeSize& line : m.PipeSizes)
                     if (spans(line, p) && lineFlow(m, line, p) >= q)
-                        QFAIL(qPrintable(describe(classNumber, p, q) + " refused, yet " + line.Name.c_str() + " carries it"));
+                        QFAIL(qPrintable(describe(classNumber, p, q) + " refused, yet " + line.Name.c_str()
+                                         + " carries it"));
                 continue;
             }
             ++found;
@@ -124,8 +128,8 @@ private slots:
             const double lowFlow = std::min(q1, q2);
             const double highFlow = std::max(q1, q2);
             if (m.GetVelocityAtPoint(p, lowFlow) > m.GetVelocityAtPoint(p, highFlow))
-                QFAIL(qPrintable(describe(classNumber, p, lowFlow) + QStringLiteral(" is faster than at %1 gpm")
-                                                                        .arg(highFlow, 0, 'g', 17)));
+                QFAIL(qPrintable(describe(classNumber, p, lowFlow)
+                                 + QStringLiteral(" is faster than at %1 gpm").arg(highFlow, 0, 'g', 17)));
         }
     }
 

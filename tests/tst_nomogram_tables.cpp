@@ -26,12 +26,14 @@ private:
 private slots:
     void entryCountsAndNames_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         QTest::addColumn<int>("velocityCount");
         QTest::addColumn<QString>("lastVelocity");
         QTest::newRow("class 1") << 1 << 13 << "40 ft/s";
         QTest::newRow("class 2") << 2 << 13 << "40 ft/s";
         QTest::newRow("class 3 has no 40 ft/s line") << 3 << 12 << "30 ft/s";
+        // clang-format on
     }
     void entryCountsAndNames()
     {
@@ -63,9 +65,7 @@ private slots:
     {
         QFETCH(int, classNumber);
         QFETCH(bool, pipes);
-        const auto onBorder = [](double x, double y) {
-            return x == 0.1 || x == 100.0 || y == 1.0 || y == 10000.0;
-        };
+        const auto onBorder = [](double x, double y) { return x == 0.1 || x == 100.0 || y == 1.0 || y == 10000.0; };
         for (const TPipeSize& line : table(classNumber, pipes)) {
             for (double x : {line.X1, line.X2})
                 QVERIFY2(x >= 0.1 && x <= 100.0, line.Name.c_str());

@@ -30,7 +30,7 @@ private:
     std::unique_ptr<TNoticeFetcher> makeFetcher()
     {
         auto fetcher = std::make_unique<TNoticeFetcher>();
-        fetcher->setTrustedCertificates({ FLocal.certificate, FElsewhere.certificate });
+        fetcher->setTrustedCertificates({FLocal.certificate, FElsewhere.certificate});
         return fetcher;
     }
 
@@ -75,6 +75,7 @@ private slots:
 
     void served_data()
     {
+        // clang-format off
         QTest::addColumn<TCannedResponse>("response");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("text");
@@ -108,6 +109,7 @@ private slots:
         TCannedResponse unbounded = cannedResponse("200 OK", "text/plain", QByteArray(4 * kNoticeMaxBodyBytes, 'a'));
         unbounded.sendLength = false;
         QTest::newRow("over-cap body without a length") << unbounded << false << QString();
+        // clang-format on
     }
     void served()
     {
@@ -128,11 +130,13 @@ private slots:
 
     void unreachable_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("failure");
         QTest::newRow("refused connection") << "refused";
         QTest::newRow("certificate nobody trusts") << "stranger";
         QTest::newRow("certificate for another host") << "elsewhere";
         QTest::newRow("redirect from HTTPS to plain HTTP") << "downgrade";
+        // clang-format on
     }
     void unreachable()
     {
@@ -145,12 +149,13 @@ private slots:
         if (failure == QLatin1String("refused")) {
             url = QUrl(QStringLiteral("https://127.0.0.1:%1").arg(TLocalHttpServer::closedPort()) + kNoticePath);
         } else {
-            QVERIFY(server.listen(failure == QLatin1String("stranger") ? &FStranger
-                        : failure == QLatin1String("elsewhere")        ? &FElsewhere
-                                                                       : &FLocal));
+            QVERIFY(server.listen(failure == QLatin1String("stranger")        ? &FStranger
+                                      : failure == QLatin1String("elsewhere") ? &FElsewhere
+                                                                              : &FLocal));
             TCannedResponse downgrade = cannedResponse("301 Moved Permanently", {}, {});
             downgrade.addHeader("Location", plain.url(kNoticePath).toEncoded());
-            server.route(kNoticePath, failure == QLatin1String("downgrade") ? downgrade : cannedResponse("200 OK", {}, "hidden"));
+            server.route(kNoticePath,
+                         failure == QLatin1String("downgrade") ? downgrade : cannedResponse("200 OK", {}, "hidden"));
             url = server.url(kNoticePath);
         }
         QString result = QStringLiteral("untouched");
@@ -161,11 +166,13 @@ private slots:
 
     void redirects_data()
     {
+        // clang-format off
         QTest::addColumn<int>("hops");
         QTest::addColumn<bool>("shown");
         QTest::newRow("one redirect followed") << 1 << true;
         QTest::newRow("five redirects followed") << 5 << true;
         QTest::newRow("six redirects refused") << 6 << false;
+        // clang-format on
     }
     void redirects()
     {

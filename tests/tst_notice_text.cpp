@@ -12,7 +12,7 @@ namespace {
 // A stream as a server's compressor writes it: windowBits 15 + 16 for gzip, 15 for zlib, -15 bare.
 QByteArray compressed(const QByteArray& data, int windowBits)
 {
-    z_stream stream {};
+    z_stream stream{};
     if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         return {};
     QByteArray out(qsizetype(deflateBound(&stream, uLong(data.size()))), '\0');
@@ -38,6 +38,7 @@ class TestNoticeText : public QObject {
 private slots:
     void strip_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("markup");
         QTest::addColumn<QString>("text");
         QTest::newRow("paragraph") << "<p>Hello</p>" << "Hello";
@@ -70,6 +71,7 @@ private slots:
         QTest::newRow("only tags and blanks") << "<p> </p>\r\n<br>" << "";
         QTest::newRow("Persian right to left")
             << QString::fromUtf8("<p dir=\"rtl\">نسخه\u200cی تازه</p>") << QString::fromUtf8("نسخه\u200cی تازه");
+        // clang-format on
     }
     void strip()
     {
@@ -80,6 +82,7 @@ private slots:
 
     void charset_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("contentType");
         QTest::addColumn<QByteArray>("charset");
         QTest::newRow("none") << QByteArray("text/html") << QByteArray();
@@ -90,6 +93,7 @@ private slots:
         QTest::newRow("after another parameter") << QByteArray("text/html; q=1; charset=utf-8") << QByteArray("utf-8");
         QTest::newRow("empty value") << QByteArray("text/html; charset=") << QByteArray();
         QTest::newRow("no media type") << QByteArray() << QByteArray();
+        // clang-format on
     }
     void charset()
     {
@@ -100,6 +104,7 @@ private slots:
 
     void decode_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("contentType");
         QTest::addColumn<QByteArray>("contentEncoding");
@@ -148,6 +153,7 @@ private slots:
         QTest::newRow("a small bomb of 64 MiB")
             << compressed(QByteArray(64 * 1024 * 1024, '\0'), kGzip) << QByteArray() << QByteArray("gzip") << false
             << QString();
+        // clang-format on
     }
     void decode()
     {

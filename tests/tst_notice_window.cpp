@@ -55,7 +55,7 @@ private slots:
             ++FChecks;
             return FConnected;
         });
-        Form1->noticeClient().setTrustedCertificates({ FLocal.certificate });
+        Form1->noticeClient().setTrustedCertificates({FLocal.certificate});
     }
 
     void cleanup() { closeWindows(); }
@@ -64,7 +64,9 @@ private slots:
     {
         TLocalHttpServer server;
         QVERIFY(server.listen(&FLocal));
-        server.route(kNoticePath, canned("200 OK", "<p>\xd8\xa7\xd8\xb7\xd9\x84\xd8\xa7\xd8\xb9\xdb\x8c\xd9\x87</p><br>second&nbsp;line"));
+        server.route(
+            kNoticePath,
+            canned("200 OK", "<p>\xd8\xa7\xd8\xb7\xd9\x84\xd8\xa7\xd8\xb9\xdb\x8c\xd9\x87</p><br>second&nbsp;line"));
         Form1->setNoticeUrl(server.url(kNoticePath));
 
         QVERIFY(internetTimer()->isActive());
@@ -120,6 +122,7 @@ private slots:
 
     void shown_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("shown");
@@ -130,6 +133,7 @@ private slots:
         QTest::newRow("nothing but tags and blanks") << QByteArray("200 OK") << QByteArray(" <p> </p>\r\n<br/> ")
                                                      << QString();
         QTest::newRow("an empty body") << QByteArray("200 OK") << QByteArray() << QString();
+        // clang-format on
     }
     void shown()
     {
@@ -149,11 +153,13 @@ private slots:
 
     void givenUp_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("failure");
         QTest::addColumn<int>("requests");
         QTest::newRow("connection refused") << QStringLiteral("refused") << 0;
         QTest::newRow("untrusted certificate") << QStringLiteral("stranger") << 0;
         QTest::newRow("body over the cap") << QStringLiteral("large") << 1;
+        // clang-format on
     }
     void givenUp()
     {
@@ -162,7 +168,7 @@ private slots:
         TLocalHttpServer server;
         if (failure == QLatin1String("refused")) {
             Form1->setNoticeUrl(QUrl(QStringLiteral("https://127.0.0.1:%1").arg(TLocalHttpServer::closedPort())
-                + QString::fromLatin1(kNoticePath)));
+                                     + QString::fromLatin1(kNoticePath)));
         } else {
             QVERIFY(server.listen(failure == QLatin1String("stranger") ? &FStranger : &FLocal));
             server.route(kNoticePath, canned("200 OK", QByteArray(300 * 1024, 'x')));

@@ -13,6 +13,7 @@ class TestNumberInput : public QObject {
 private slots:
     void pressure_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ok");
@@ -35,6 +36,7 @@ private slots:
         QTest::newRow("en: nan") << "en_US" << "nan" << false << 0.0;
         QTest::newRow("en: inf") << "en_US" << "inf" << false << 0.0;
         QTest::newRow("en: overflow") << "en_US" << "1e999" << false << 0.0;
+        // clang-format on
     }
     void pressure()
     {
@@ -55,6 +57,7 @@ private slots:
 
     void flow_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ok");
@@ -83,6 +86,7 @@ private slots:
         QTest::newRow("en: 2+inf") << "en_US" << "2+inf" << false << 0.0 << "";
         QTest::newRow("en: sum that overflows") << "en_US" << "1e308+1e308" << false << 0.0 << "";
         QTest::newRow("en: letters") << "en_US" << "abc" << false << 0.0 << "";
+        // clang-format on
     }
     void flow()
     {
@@ -116,6 +120,7 @@ private slots:
 
     void readout_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("readout");
@@ -125,6 +130,7 @@ private slots:
         QTest::newRow("de: 1500 has no grouping") << "de_DE" << "1500" << QStringLiteral(u"1500,00 psi/100ft ⇒ 3459,38 ft/100ft");
         QTest::newRow("fa: 1.5 with Latin digits") << "fa_IR" << "1.5" << QStringLiteral(u"1.50 psi/100ft ⇒ 3.46 ft/100ft");
         QTest::newRow("en: empty") << "en_US" << "" << "";
+        // clang-format on
     }
     void readout()
     {
@@ -144,6 +150,7 @@ private slots:
 
     void keys_data()
     {
+        // clang-format off
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
@@ -163,6 +170,7 @@ private slots:
         QTest::newRow("left arrow") << int(Qt::Key_Left) << 0 << "" << true;
         QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << "\t" << true;
         QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << "\x7f" << true;
+        // clang-format on
     }
     void keys()
     {
@@ -175,6 +183,7 @@ private slots:
 
     void scalePercent_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("percent");
         QTest::newRow("150") << "150" << 150;
@@ -186,6 +195,7 @@ private slots:
         QTest::newRow("12.5 is not whole") << "12.5" << 100;
         QTest::newRow("abc") << "abc" << 100;
         QTest::newRow("empty") << "" << 100;
+        // clang-format on
     }
     void scalePercent()
     {

@@ -11,6 +11,7 @@ class TestNumberText : public QObject {
 private slots:
     void formats_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("fixed2");
@@ -27,6 +28,7 @@ private slots:
         QTest::newRow("en: rounds up to the next whole") << "en_US" << 9.999 << "10.00" << "10" << "9.999";
         QTest::newRow("en: 15 significant digits") << "en_US" << 0.1 + 0.2 << "0.30" << "0.3" << "0.3";
         QTest::newRow("en: NaN is written as 0") << "en_US" << qQNaN() << "0.00" << "0" << "0";
+        // clang-format on
     }
     void formats()
     {
@@ -45,6 +47,7 @@ private slots:
 
     void separator_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("separator");
         QTest::newRow("C") << "C" << ".";
@@ -53,6 +56,7 @@ private slots:
         QTest::newRow("fr_FR") << "fr_FR" << ",";
         QTest::newRow("fa_IR uses the point") << "fa_IR" << ".";
         QTest::newRow("ar_EG uses the point") << "ar_EG" << ".";
+        // clang-format on
     }
     void separator()
     {

@@ -10,6 +10,7 @@ class TestOperatingPoint : public QObject {
 private slots:
     void onLogAxis_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<double>("placed");
         QTest::newRow("positive stays") << 12.5 << 12.5;
@@ -18,6 +19,7 @@ private slots:
         QTest::newRow("negative goes to the low end") << -3.0 << 0.1;
         QTest::newRow("NaN goes to the low end") << qQNaN() << 0.1;
         QTest::newRow("infinity goes to the low end") << qInf() << 0.1;
+        // clang-format on
     }
     void onLogAxis()
     {
@@ -28,6 +30,7 @@ private slots:
 
     void logMidpoint_data()
     {
+        // clang-format off
         QTest::addColumn<double>("a");
         QTest::addColumn<double>("b");
         QTest::addColumn<double>("mid");
@@ -35,6 +38,7 @@ private slots:
         QTest::newRow("either order") << 100.0 << 1.0 << 10.0;
         QTest::newRow("0.1 to 100") << 0.1 << 100.0 << std::sqrt(10.0);
         QTest::newRow("zero counts as the low end") << 0.0 << 10000.0 << 100.0;
+        // clang-format on
     }
     void logMidpoint()
     {
@@ -46,6 +50,7 @@ private slots:
 
     void arrival_data()
     {
+        // clang-format off
         QTest::addColumn<double>("dh");
         QTest::addColumn<double>("dq");
         QTest::addColumn<bool>("arrived");
@@ -54,6 +59,7 @@ private slots:
         QTest::newRow("exactly 0.001 is not yet") << 0.0 << 0.001 << false;
         QTest::newRow("pressure still away") << 0.002 << 0.0 << false;
         QTest::newRow("flow still away") << 0.0 << -0.5 << false;
+        // clang-format on
     }
     void arrival()
     {
@@ -61,7 +67,7 @@ private slots:
         QFETCH(double, dq);
         QFETCH(bool, arrived);
         // A target of exactly representable values, so that the distance is the one written.
-        QCOMPARE(hasArrived({ 4.0 + dh, 64.0 + dq }, { 4.0, 64.0 }), arrived);
+        QCOMPARE(hasArrived({4.0 + dh, 64.0 + dq}, {4.0, 64.0}), arrived);
     }
 };
 

@@ -20,6 +20,7 @@ private slots:
 
     void flowOnLine_data()
     {
+        // clang-format off
         QTest::addColumn<double>("x1");
         QTest::addColumn<double>("y1");
         QTest::addColumn<double>("x2");
@@ -32,6 +33,7 @@ private slots:
         QTest::newRow("extended below the lower end") << 1.0 << 10.0 << 10.0 << 100.0 << 0.1 << 1.0;
         QTest::newRow("ends given high to low") << 10.0 << 100.0 << 1.0 << 10.0 << 5.0 << 50.0;
         QTest::newRow("vertical line gives 0 off it") << 2.0 << 10.0 << 2.0 << 100.0 << 3.0 << 0.0;
+        // clang-format on
     }
     void flowOnLine()
     {
@@ -49,6 +51,7 @@ private slots:
 
     void neighbours_data()
     {
+        // clang-format off
         QTest::addColumn<int>("classNumber");
         QTest::addColumn<double>("pressure");
         QTest::addColumn<int>("lowIndex");
@@ -59,6 +62,7 @@ private slots:
         QTest::newRow("class 1, 4 psi, just above pipe 3's flow") << 1 << 4.0 << 3 << 4 << 1e-9;
         QTest::newRow("class 1, 1 psi, half way on the log scale") << 1 << 1.0 << 6 << 7 << 0.5;
         QTest::newRow("class 3, 20 psi, a tenth of the way") << 3 << 20.0 << 9 << 10 << 0.1;
+        // clang-format on
     }
     void neighbours()
     {
@@ -70,7 +74,9 @@ private slots:
         const TPipeSizeArray& pipes = classNumber == 1 ? Unit2::PipeSizes : Unit4::PipeSizes;
         const double lowGpm = flowAtPressure(pipes[lowIndex], pressure);
         const double highGpm = flowAtPressure(pipes[highIndex], pressure);
-        const double flowGpm = flowShare == 1.0 ? highGpm : std::exp(std::log(lowGpm) + flowShare * (std::log(highGpm) - std::log(lowGpm)));
+        const double flowGpm = flowShare == 1.0
+            ? highGpm
+            : std::exp(std::log(lowGpm) + flowShare * (std::log(highGpm) - std::log(lowGpm)));
         TPipeRange range;
         QVERIFY(findPipeRange(pipes, pressure, flowGpm, range));
         QCOMPARE(range.LowName, pipes[lowIndex].Name);
@@ -93,11 +99,13 @@ private slots:
 
     void noPipeLeavesTheRangeAlone_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("emptyTable");
         QTest::addColumn<double>("flow");
         QTest::newRow("flow above the largest pipe") << false << 1e7;
         QTest::newRow("NaN flow") << false << qQNaN();
         QTest::newRow("empty table") << true << 10.0;
+        // clang-format on
     }
     void noPipeLeavesTheRangeAlone()
     {
@@ -114,6 +122,7 @@ private slots:
 
     void restingPlace_data()
     {
+        // clang-format off
         QTest::addColumn<double>("ratio");
         QTest::addColumn<int>("left");
         QTest::addColumn<bool>("highHalf");
@@ -125,6 +134,7 @@ private slots:
         QTest::newRow("below 0 is 0") << -3.0 << 44 << false;
         QTest::newRow("above 1 is 1") << 7.0 << 272 << true;
         QTest::newRow("NaN is 0") << qQNaN() << 44 << false;
+        // clang-format on
     }
     void restingPlace()
     {
@@ -138,6 +148,7 @@ private slots:
 
     void halvesRoundToEven_data()
     {
+        // clang-format off
         QTest::addColumn<double>("ratio");
         QTest::addColumn<int>("left");
         // Travel 8: the ratios below land exactly on halves.
@@ -145,6 +156,7 @@ private slots:
         QTest::newRow("1.5 rounds up to 2") << 0.1875 << 2;
         QTest::newRow("2.5 rounds down to 2") << 0.3125 << 2;
         QTest::newRow("3.5 rounds up to 4") << 0.4375 << 4;
+        // clang-format on
     }
     void halvesRoundToEven()
     {
@@ -155,6 +167,7 @@ private slots:
 
     void stepping_data()
     {
+        // clang-format off
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("target");
         QTest::addColumn<int>("step");
@@ -164,6 +177,7 @@ private slots:
         QTest::newRow("92 to 95 lands exactly") << 92 << 95 << 5 << 1;
         QTest::newRow("already there") << 92 << 92 << -5 << 1;
         QTest::newRow("whole bar") << 44 << 272 << 5 << 46;
+        // clang-format on
     }
     void stepping()
     {

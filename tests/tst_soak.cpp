@@ -82,11 +82,14 @@ int linesOfClass(int mode)
 
 class TInputs {
 public:
-    explicit TInputs(unsigned seed) : FRandom(seed) { }
+    explicit TInputs(unsigned seed)
+        : FRandom(seed)
+    {
+    }
 
     QString pressure()
     {
-        static const QString kInvalid[] = {QString(), QStringLiteral("abc"), QStringLiteral("1,5"),
+        static const QString kInvalid[] = {QString(),           QStringLiteral("abc"),   QStringLiteral("1,5"),
                                            QStringLiteral("-"), QStringLiteral("1e999"), QStringLiteral("2+3")};
         if (chance(0.1))
             return kInvalid[pick(std::size(kInvalid))];
@@ -95,8 +98,9 @@ public:
 
     QString flow()
     {
-        static const QString kInvalid[] = {QString(), QStringLiteral("2+"), QStringLiteral("+2"),
-                                           QStringLiteral("2++3"), QStringLiteral("x"), QStringLiteral("nan")};
+        static const QString kInvalid[]
+            = {QString(),           QStringLiteral("2+"), QStringLiteral("+2"), QStringLiteral("2++3"),
+               QStringLiteral("x"), QStringLiteral("nan")};
         if (chance(0.1))
             return kInvalid[pick(std::size(kInvalid))];
         const QString first = QString::number(logUniform(-0.5, 4.2), 'g', 6);
@@ -109,7 +113,10 @@ public:
     std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(FRandom); }
 
 private:
-    double logUniform(double lo, double hi) { return std::pow(10.0, std::uniform_real_distribution<double>(lo, hi)(FRandom)); }
+    double logUniform(double lo, double hi)
+    {
+        return std::pow(10.0, std::uniform_real_distribution<double>(lo, hi)(FRandom));
+    }
 
     std::mt19937 FRandom;
 };
@@ -145,9 +152,9 @@ private slots:
 
     void manyCalculations()
     {
-        const std::array<TWin11Button*, 3> buttons {Form1->findChild<TWin11Button*>(QStringLiteral("BtnSmooth")),
-                                                    Form1->findChild<TWin11Button*>(QStringLiteral("BtnSemiSmooth")),
-                                                    Form1->findChild<TWin11Button*>(QStringLiteral("BtnRough"))};
+        const std::array<TWin11Button*, 3> buttons{Form1->findChild<TWin11Button*>(QStringLiteral("BtnSmooth")),
+                                                   Form1->findChild<TWin11Button*>(QStringLiteral("BtnSemiSmooth")),
+                                                   Form1->findChild<TWin11Button*>(QStringLiteral("BtnRough"))};
         auto* calculate = Form1->findChild<TWin11Button*>(QStringLiteral("BtnCalculate"));
         auto* showChart = Form1->findChild<TWin11Button*>(QStringLiteral("BtnShowChart"));
         auto* pressure = Form1->findChild<QLineEdit*>(QStringLiteral("EditPressure"));
@@ -191,7 +198,8 @@ private slots:
             // The timers' handlers are driven directly: the run does not wait real milliseconds.
             for (int tick = 0; marker->isActive() && tick < kMaxMarkerTicks; ++tick)
                 Form1->tmrAnimTimer();
-            QVERIFY2(!marker->isActive(), qPrintable(QStringLiteral("marker still moving after calculation %1").arg(i)));
+            QVERIFY2(!marker->isActive(),
+                     qPrintable(QStringLiteral("marker still moving after calculation %1").arg(i)));
             // Most glides are cut short by the next calculation, as when a user types fast;
             // every tenth is left to come to rest.
             const int glideTicks = i % 10 == 0 ? kMaxGlideTicks : static_cast<int>(inputs.pick(8));

@@ -15,10 +15,7 @@ const QPoint kInside(60, 20);
 const QPoint kOutside(300, 120);
 
 // A pixel inside the rounded shape but clear of the caption.
-QColor fillOf(TWin11Button& button)
-{
-    return button.grab().toImage().pixelColor(6, button.height() / 2);
-}
+QColor fillOf(TWin11Button& button) { return button.grab().toImage().pixelColor(6, button.height() / 2); }
 
 QString lookOf(TWin11Button& button)
 {
@@ -32,10 +29,7 @@ QString lookOf(TWin11Button& button)
     return fill.name();
 }
 
-bool isInk(const QColor& c)
-{
-    return c.lightness() < 128;
-}
+bool isInk(const QColor& c) { return c.lightness() < 128; }
 } // namespace
 
 class TestWin11Button : public QObject {
@@ -62,6 +56,7 @@ private slots:
     // a double-click, as the platform delivers it (press, release, double-click, release).
     void clickRules_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("clicks");
         QTest::newRow("press and release over it: one click, then hover") << "enter =hover pL =pressed rL =hover" << 1;
@@ -78,6 +73,7 @@ private slots:
         QTest::newRow("leave without a press") << "enter leave =normal" << 0;
         QTest::newRow("back inside before the release keeps hover") << "enter pL leave enter rL =hover" << 1;
         QTest::newRow("release with no press: nothing") << "enter rL =hover" << 0;
+        // clang-format on
     }
     void clickRules()
     {
@@ -145,11 +141,13 @@ private slots:
 
     void customColours_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QColor>("fill");
         QTest::newRow("normal") << "" << QColor(10, 20, 30);
         QTest::newRow("hover") << "enter" << QColor(40, 50, 60);
         QTest::newRow("pressed") << "enter press" << QColor(70, 80, 90);
+        // clang-format on
     }
     void customColours()
     {
@@ -211,6 +209,7 @@ private slots:
 
     void ampersands_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("drawnAs");
         QTest::addColumn<bool>("underlined");
@@ -220,6 +219,7 @@ private slots:
                                                                   << "Save" << true;
         QTest::newRow("no ampersand") << "Save"
                                       << "Save" << false;
+        // clang-format on
     }
     void ampersands()
     {

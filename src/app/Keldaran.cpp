@@ -10,10 +10,7 @@
 #include <QApplication>
 
 // A static library's resources are registered by hand, outside any namespace.
-static void initResources()
-{
-    Q_INIT_RESOURCE(keldaran);
-}
+static void initResources() { Q_INIT_RESOURCE(keldaran); }
 
 void CreateWindows()
 {

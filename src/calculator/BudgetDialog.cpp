@@ -98,7 +98,7 @@ TBudgetOutcome TBudgetDialog::outcome() const
 {
     std::array<TBudgetInput, kBudgetFieldCount> inputs;
     for (std::size_t i = 0; i < inputs.size(); ++i)
-        inputs[i] = { FFields[i]->text(), FUnits[i] != nullptr ? FUnits[i]->currentIndex() : 0 };
+        inputs[i] = {FFields[i]->text(), FUnits[i] != nullptr ? FUnits[i]->currentIndex() : 0};
     return evaluateBudget(inputs);
 }
 

@@ -36,9 +36,9 @@ private:
     void refresh();
     void apply();
 
-    std::array<QLineEdit*, kBudgetFieldCount> FFields {};
+    std::array<QLineEdit*, kBudgetFieldCount> FFields{};
     // No unit box for a quantity with one unit (the fittings' percentage).
-    std::array<QComboBox*, kBudgetFieldCount> FUnits {};
+    std::array<QComboBox*, kBudgetFieldCount> FUnits{};
     QRadioButton* FFlushTank = nullptr;
     QRadioButton* FFlushValve = nullptr;
     QLabel* FSummary = nullptr;

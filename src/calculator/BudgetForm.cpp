@@ -25,24 +25,21 @@ constexpr double kChartLeastPsiPer100ft = 0.1;
 constexpr double kChartMostPsiPer100ft = 100.0;
 
 // Gauges here read in bar, the fixture's least pressure is quoted in psi, and runs are measured in metres.
-constexpr std::array<TBudgetField, kBudgetFieldCount> kFields { {
-    { "BudgetSource", kFieldSource, Q::Pressure, R::NonNegative, kBar },
-    { "BudgetMeter", kFieldMeter, Q::Pressure, R::NonNegative, kBar },
-    { "BudgetHeight", kFieldHeight, Q::Length, R::Any, kMetre },
-    { "BudgetFixture", kFieldFixture, Q::Pressure, R::NonNegative, kPsi },
-    { "BudgetLength", kFieldLength, Q::Length, R::Positive, kMetre },
-    { "BudgetFittings", kFieldFittings, Q::Percent, R::NonNegative, 0 },
-} };
+constexpr std::array<TBudgetField, kBudgetFieldCount> kFields{{
+    {"BudgetSource", kFieldSource, Q::Pressure, R::NonNegative, kBar},
+    {"BudgetMeter", kFieldMeter, Q::Pressure, R::NonNegative, kBar},
+    {"BudgetHeight", kFieldHeight, Q::Length, R::Any, kMetre},
+    {"BudgetFixture", kFieldFixture, Q::Pressure, R::NonNegative, kPsi},
+    {"BudgetLength", kFieldLength, Q::Length, R::Positive, kMetre},
+    {"BudgetFittings", kFieldFittings, Q::Percent, R::NonNegative, 0},
+}};
 
 double inBudgetUnits(double value, const TBudgetField& field, int unit)
 {
     switch (field.Quantity) {
-    case Q::Pressure:
-        return Design::pressurePsi(value, static_cast<Design::TPressureUnit>(unit));
-    case Q::Length:
-        return Design::lengthFt(value, static_cast<Design::TLengthUnit>(unit));
-    case Q::Percent:
-        break;
+    case Q::Pressure: return Design::pressurePsi(value, static_cast<Design::TPressureUnit>(unit));
+    case Q::Length: return Design::lengthFt(value, static_cast<Design::TLengthUnit>(unit));
+    case Q::Percent: break;
     }
     return value;
 }
@@ -55,10 +52,7 @@ TBudgetOutcome badField(int field, QStringView message)
     return outcome;
 }
 
-QString number(double value)
-{
-    return formatFixed(value, kDecimals);
-}
+QString number(double value) { return formatFixed(value, kDecimals); }
 
 // "50.00 − 5.00 − 0.433 × 30.00 − 8.00": the source less what is not friction, in psi; a source
 // above the fixture adds its head.
@@ -73,27 +67,22 @@ QString availableArithmetic(const Design::TPressureBudget& b)
 
 } // namespace
 
-std::span<const TBudgetField, kBudgetFieldCount> budgetFields()
-{
-    return kFields;
-}
+std::span<const TBudgetField, kBudgetFieldCount> budgetFields() { return kFields; }
 
 QStringList budgetUnitNames(TBudgetQuantity quantity)
 {
     switch (quantity) {
     case Q::Pressure:
-        return { QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O") };
-    case Q::Length:
-        return { QStringLiteral("m"), QStringLiteral("ft") };
-    case Q::Percent:
-        break;
+        return {QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O")};
+    case Q::Length: return {QStringLiteral("m"), QStringLiteral("ft")};
+    case Q::Percent: break;
     }
-    return { QStringLiteral("%") };
+    return {QStringLiteral("%")};
 }
 
 TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>& inputs)
 {
-    std::array<double, kBudgetFieldCount> members {};
+    std::array<double, kBudgetFieldCount> members{};
     for (int i = 0; i < kBudgetFieldCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const TBudgetField& field = kFields[index];
@@ -110,7 +99,7 @@ TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>&
             return badField(i, kBadField);
     }
     TBudgetOutcome outcome;
-    outcome.Budget = { members[0], members[1], members[2], members[3], members[4], members[5] };
+    outcome.Budget = {members[0], members[1], members[2], members[3], members[4], members[5]};
     if (!Design::budgetTerms(outcome.Budget, outcome.Terms)) {
         outcome.State = TBudgetState::OutOfReach;
         outcome.Message = kOutOfReach.toString();
@@ -137,7 +126,7 @@ QString budgetSummaryText(const TBudgetOutcome& outcome)
     if (outcome.State == TBudgetState::Shortfall)
         return outcome.Message + QLatin1Char('\n')
             + leftToRight(availableArithmetic(b) + QStringLiteral(" = ") + number(outcome.Terms.availablePsi)
-                + QStringLiteral(" psi"));
+                          + QStringLiteral(" psi"));
     if (outcome.State != TBudgetState::Ready)
         return outcome.Message;
     const QString factor = formatUpTo(1.0 + b.fittingsPercent / 100.0, kFactorDecimals);
@@ -148,11 +137,11 @@ QString budgetSummaryText(const TBudgetOutcome& outcome)
               .arg(kEquivalentLength, leftToRight(number(outcome.Terms.equivalentLengthFt) + QStringLiteral(" ft")))
         + QStringLiteral("%1: %2\n")
               .arg(kAllowableLoss,
-                  leftToRight(number(outcome.PsiPer100ft) + QStringLiteral(" psi/100ft = ") + lossKPa
-                      + QStringLiteral(" kPa/m")))
+                   leftToRight(number(outcome.PsiPer100ft) + QStringLiteral(" psi/100ft = ") + lossKPa
+                               + QStringLiteral(" kPa/m")))
         + leftToRight(QStringLiteral("(") + availableArithmetic(b) + QStringLiteral(u") × 100 ÷ (")
-            + number(b.developedLengthFt) + QStringLiteral(u" × ") + factor + QStringLiteral(") = ")
-            + number(outcome.PsiPer100ft));
+                      + number(b.developedLengthFt) + QStringLiteral(u" × ") + factor + QStringLiteral(") = ")
+                      + number(outcome.PsiPer100ft));
     if (outcome.PsiPer100ft < kChartLeastPsiPer100ft || outcome.PsiPer100ft > kChartMostPsiPer100ft)
         text += QLatin1Char('\n') + kChartRangeNote.toString();
     return text;

@@ -47,10 +47,10 @@ enum class TBudgetState { Ready, BadField, Shortfall, OutOfReach };
 
 struct TBudgetOutcome {
     TBudgetState State = TBudgetState::BadField;
-    int Field = -1; // the field at fault when BadField
+    int Field = -1;  // the field at fault when BadField
     QString Message; // why there is no result, when not Ready
-    Design::TPressureBudget Budget {};
-    Design::TBudgetTerms Terms {};
+    Design::TPressureBudget Budget{};
+    Design::TBudgetTerms Terms{};
     double PsiPer100ft = 0.0;
 };
 

@@ -24,10 +24,7 @@ enum TFixtureColumn { kFixtureCol, kUseCol, kControlCol, kLoadCol, kCountCol };
 constexpr int kTableHeightPx = 330;
 constexpr int kCountWidthPx = 70;
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QLabel* headerLabel(QStringView text, QWidget* parent)
 {
@@ -56,7 +53,7 @@ TDemandDialog::TDemandDialog(QWidget* parent)
     FColumnHot->setObjectName(QStringLiteral("ColumnHot"));
     FColumnTotal->setChecked(true);
     auto* columns = new QButtonGroup(this);
-    for (QRadioButton* button : { FColumnTotal, FColumnCold, FColumnHot }) {
+    for (QRadioButton* button : {FColumnTotal, FColumnCold, FColumnHot}) {
         columns->addButton(button);
         columnRow->addWidget(button);
     }
@@ -115,7 +112,7 @@ TDemandDialog::TDemandDialog(QWidget* parent)
     FSummary = addSummary(layout, this, "DemandSummary");
     addApplyAndClose(layout, this, [this] { apply(); });
 
-    for (QRadioButton* button : { FColumnTotal, FColumnCold, FColumnHot })
+    for (QRadioButton* button : {FColumnTotal, FColumnCold, FColumnHot})
         connect(button, &QRadioButton::toggled, this, &TDemandDialog::refresh);
     connect(FFlushTank, &QRadioButton::toggled, this, [this] {
         refresh();

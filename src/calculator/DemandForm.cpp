@@ -11,10 +11,7 @@ namespace {
 constexpr int kLoadDecimals = 2;
 constexpr int kFlowDecimals = 2;
 
-QString loadText(double fixtureUnits)
-{
-    return formatUpTo(fixtureUnits, kLoadDecimals);
-}
+QString loadText(double fixtureUnits) { return formatUpTo(fixtureUnits, kLoadDecimals); }
 
 TDemandOutcome refusal(const QString& message)
 {
@@ -25,8 +22,8 @@ TDemandOutcome refusal(const QString& message)
 
 } // namespace
 
-TDemandOutcome evaluateDemand(
-    std::span<const int> counts, Design::TLoadColumn column, Design::TSupply supply, const QString& directLoadText)
+TDemandOutcome evaluateDemand(std::span<const int> counts, Design::TLoadColumn column, Design::TSupply supply,
+                              const QString& directLoadText)
 {
     double fixtureUnits = 0.0;
     if (!trimmedOfBlanksAndControls(directLoadText).isEmpty()) {
@@ -66,7 +63,4 @@ QString demandSummaryText(const TDemandOutcome& outcome)
         + QStringLiteral("%1 %2%3%4").arg(load, kFixtureUnits, kReadingArrow, leftToRight(gpm));
 }
 
-QString flowFieldText(double gpm)
-{
-    return formatFixed(gpm, kFlowDecimals);
-}
+QString flowFieldText(double gpm) { return formatFixed(gpm, kFlowDecimals); }

@@ -21,8 +21,8 @@ struct TDemandOutcome {
 
 // The demand of the counts (one per row of the fixture table) in a column, or, when
 // `directLoadText` holds more than blanks, of the load typed there instead.
-[[nodiscard]] TDemandOutcome evaluateDemand(
-    std::span<const int> counts, Design::TLoadColumn column, Design::TSupply supply, const QString& directLoadText);
+[[nodiscard]] TDemandOutcome evaluateDemand(std::span<const int> counts, Design::TLoadColumn column,
+                                            Design::TSupply supply, const QString& directLoadText);
 
 // A fixture's load in the table's column: "2.2", or a dash where it draws no water.
 [[nodiscard]] QString fixtureLoadText(std::optional<double> fixtureUnits);

@@ -28,8 +28,8 @@ TSupplyChoice addSupplyChoice(QBoxLayout* layout, QWidget* parent)
 {
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(DesignTexts::kSystemLabel.toString(), parent));
-    TSupplyChoice choice { new QRadioButton(DesignTexts::kSystemFlushTank.toString(), parent),
-        new QRadioButton(DesignTexts::kSystemFlushValve.toString(), parent) };
+    TSupplyChoice choice{new QRadioButton(DesignTexts::kSystemFlushTank.toString(), parent),
+                         new QRadioButton(DesignTexts::kSystemFlushValve.toString(), parent)};
     choice.FlushTank->setObjectName(QStringLiteral("SupplyFlushTank"));
     choice.FlushValve->setObjectName(QStringLiteral("SupplyFlushValve"));
     choice.FlushTank->setChecked(true);

@@ -9,10 +9,7 @@ namespace DesignTexts {
 
 // A number with its Latin unit, or a line of arithmetic, kept in its left-to-right order inside
 // a Persian line; without the isolate, "24.01 psi" would read "psi 24.01" there.
-[[nodiscard]] inline QString leftToRight(const QString& text)
-{
-    return QChar(u'\u2066') + text + QChar(u'\u2069');
-}
+[[nodiscard]] inline QString leftToRight(const QString& text) { return QChar(u'\u2066') + text + QChar(u'\u2069'); }
 
 // The calculator window's two openers.
 inline constexpr QStringView kCaptionDemand = u"دبی از واحد مصرف";

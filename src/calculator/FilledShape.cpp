@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-TFilledShape::TFilledShape(TShapeKind kind, QWidget* parent) : QWidget(parent), FKind(kind)
+TFilledShape::TFilledShape(TShapeKind kind, QWidget* parent)
+    : QWidget(parent)
+    , FKind(kind)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

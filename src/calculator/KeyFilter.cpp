@@ -12,10 +12,7 @@ bool isNumberFieldChar(QChar c)
     return u == kBackspace || u == u'+' || u == u',' || u == u'.' || (u >= u'0' && u <= u'9');
 }
 
-bool isEnterKey(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
+bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 bool numberFieldTakesKey(int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {

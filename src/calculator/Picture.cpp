@@ -19,8 +19,10 @@ QIcon programPicture()
 #endif
 }
 
-TPicture::TPicture(const QIcon& picture, QWidget* parent) :
-    QWidget(parent), FPicture(picture), FNaturalSize(picture.actualSize(QSize(4096, 4096)))
+TPicture::TPicture(const QIcon& picture, QWidget* parent)
+    : QWidget(parent)
+    , FPicture(picture)
+    , FNaturalSize(picture.actualSize(QSize(4096, 4096)))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

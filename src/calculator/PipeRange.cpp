@@ -6,7 +6,8 @@
 double flowAtPressure(const TPipeSize& pipe, double pressurePsiPer100ft)
 {
     // Extended precision for the slope, as the nomogram's lines were fitted.
-    const long double slope = (std::log(static_cast<long double>(pipe.Y2)) - std::log(static_cast<long double>(pipe.Y1)))
+    const long double slope
+        = (std::log(static_cast<long double>(pipe.Y2)) - std::log(static_cast<long double>(pipe.Y1)))
         / (std::log(static_cast<long double>(pipe.X2)) - std::log(static_cast<long double>(pipe.X1)));
     const double m = static_cast<double>(slope);
     const double flowGpm = pipe.Y1 * std::pow(pressurePsiPer100ft / pipe.X1, m);
@@ -37,9 +38,10 @@ double flowRatio(double flowGpm, const TPipeRange& range)
 {
     if (!(range.LowFlowGpm > 0.0))
         return 1.0;
-    const long double span = std::log(static_cast<long double>(range.HighFlowGpm))
-        - std::log(static_cast<long double>(range.LowFlowGpm));
-    const long double along = std::log(static_cast<long double>(flowGpm)) - std::log(static_cast<long double>(range.LowFlowGpm));
+    const long double span
+        = std::log(static_cast<long double>(range.HighFlowGpm)) - std::log(static_cast<long double>(range.LowFlowGpm));
+    const long double along
+        = std::log(static_cast<long double>(flowGpm)) - std::log(static_cast<long double>(range.LowFlowGpm));
     const double ratio = static_cast<double>(along / span);
     // Two neighbours carrying the same flow leave no span; the flow is then at the larger one.
     return std::isfinite(ratio) ? ratio : 1.0;
@@ -64,7 +66,4 @@ bool stepMarker(int& left, int target, int step)
     return false;
 }
 
-bool markerOnHighHalf(int markerLeft, int barLeft, int barWidth)
-{
-    return markerLeft >= barLeft + barWidth / 2;
-}
+bool markerOnHighHalf(int markerLeft, int barLeft, int barWidth) { return markerLeft >= barLeft + barWidth / 2; }

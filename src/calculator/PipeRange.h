@@ -8,9 +8,9 @@
 #include <string>
 
 struct TPipeRange {
-    std::string LowName;   // the pipe before HighName in the table (HighName itself for the first)
-    std::string HighName;  // the first pipe that carries at least the flow
-    double LowFlowGpm = 0.0;   // 0 when HighName is the first pipe
+    std::string LowName;     // the pipe before HighName in the table (HighName itself for the first)
+    std::string HighName;    // the first pipe that carries at least the flow
+    double LowFlowGpm = 0.0; // 0 when HighName is the first pipe
     double HighFlowGpm = 0.0;
 };
 

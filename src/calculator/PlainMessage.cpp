@@ -5,8 +5,8 @@
 #include <QIcon>
 #include <QScreen>
 
-TPlainMessageBox::TPlainMessageBox(const QString& text) :
-    QMessageBox(QMessageBox::NoIcon, QStringLiteral("Keldaran"), text, QMessageBox::Ok)
+TPlainMessageBox::TPlainMessageBox(const QString& text)
+    : QMessageBox(QMessageBox::NoIcon, QStringLiteral("Keldaran"), text, QMessageBox::Ok)
 {
     setObjectName(QStringLiteral("PlainMessage"));
     setLayoutDirection(Qt::RightToLeft);

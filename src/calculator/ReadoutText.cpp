@@ -14,6 +14,6 @@ QString pressureReadoutText(const QString& pressureText)
 
 QString neighbourReadoutText(double velocityFtPerS, double pressurePsiPer100ft)
 {
-    return QStringLiteral("V=") + formatFixed(velocityFtPerS, 2) + QStringLiteral(" ft/s\r\n")
-        + QStringLiteral(u"ΔP=") + formatFixed(pressurePsiPer100ft, 2) + QStringLiteral(" psi/100ft");
+    return QStringLiteral("V=") + formatFixed(velocityFtPerS, 2) + QStringLiteral(" ft/s\r\n") + QStringLiteral(u"ΔP=")
+        + formatFixed(pressurePsiPer100ft, 2) + QStringLiteral(" psi/100ft");
 }

@@ -29,8 +29,7 @@ constexpr int kInternetCheckIntervalMs = 3000;
 constexpr QRgb kSelectedButtonColour = qRgb(255, 165, 0);
 constexpr QRgb kUnselectedButtonColour = qRgb(240, 240, 240);
 
-template <typename T>
-T* layoutChild(const QWidget* form, const char* name)
+template <typename T> T* layoutChild(const QWidget* form, const char* name)
 {
     T* child = form->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
     Q_ASSERT(child != nullptr);
@@ -47,7 +46,8 @@ unsigned layoutFlags(const QObject* control)
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window)
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form1"));
     // A fixed dialog frame: a caption and a close box, no minimise or maximise box.
@@ -66,9 +66,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window)
         createLayoutControl(entry, this);
     bindControls();
     using namespace Unit1Texts;
-    const QStringList classCaptions{kCaptionSmooth.toString(), kCaptionSmoothSelected.toString(),
+    const QStringList classCaptions{kCaptionSmooth.toString(),     kCaptionSmoothSelected.toString(),
                                     kCaptionSemiSmooth.toString(), kCaptionSemiSmoothSelected.toString(),
-                                    kCaptionRough.toString(), kCaptionRoughSelected.toString()};
+                                    kCaptionRough.toString(),      kCaptionRoughSelected.toString()};
     for (TWin11Button* button : {BtnSmooth, BtnSemiSmooth, BtnRough})
         fitCaptionsFont(button, classCaptions);
 
@@ -179,20 +179,11 @@ void TForm1::selectClass(int mode, TWin11Button* button, const QString& selected
     button->setCaption(selectedCaption);
 }
 
-void TForm1::BtnSmoothClick()
-{
-    selectClass(1, BtnSmooth, Unit1Texts::kCaptionSmoothSelected.toString());
-}
+void TForm1::BtnSmoothClick() { selectClass(1, BtnSmooth, Unit1Texts::kCaptionSmoothSelected.toString()); }
 
-void TForm1::BtnSemiSmoothClick()
-{
-    selectClass(2, BtnSemiSmooth, Unit1Texts::kCaptionSemiSmoothSelected.toString());
-}
+void TForm1::BtnSemiSmoothClick() { selectClass(2, BtnSemiSmooth, Unit1Texts::kCaptionSemiSmoothSelected.toString()); }
 
-void TForm1::BtnRoughClick()
-{
-    selectClass(3, BtnRough, Unit1Texts::kCaptionRoughSelected.toString());
-}
+void TForm1::BtnRoughClick() { selectClass(3, BtnRough, Unit1Texts::kCaptionRoughSelected.toString()); }
 
 bool TForm1::EditPressureKeyPress(const QKeyEvent& event) const
 {

@@ -26,17 +26,11 @@ constexpr QRgb kMarkerLowColour = qRgb(0, 255, 0);
 constexpr QRgb kMarkerHighColour = qRgb(0, 255, 255);
 constexpr QRgb kFastVelocityColour = qRgb(255, 0, 0);
 
-QString fromStd(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 
-void TForm1::EditPressureChange()
-{
-    setLabelText(psitofoot, pressureReadoutText(EditPressure->text()));
-}
+void TForm1::EditPressureChange() { setLabelText(psitofoot, pressureReadoutText(EditPressure->text())); }
 
 bool TForm1::TryGetFlow(double& Flow)
 {
@@ -74,8 +68,8 @@ void TForm1::BtnCalculateClick()
     EditVelocity->setText(formatFixed(Velocity, 2));
     FSelectedPipeSize = PipeName;
     FExactPointVelocity = Velocity;
-    const QStringView classNames[] = {Unit1Texts::kCaptionSmooth, Unit1Texts::kCaptionSemiSmooth,
-                                      Unit1Texts::kCaptionRough};
+    const QStringView classNames[]
+        = {Unit1Texts::kCaptionSmooth, Unit1Texts::kCaptionSemiSmooth, Unit1Texts::kCaptionRough};
     FLastCalculation = TCalculationSummary{};
     FLastCalculation.className = classNames[SelectedMode - 1].toString();
     FLastCalculation.pressurePsiPer100ft = PressureDrop;
@@ -117,10 +111,7 @@ void TForm1::BtnCalculateClick()
         UpdateChartData();
 }
 
-double TForm1::GetFlowAtPressure(TPipeSize Pipe, double Pressure) const
-{
-    return flowAtPressure(Pipe, Pressure);
-}
+double TForm1::GetFlowAtPressure(TPipeSize Pipe, double Pressure) const { return flowAtPressure(Pipe, Pressure); }
 
 bool TForm1::FindPipeRange(const TPipeSizeArray& Pipes, double Pressure, double Flow)
 {

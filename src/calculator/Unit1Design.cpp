@@ -54,7 +54,7 @@ void TForm1::BtnDemandClick()
     if (firstShow) {
         FDemandDialog = new TDemandDialog(this);
         connect(FDemandDialog, &TDemandDialog::flowApplied, this,
-            [this](double flowGpm) { EditFlow->setText(flowFieldText(flowGpm)); });
+                [this](double flowGpm) { EditFlow->setText(flowFieldText(flowGpm)); });
         if (FBudgetDialog != nullptr)
             FDemandDialog->setSupply(FBudgetDialog->supply());
         linkSupplyChoices();
@@ -69,7 +69,7 @@ void TForm1::BtnBudgetClick()
         FBudgetDialog = new TBudgetDialog(this);
         // Through the field's own change handler, so the conversion readout follows.
         connect(FBudgetDialog, &TBudgetDialog::lossApplied, this,
-            [this](double psiPer100ft) { EditPressure->setText(pressureFieldText(psiPer100ft)); });
+                [this](double psiPer100ft) { EditPressure->setText(pressureFieldText(psiPer100ft)); });
         if (FDemandDialog != nullptr)
             FBudgetDialog->setSupply(FDemandDialog->supply());
         linkSupplyChoices();

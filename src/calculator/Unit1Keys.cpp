@@ -26,9 +26,9 @@ void TForm1::setUpKeyboard()
         void (TForm1::*click)();
     };
     const TClassKey classKeys[] = {
-        { "actSmooth", Qt::Key_1, BtnSmooth, &TForm1::BtnSmoothClick },
-        { "actSemiSmooth", Qt::Key_2, BtnSemiSmooth, &TForm1::BtnSemiSmoothClick },
-        { "actRough", Qt::Key_3, BtnRough, &TForm1::BtnRoughClick },
+        {"actSmooth", Qt::Key_1, BtnSmooth, &TForm1::BtnSmoothClick},
+        {"actSemiSmooth", Qt::Key_2, BtnSemiSmooth, &TForm1::BtnSemiSmoothClick},
+        {"actRough", Qt::Key_3, BtnRough, &TForm1::BtnRoughClick},
     };
     for (const TClassKey& classKey : classKeys) {
         auto* action = new QAction(this);
@@ -46,7 +46,7 @@ void TForm1::setUpKeyboard()
     addAction(copy);
     // The result and notice fields pass Ctrl+C on to the window when nothing is selected in
     // them; the number fields are watched already.
-    for (QWidget* field : std::initializer_list<QWidget*> { EditPipe, EditVelocity, ErrorVelocity, MemoWidget })
+    for (QWidget* field : std::initializer_list<QWidget*>{EditPipe, EditVelocity, ErrorVelocity, MemoWidget})
         field->installEventFilter(this);
 }
 

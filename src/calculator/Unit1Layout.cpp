@@ -40,6 +40,7 @@ constexpr TLayoutColour kButtonGrey = rgb(240, 240, 240);
 constexpr TLayoutColour kLime = rgb(0, 255, 0);
 constexpr TLayoutColour kBlack = rgb(0, 0, 0);
 
+// clang-format off
 constexpr auto kLayout = std::to_array<TLayoutEntry>({
     // name, kind, left, top, width, height, text, hint, face, font px, text colour, normal, hover, pressed, flags
     {"Label5", K::Label, 55, 14, 268, 13, kTitleLine, {}, F::SegoeUI, 11, rgb(255, 250, 240), kUnset, kUnset, kUnset, 0},
@@ -93,19 +94,16 @@ constexpr auto kLayout = std::to_array<TLayoutEntry>({
     {"BtnBudget", K::FlatButton, 100, 481, 107, 24, DesignTexts::kCaptionBudget, {}, F::SegoeUI, 12, kUnset,
      kButtonGrey, kLime, rgb(0, 128, 0), kHandCursor},
 });
+// clang-format on
 
 QColor resolve(const TLayoutColour& colour)
 {
     const QPalette palette = QApplication::palette();
     switch (colour.Source) {
-    case TColourSource::Rgb:
-        return QColor::fromRgb(colour.Rgb);
-    case TColourSource::SystemWindow:
-        return palette.color(QPalette::Base);
-    case TColourSource::SystemWindowText:
-        return palette.color(QPalette::Text);
-    case TColourSource::Unset:
-        break;
+    case TColourSource::Rgb: return QColor::fromRgb(colour.Rgb);
+    case TColourSource::SystemWindow: return palette.color(QPalette::Base);
+    case TColourSource::SystemWindowText: return palette.color(QPalette::Text);
+    case TColourSource::Unset: break;
     }
     return {};
 }
@@ -136,7 +134,7 @@ QWidget* createLabel(const TLayoutEntry& entry, QWidget* parent)
     if ((entry.Flags & kRightAligned) != 0)
         alignment |= Qt::AlignRight | Qt::AlignAbsolute;
     else
-        alignment |= Qt::AlignLeading;  // the reading start: right for a right-to-left caption
+        alignment |= Qt::AlignLeading; // the reading start: right for a right-to-left caption
     label->setAlignment(alignment);
     return label;
 }
@@ -185,7 +183,8 @@ QWidget* createRichTextBox(const TLayoutEntry& entry, QWidget* parent)
     box->setReadOnly((entry.Flags & kReadOnly) != 0);
     box->setFrameShape(QFrame::NoFrame);
     box->setTabChangesFocus(true);
-    box->setVerticalScrollBarPolicy((entry.Flags & kVerticalScroll) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy((entry.Flags & kVerticalScroll) != 0 ? Qt::ScrollBarAsNeeded
+                                                                         : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if ((entry.Flags & kCentred) != 0) {
         QTextOption option = box->document()->defaultTextOption();
@@ -212,27 +211,19 @@ QWidget* createMemoBox(const TLayoutEntry& entry, QWidget* parent)
 QWidget* createControl(const TLayoutEntry& entry, QWidget* parent)
 {
     switch (entry.Kind) {
-    case K::Label:
-        return createLabel(entry, parent);
-    case K::EditBox:
-        return createEditBox(entry, parent);
-    case K::FlatButton:
-        return createFlatButton(entry, parent);
-    case K::RectangleShape:
-        return createShape(entry, parent, TFilledShape::TShapeKind::Rectangle);
-    case K::CircleShape:
-        return createShape(entry, parent, TFilledShape::TShapeKind::Circle);
-    case K::RichTextBox:
-        return createRichTextBox(entry, parent);
+    case K::Label: return createLabel(entry, parent);
+    case K::EditBox: return createEditBox(entry, parent);
+    case K::FlatButton: return createFlatButton(entry, parent);
+    case K::RectangleShape: return createShape(entry, parent, TFilledShape::TShapeKind::Rectangle);
+    case K::CircleShape: return createShape(entry, parent, TFilledShape::TShapeKind::Circle);
+    case K::RichTextBox: return createRichTextBox(entry, parent);
     case K::CheckBox: {
         auto* check = new QCheckBox(parent);
         check->setFocusPolicy(Qt::StrongFocus);
         return check;
     }
-    case K::MemoBox:
-        return createMemoBox(entry, parent);
-    case K::Picture:
-        return new TPicture(programPicture(), parent);
+    case K::MemoBox: return createMemoBox(entry, parent);
+    case K::Picture: return new TPicture(programPicture(), parent);
     }
     return nullptr;
 }
@@ -254,10 +245,7 @@ QSize textExtent(const QLabel* label)
 
 } // namespace
 
-std::span<const TLayoutEntry> form1Layout()
-{
-    return kLayout;
-}
+std::span<const TLayoutEntry> form1Layout() { return kLayout; }
 
 QFont layoutFont(TFontFace face, int pixelSize)
 {

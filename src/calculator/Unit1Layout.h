@@ -13,7 +13,17 @@
 class QTextEdit;
 class QWidget;
 
-enum class TControlKind { Label, EditBox, FlatButton, RectangleShape, CircleShape, RichTextBox, CheckBox, MemoBox, Picture };
+enum class TControlKind {
+    Label,
+    EditBox,
+    FlatButton,
+    RectangleShape,
+    CircleShape,
+    RichTextBox,
+    CheckBox,
+    MemoBox,
+    Picture
+};
 
 enum class TFontFace { Window, SegoeUI, BNazanin };
 
@@ -30,14 +40,14 @@ enum TLayoutFlag : unsigned {
     kReadOnly = 1U << 1,
     kCentred = 1U << 2,
     kNoBorder = 1U << 3,
-    kSizedToText = 1U << 4,   // grows with its text
-    kGrowsLeft = 1U << 5,     // keeps its right edge when it grows
+    kSizedToText = 1U << 4, // grows with its text
+    kGrowsLeft = 1U << 5,   // keeps its right edge when it grows
     kWordWrap = 1U << 6,
     kVerticalScroll = 1U << 7,
     kRightAligned = 1U << 8,
     kHandCursor = 1U << 9,
-    kDesktopBackground = 1U << 10,  // a borderless box that reads as part of the background
-    kShrinksToFit = 1U << 11,       // a caption beside an edit box: smaller type rather than overlap
+    kDesktopBackground = 1U << 10, // a borderless box that reads as part of the background
+    kShrinksToFit = 1U << 11,      // a caption beside an edit box: smaller type rather than overlap
 };
 
 struct TLayoutEntry {
@@ -50,9 +60,9 @@ struct TLayoutEntry {
     QStringView Text;
     QStringView Hint;
     TFontFace Face;
-    int FontPx;  // character height; 0 for the window's font
+    int FontPx; // character height; 0 for the window's font
     TLayoutColour TextColour;
-    TLayoutColour Normal;   // flat buttons: fill; shapes: fill
+    TLayoutColour Normal; // flat buttons: fill; shapes: fill
     TLayoutColour Hover;
     TLayoutColour Pressed;
     unsigned Flags;

@@ -31,7 +31,9 @@ inline constexpr QStringView kMessageNoClass = u"ابتدا نوع لوله را
 inline constexpr QStringView kMessageBadPressure = u"مقدار افت فشار معتبر نیست";
 inline constexpr QStringView kMessageBadFlow = u"مقدار دبی معتبر نیست";
 // Shown above 10 ft/s; begins with a blank.
-inline constexpr QStringView kVelocityAdvice = u" سرعت جریان آب در لوله\u200cهای اصلی نباید از 10 فوت بر ثانیه بیشتر شود. توصیه می\u200cشود که سرعت جریان آب در لوله\u200cهای فرعی و انشعاب\u200cها از 4 فوت بر ثانیه بیشتر نباشد.";
+inline constexpr QStringView kVelocityAdvice
+    = u" سرعت جریان آب در لوله\u200cهای اصلی نباید از 10 فوت بر ثانیه بیشتر شود. توصیه می\u200cشود که سرعت جریان آب در "
+      u"لوله\u200cهای فرعی و انشعاب\u200cها از 4 فوت بر ثانیه بیشتر نباشد.";
 
 inline constexpr QStringView kWindowCaption = u"Keldaran (Galvanized)";
 

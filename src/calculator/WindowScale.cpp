@@ -2,10 +2,7 @@
 
 #include <QtMath>
 
-int scaledLength(int lengthPx, int percent)
-{
-    return qRound(lengthPx * (percent / 100.0));
-}
+int scaledLength(int lengthPx, int percent) { return qRound(lengthPx * (percent / 100.0)); }
 
 QRect scaledRect(const QRect& rect, int percent)
 {

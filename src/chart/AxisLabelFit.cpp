@@ -7,7 +7,7 @@
 
 namespace {
 // Rank of each leading digit 1 to 9.
-constexpr std::array<int, 9> kDigitRank { 0, 2, 3, 4, 1, 5, 6, 7, 8 };
+constexpr std::array<int, 9> kDigitRank{0, 2, 3, 4, 1, 5, 6, 7, 8};
 constexpr int kLastRank = 9;
 } // namespace
 
@@ -26,7 +26,7 @@ int labelRank(double value)
 std::vector<bool> labelsThatFit(const std::vector<TAxisLabel>& labels, double gapPx)
 {
     std::vector<std::size_t> order(labels.size());
-    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const int rankA = labelRank(labels[a].value);
         const int rankB = labelRank(labels[b].value);

@@ -7,5 +7,5 @@
 // the info panel writes them; the point is left out before one is shown, and a chart without a
 // class is called "Keldaran chart". Characters that some file system refuses are left out. No
 // extension: the chosen format adds it.
-[[nodiscard]] QString suggestedChartFileName(
-    const QString& classTitle, bool hasPoint, double flowGpm, double pressurePsiPer100ft);
+[[nodiscard]] QString suggestedChartFileName(const QString& classTitle, bool hasPoint, double flowGpm,
+                                             double pressurePsiPer100ft);

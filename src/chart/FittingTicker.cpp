@@ -30,7 +30,7 @@ bool TFittingTicker::isStale() const
 }
 
 void TFittingTicker::generate(const QCPRange& range, const QLocale& locale, QChar formatChar, int precision,
-    QVector<double>& ticks, QVector<double>* subTicks, QVector<QString>* tickLabels)
+                              QVector<double>& ticks, QVector<double>* subTicks, QVector<QString>* tickLabels)
 {
     QCPAxisTickerText::generate(range, locale, formatChar, precision, ticks, subTicks, tickLabels);
     if (!FAxis || !tickLabels || tickLabels->size() != ticks.size())
@@ -43,8 +43,8 @@ void TFittingTicker::generate(const QCPRange& range, const QLocale& locale, QCha
     labels.reserve(std::size_t(ticks.size()));
     for (qsizetype i = 0; i < ticks.size(); ++i) {
         const QString& text = tickLabels->at(i);
-        labels.push_back({ ticks.at(i), FAxis->coordToPixel(ticks.at(i)),
-            horizontal ? metrics.horizontalAdvance(text) : metrics.height() });
+        labels.push_back({ticks.at(i), FAxis->coordToPixel(ticks.at(i)),
+                          horizontal ? metrics.horizontalAdvance(text) : metrics.height()});
     }
     const std::vector<bool> kept = labelsThatFit(labels, kLabelGapPx);
     for (qsizetype i = 0; i < ticks.size(); ++i)

@@ -11,7 +11,7 @@ public:
     explicit TFittingTicker(QCPAxis* axis);
 
     void generate(const QCPRange& range, const QLocale& locale, QChar formatChar, int precision, QVector<double>& ticks,
-        QVector<double>* subTicks, QVector<QString>* tickLabels) override;
+                  QVector<double>* subTicks, QVector<QString>* tickLabels) override;
 
     // The labels are chosen from the axis's length as of the chart's last layout; after a
     // resize that length is one layout behind until the chart is drawn again.

@@ -44,7 +44,7 @@ void TInfoLabel::layOutText()
 QSize TInfoLabel::textSizePx()
 {
     layOutText();
-    return { FWidthPx, FHeightPx };
+    return {FWidthPx, FHeightPx};
 }
 
 void TInfoLabel::paintEvent(QPaintEvent*)

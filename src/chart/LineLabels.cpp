@@ -39,7 +39,7 @@ std::optional<TSegment> clipped(const QPointF& from, const QPointF& to, const QR
     if (!edge(-dx, from.x() - area.left()) || !edge(dx, area.right() - from.x()) || !edge(-dy, from.y() - area.top())
         || !edge(dy, area.bottom() - from.y()))
         return std::nullopt;
-    return TSegment { from + (to - from) * t0, from + (to - from) * t1 };
+    return TSegment{from + (to - from) * t0, from + (to - from) * t1};
 }
 
 // The name with one corner at `point`, on the one or the other side of a line that rises
@@ -62,10 +62,7 @@ QRectF besideLine(const QPointF& point, const QSizeF& size, bool rises, bool fir
     return rect;
 }
 
-bool isFinite(const QPointF& p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
+bool isFinite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 } // namespace
 
 bool labelsCollide(const QRectF& a, const QRectF& b)
@@ -122,14 +119,14 @@ bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx
         const double midPx = std::clamp(fromStart.x() * unit.x() + fromStart.y() * unit.y(), 0.0, lengthPx);
         const int steps = int(std::ceil(reachPx / kStepPx));
         for (int step = 0; step <= steps; ++step)
-            for (const int sign : { 1, -1 }) {
+            for (const int sign : {1, -1}) {
                 if (step == 0 && sign < 0)
                     continue;
                 const double atPx = midPx + sign * step * kStepPx;
                 if (atPx < 0.0 || atPx > lengthPx)
                     continue;
                 const QPointF point = line.a + unit * atPx;
-                for (const bool firstSide : { true, false })
+                for (const bool firstSide : {true, false})
                     if (const QRectF rect = besideLine(point, label.textPx, rises, firstSide);
                         isFree(self, rect, linesMayCross))
                         return rect;
@@ -143,7 +140,7 @@ bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx
         double reachShare;
         bool linesMayCross;
     };
-    constexpr TPass kPasses[] = { { kNearShare, false }, { kNearShare, true }, { 1.0, false }, { 1.0, true } };
+    constexpr TPass kPasses[] = {{kNearShare, false}, {kNearShare, true}, {1.0, false}, {1.0, true}};
     for (const TPass& pass : kPasses)
         for (std::size_t i = 0; i < labels.size(); ++i)
             if (!isPlaced[i])

@@ -26,8 +26,8 @@ struct TLineLabel {
 // One rectangle per label, in the order given, each inside `plotPx` and clear of all others.
 // False when some label found no free place anywhere along its line; that one then stands at
 // its midpoint.
-[[nodiscard]] bool placeLineLabels(
-    const std::vector<TLineLabel>& labels, const QRectF& plotPx, std::vector<QRectF>& placedPx);
+[[nodiscard]] bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx,
+                                   std::vector<QRectF>& placedPx);
 
 // Whether two written names overlap or come closer than the gap kept between them.
 [[nodiscard]] bool labelsCollide(const QRectF& a, const QRectF& b);

@@ -10,10 +10,7 @@ constexpr double kArrivalTolerance = 0.001;
 constexpr int kPanelDecimals = 2;
 } // namespace
 
-double onLogAxis(double value, double lowEnd)
-{
-    return (std::isfinite(value) && value > 0.0) ? value : lowEnd;
-}
+double onLogAxis(double value, double lowEnd) { return (std::isfinite(value) && value > 0.0) ? value : lowEnd; }
 
 double logMidpoint(double a, double b, double lowEnd)
 {
@@ -37,10 +34,7 @@ bool hasArrived(const TPlotPoint& current, const TPlotPoint& target)
         && std::abs(target.flowGpm - current.flowGpm) < kArrivalTolerance;
 }
 
-double finiteTarget(double value)
-{
-    return std::isfinite(value) ? value : 0.0;
-}
+double finiteTarget(double value) { return std::isfinite(value) ? value : 0.0; }
 
 QString infoPanelText(double flowGpm, double pressurePsiPer100ft, const QString& pipeName, double velocityFtPerS)
 {

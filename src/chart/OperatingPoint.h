@@ -32,5 +32,5 @@ struct TPlotPoint {
 
 // The four lines of the info panel, numbers as "0.##" with the user's decimal separator. The
 // pressure drop is in psi per 100 ft, the unit of the horizontal axis, and says so.
-[[nodiscard]] QString infoPanelText(
-    double flowGpm, double pressurePsiPer100ft, const QString& pipeName, double velocityFtPerS);
+[[nodiscard]] QString infoPanelText(double flowGpm, double pressurePsiPer100ft, const QString& pipeName,
+                                    double velocityFtPerS);

@@ -46,9 +46,9 @@ struct TPlace {
     const char* name;
     QRect rect;
 };
-constexpr std::array kLayout {
-    TPlace { "pnlInfo", QRect(264, 145, 80, 55) },
-    TPlace { "lblInfo", QRect(kInfoBorderPx, kInfoBorderPx, 80 - 2 * kInfoBorderPx, 55 - 2 * kInfoBorderPx) },
+constexpr std::array kLayout{
+    TPlace{"pnlInfo", QRect(264, 145, 80, 55)},
+    TPlace{"lblInfo", QRect(kInfoBorderPx, kInfoBorderPx, 80 - 2 * kInfoBorderPx, 55 - 2 * kInfoBorderPx)},
 };
 
 constexpr double kPressureLow = 0.1;
@@ -169,7 +169,7 @@ void TForm5::setUpAxes()
     Chart1->yAxis->setLabel(kFlowAxisTitle);
     // Solid and pale, so that the grid never passes for one of the dotted velocity lines.
     const QPen gridPen(kGridColour, 0.0, Qt::SolidLine);
-    for (QCPAxis* axis : { Chart1->xAxis, Chart1->yAxis }) {
+    for (QCPAxis* axis : {Chart1->xAxis, Chart1->yAxis}) {
         axis->grid()->setVisible(true);
         axis->grid()->setPen(gridPen);
     }
@@ -260,7 +260,7 @@ void TForm5::addLine(const TPipeSize& line, bool isPipe)
     const double y2 = onLogAxis(line.Y2, kFlowLowGpm);
     const double xm = logMidpoint(x1, x2, kPressureLow);
     const double ym = logMidpoint(y1, y2, kFlowLowGpm);
-    graph->setData({ x1, x2, xm }, { y1, y2, ym });
+    graph->setData({x1, x2, xm}, {y1, y2, ym});
 
     auto* label = new QCPItemText(Chart1);
     label->position->setAxes(keyAxis, valueAxis);
@@ -279,7 +279,7 @@ void TForm5::addLine(const TPipeSize& line, bool isPipe)
     label->setPadding(QMargins());
     if (isPipe)
         label->setClipToAxisRect(false);
-    FLineNames.push_back({ label, QPointF(x1, y1), QPointF(x2, y2), QPointF(xm, ym) });
+    FLineNames.push_back({label, QPointF(x1, y1), QPointF(x2, y2), QPointF(xm, ym)});
 }
 
 // After a layout that changed the plot's rectangle, every name looks for its place again, so
@@ -295,12 +295,14 @@ void TForm5::placeLineNames()
     for (const TLineName& name : FLineNames) {
         const QCPItemPosition* position = name.label->position;
         const auto toPx = [&](const QPointF& coords) {
-            return QPointF(position->keyAxis()->coordToPixel(coords.x()), position->valueAxis()->coordToPixel(coords.y()));
+            return QPointF(position->keyAxis()->coordToPixel(coords.x()),
+                           position->valueAxis()->coordToPixel(coords.y()));
         };
-        const QSize textPx = QFontMetrics(name.label->font())
-                                 .boundingRect(0, 0, 0, 0, Qt::TextDontClip | name.label->textAlignment(), name.label->text())
-                                 .size();
-        labels.push_back({ toPx(name.from), toPx(name.to), toPx(name.midpoint), QSizeF(textPx) });
+        const QSize textPx
+            = QFontMetrics(name.label->font())
+                  .boundingRect(0, 0, 0, 0, Qt::TextDontClip | name.label->textAlignment(), name.label->text())
+                  .size();
+        labels.push_back({toPx(name.from), toPx(name.to), toPx(name.midpoint), QSizeF(textPx)});
     }
     // A name that finds no free place anywhere along its line stands at its midpoint; in a
     // window too small for all names some then overlap, which is all that can be done there.
@@ -343,17 +345,17 @@ void TForm5::ShowOperatingPoint(double Q, double H, double V, const QString& DN)
 
 void TForm5::TimerTick()
 {
-    const TPlotPoint target { TargetH, TargetQ };
-    const TPlotPoint next = glideStep({ CurrentH, CurrentQ }, target);
+    const TPlotPoint target{TargetH, TargetQ};
+    const TPlotPoint next = glideStep({CurrentH, CurrentQ}, target);
     CurrentH = next.pressurePsiPer100ft;
     CurrentQ = next.flowGpm;
 
     const double markerH = onLogAxis(CurrentH, kPressureLow);
     const double markerQ = onLogAxis(CurrentQ, kFlowLowGpm);
-    FPointSeries->setData({ markerH }, { markerQ });
+    FPointSeries->setData({markerH}, {markerQ});
 
-    FVertLine->setData({ markerH, markerH }, { kFlowLowGpm, kFlowHighGpm });
-    FHorizLine->setData({ kPressureLow, kPressureHigh }, { markerQ, markerQ });
+    FVertLine->setData({markerH, markerH}, {kFlowLowGpm, kFlowHighGpm});
+    FHorizLine->setData({kPressureLow, kPressureHigh}, {markerQ, markerQ});
     lblInfo->setText(infoPanelText(CurrentQ, CurrentH, FCurrentDN, FCurrentV));
     fitInfoPanel();
     placeInfoPanel();
@@ -366,7 +368,7 @@ void TForm5::TimerTick()
         FTimer.stop();
         CurrentH = TargetH;
         CurrentQ = TargetQ;
-        FPointSeries->setData({ onLogAxis(TargetH, kPressureLow) }, { onLogAxis(TargetQ, kFlowLowGpm) });
+        FPointSeries->setData({onLogAxis(TargetH, kPressureLow)}, {onLogAxis(TargetQ, kFlowLowGpm)});
     }
     FOperatingLayer->replot();
 }

@@ -27,8 +27,9 @@ const QString kPrintText = QStringLiteral("چاپ نمودار…");
 const QString kSaveCaption = QStringLiteral("ذخیرهٔ نمودار");
 const QString kPngFilter = QStringLiteral("PNG (*.png)");
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
-const QString kSaveFailed = QStringLiteral("نمودار ذخیره نشد. در این پوشه نمی‌توان نوشت یا جای خالی کافی نیست؛ پوشهٔ "
-                                           "دیگری را انتخاب کنید.");
+const QString kSaveFailed = QStringLiteral(
+    "نمودار ذخیره نشد. در این پوشه نمی‌توان نوشت یا جای خالی کافی نیست؛ پوشهٔ "
+    "دیگری را انتخاب کنید.");
 const QString kPrintFailed = QStringLiteral("نمودار چاپ نشد. چاپگر را بررسی کنید.");
 
 // Saved and copied images carry twice the screen's pixels, for print-quality reports.
@@ -137,7 +138,7 @@ void TForm5::actSaveChartExecute()
 {
     QFileDialog dialog(this, kSaveCaption);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({ kPngFilter, kPdfFilter });
+    dialog.setNameFilters({kPngFilter, kPdfFilter});
     dialog.setDefaultSuffix(QStringLiteral("png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(filter == kPdfFilter ? QStringLiteral("pdf") : QStringLiteral("png"));
@@ -148,10 +149,7 @@ void TForm5::actSaveChartExecute()
         SaveChartTo(dialog.selectedFiles().constFirst());
 }
 
-void TForm5::actCopyChartExecute()
-{
-    QGuiApplication::clipboard()->setImage(ChartImage(kExportScale));
-}
+void TForm5::actCopyChartExecute() { QGuiApplication::clipboard()->setImage(ChartImage(kExportScale)); }
 
 // The chart keeps its proportions and fills the page's width or height.
 void TForm5::actPrintChartExecute()

@@ -31,10 +31,7 @@ TWin11Button::TWin11Button(QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize TWin11Button::sizeHint() const
-{
-    return { kDefaultWidthPx, kDefaultHeightPx };
-}
+QSize TWin11Button::sizeHint() const { return {kDefaultWidthPx, kDefaultHeightPx}; }
 
 void TWin11Button::paintEvent(QPaintEvent* /*event*/)
 {

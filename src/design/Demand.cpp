@@ -1,7 +1,7 @@
 #include "Demand.h"
 
-#include <iterator>
 #include <cmath>
+#include <iterator>
 
 namespace Design {
 namespace {
@@ -18,6 +18,7 @@ constexpr double kNoRow = -1.0;
 
 // Some transcriptions print 535 for flush tanks at 4000; the two columns agree from 1000 up and
 // the flush-valve column reads 525, so 525 it is.
+// clang-format off
 constexpr TDemandRow kDemandTable[] = {
     {1, 3.0, kNoRow},     {2, 5.0, kNoRow},     {3, 6.5, kNoRow},     {4, 8.0, kNoRow},
     {5, 9.4, 15.0},       {6, 10.7, 17.4},      {7, 11.8, 19.8},      {8, 12.8, 22.2},
@@ -33,6 +34,7 @@ constexpr TDemandRow kDemandTable[] = {
     {1250, 239.0, 239.0}, {1500, 269.0, 269.0}, {1750, 297.0, 297.0}, {2000, 325.0, 325.0},
     {2500, 380.0, 380.0}, {3000, 433.0, 433.0}, {4000, 525.0, 525.0}, {5000, 593.0, 593.0},
 };
+// clang-format on
 
 static_assert(std::size(kDemandTable) == 52 && std::end(kDemandTable)[-1].FixtureUnits == kMaxFixtureUnits);
 
@@ -76,9 +78,6 @@ bool demandGpm(double fixtureUnits, TSupply supply, double& gpm)
     return false;
 }
 
-double leastFixturePsi(TSupply supply)
-{
-    return supply == TSupply::FlushTank ? kFlushTankPsi : kFlushValvePsi;
-}
+double leastFixturePsi(TSupply supply) { return supply == TSupply::FlushTank ? kFlushTankPsi : kFlushValvePsi; }
 
 } // namespace Design

@@ -11,7 +11,8 @@ enum class TSupply { FlushTank, FlushValve };
 // The largest load the table reaches.
 inline constexpr double kMaxFixtureUnits = 5000.0;
 
-// Demand in US gpm for a load in water-supply fixture units; false for a load that is negative, not finite, or above the table.
+// Demand in US gpm for a load in water-supply fixture units; false for a load that is negative, not finite, or above
+// the table.
 [[nodiscard]] bool demandGpm(double fixtureUnits, TSupply supply, double& gpm);
 
 // The least flowing pressure at the fixture the pressure budget starts from: a flush valve needs

@@ -35,20 +35,14 @@ const std::array<TFixtureLoad, 23> kFixtureLoads{{
 
 } // namespace
 
-std::span<const TFixtureLoad> fixtureLoadTable()
-{
-    return kFixtureLoads;
-}
+std::span<const TFixtureLoad> fixtureLoadTable() { return kFixtureLoads; }
 
 std::optional<double> fixtureUnits(const TFixtureLoad& fixture, TLoadColumn column)
 {
     switch (column) {
-    case TLoadColumn::Cold:
-        return fixture.ColdFu;
-    case TLoadColumn::Hot:
-        return fixture.HotFu;
-    case TLoadColumn::Total:
-        break;
+    case TLoadColumn::Cold: return fixture.ColdFu;
+    case TLoadColumn::Hot: return fixture.HotFu;
+    case TLoadColumn::Total: break;
     }
     return fixture.TotalFu;
 }

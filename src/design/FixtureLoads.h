@@ -13,7 +13,7 @@ namespace Design {
 enum class TLoadColumn { Total, Cold, Hot };
 
 struct TFixtureLoad {
-    std::string_view Fixture;  // UTF-8, Persian
+    std::string_view Fixture; // UTF-8, Persian
     std::string_view Use;
     std::string_view Control;
     std::optional<double> ColdFu;

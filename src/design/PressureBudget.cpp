@@ -8,8 +8,8 @@ namespace {
 
 bool membersInRange(const TPressureBudget& b)
 {
-    for (const double member : {b.sourcePsi, b.meterAndDevicesPsi, b.heightFt, b.fixturePsi, b.developedLengthFt,
-                                b.fittingsPercent}) {
+    for (const double member :
+         {b.sourcePsi, b.meterAndDevicesPsi, b.heightFt, b.fixturePsi, b.developedLengthFt, b.fittingsPercent}) {
         if (!std::isfinite(member))
             return false;
     }

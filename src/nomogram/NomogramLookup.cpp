@@ -109,8 +109,8 @@ double velocityAt(const TClassTables& tables, double pressureDrop, double logPre
 
 } // namespace
 
-bool getNearestPipeAndVelocity(const TClassTables& tables, double pressureDrop, double flow,
-                               std::string& pipeName, double& velocity)
+bool getNearestPipeAndVelocity(const TClassTables& tables, double pressureDrop, double flow, std::string& pipeName,
+                               double& velocity)
 {
     pipeName.clear();
     velocity = 0.0;
@@ -143,8 +143,8 @@ double getPressureForPipe(const TClassTables& tables, const std::string& pipeNam
         return 0.0;
     const double lx1 = std::log10(line.X1);
     const double ly1 = std::log10(line.Y1);
-    const double exponent = lx1 + (std::log10(targetFlow) - ly1) * (std::log10(line.X2) - lx1)
-                                      / (std::log10(line.Y2) - ly1);
+    const double exponent
+        = lx1 + (std::log10(targetFlow) - ly1) * (std::log10(line.X2) - lx1) / (std::log10(line.Y2) - ly1);
     return finiteOrZero(std::pow(10.0, exponent));
 }
 

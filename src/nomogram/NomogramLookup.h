@@ -32,8 +32,7 @@ struct TClassTables {
 
 // Pressure drop at which the named pipe line carries the flow (the line extended); 0 for a
 // name not in the table.
-[[nodiscard]] double getPressureForPipe(const TClassTables& tables, const std::string& pipeName,
-                                        double targetFlow);
+[[nodiscard]] double getPressureForPipe(const TClassTables& tables, const std::string& pipeName, double targetFlow);
 
 // Velocity at any point, interpolated against log10 of the flow between the two consecutive
 // spanning velocity lines that enclose it. Outside the band the spanning lines cover, the

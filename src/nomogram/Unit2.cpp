@@ -6,6 +6,7 @@ namespace Unit2 {
 namespace {
 
 // psi per 100 ft, gpm, gpm; in ascending size.
+// clang-format off
 constexpr Nomogram::TLineRow kPipeRows[] = {
     {"3/8\"", 1.9, 1.0, 100.0, 9.2},
     {"1/2\"", 0.55, 1.0, 100.0, 18.0},
@@ -23,8 +24,10 @@ constexpr Nomogram::TLineRow kPipeRows[] = {
     {"10\"", 0.1, 590.0, 18.0, 10000.0},
     {"12\"", 0.1, 850.0, 7.9, 10000.0},
 };
+// clang-format on
 
 // In ascending velocity; the name's leading number is the velocity in ft/s.
+// clang-format off
 constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"1 ft/s", 0.55, 1.0, 0.1, 18.0},
     {"1.5 ft/s", 1.8, 1.0, 0.1, 82.0},
@@ -40,6 +43,7 @@ constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"30 ft/s", 100.0, 180.0, 8.5, 10000.0},
     {"40 ft/s", 100.0, 490.0, 18.0, 10000.0},
 };
+// clang-format on
 
 } // namespace
 

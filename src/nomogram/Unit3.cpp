@@ -6,6 +6,7 @@ namespace Unit3 {
 namespace {
 
 // psi per 100 ft, gpm, gpm; in ascending size.
+// clang-format off
 constexpr Nomogram::TLineRow kPipeRows[] = {
     {"3/8\"", 7.4, 1.0, 100.0, 3.9},
     {"1/2\"", 1.8, 1.0, 100.0, 9.2},
@@ -23,8 +24,10 @@ constexpr Nomogram::TLineRow kPipeRows[] = {
     {"10\"", 0.1, 500.0, 32.0, 10000.0},
     {"12\"", 0.1, 780.0, 15.0, 10000.0},
 };
+// clang-format on
 
 // In ascending velocity; the name's leading number is the velocity in ft/s.
+// clang-format off
 constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"1 ft/s", 0.55, 1.0, 0.1, 24.0},
     {"1.5 ft/s", 1.6, 1.0, 0.1, 150.0},
@@ -40,6 +43,7 @@ constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"30 ft/s", 100.0, 340.0, 16.0, 10000.0},
     {"40 ft/s", 100.0, 1200.0, 30.0, 10000.0},
 };
+// clang-format on
 
 } // namespace
 

@@ -6,6 +6,7 @@ namespace Unit4 {
 namespace {
 
 // psi per 100 ft, gpm, gpm; in ascending size.
+// clang-format off
 constexpr Nomogram::TLineRow kPipeRows[] = {
     {"3/8\"", 9.0, 1.0, 100.0, 3.2},
     {"1/2\"", 2.5, 1.0, 100.0, 7.2},
@@ -23,8 +24,10 @@ constexpr Nomogram::TLineRow kPipeRows[] = {
     {"10\"", 0.1, 380.0, 75.0, 10000.0},
     {"12\"", 0.1, 600.0, 26.0, 10000.0},
 };
+// clang-format on
 
 // In ascending velocity; the name's leading number is the velocity in ft/s.
+// clang-format off
 constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"1 ft/s", 0.65, 1.0, 0.1, 45.0},
     {"1.5 ft/s", 1.8, 1.0, 0.1, 380.0},
@@ -39,6 +42,7 @@ constexpr Nomogram::TLineRow kVelocityRows[] = {
     {"20 ft/s", 100.0, 180.0, 13.0, 10000.0},
     {"30 ft/s", 100.0, 1450.0, 35.0, 10000.0},
 };
+// clang-format on
 
 } // namespace
 

@@ -17,8 +17,8 @@ struct TCodePage {
 
 // The charsets a Persian or Arabic web host may declare, and their Windows code pages.
 constexpr std::array kCodePages{
-    TCodePage{"windows-1256", 1256}, TCodePage{"cp1256", 1256}, TCodePage{"x-cp1256", 1256},
-    TCodePage{"windows-1252", 1252}, TCodePage{"cp1252", 1252}, TCodePage{"iso-8859-6", 28596},
+    TCodePage{"windows-1256", 1256}, TCodePage{"cp1256", 1256},       TCodePage{"x-cp1256", 1256},
+    TCodePage{"windows-1252", 1252}, TCodePage{"cp1252", 1252},       TCodePage{"iso-8859-6", 28596},
     TCodePage{"iso-8859-15", 28605}, TCodePage{"windows-1250", 1250}, TCodePage{"windows-1251", 1251},
     TCodePage{"windows-1253", 1253}, TCodePage{"windows-1254", 1254}, TCodePage{"windows-1255", 1255},
     TCodePage{"windows-1257", 1257}, TCodePage{"windows-1258", 1258}, TCodePage{"koi8-r", 20866}};
@@ -41,7 +41,7 @@ bool decodeWithCodePage(const QByteArray& charset, const QByteArray& bytes, QStr
         // A single-byte code page gives at most one UTF-16 unit per byte.
         QString decoded(length, Qt::Uninitialized);
         const int written = MultiByteToWideChar(page.Id, 0, bytes.constData(), length,
-            reinterpret_cast<wchar_t*>(decoded.data()), length);
+                                                reinterpret_cast<wchar_t*>(decoded.data()), length);
         if (written <= 0)
             return false;
         decoded.truncate(written);
@@ -53,9 +53,6 @@ bool decodeWithCodePage(const QByteArray& charset, const QByteArray& bytes, QStr
 
 #else
 
-bool decodeWithCodePage(const QByteArray& /*charset*/, const QByteArray& /*bytes*/, QString& /*text*/)
-{
-    return false;
-}
+bool decodeWithCodePage(const QByteArray& /*charset*/, const QByteArray& /*bytes*/, QString& /*text*/) { return false; }
 
 #endif

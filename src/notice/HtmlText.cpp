@@ -7,7 +7,7 @@
 namespace {
 
 constexpr QStringView kLineBreakTag = u"<br";
-constexpr QLatin1StringView kNbsp { "&nbsp;" };
+constexpr QLatin1StringView kNbsp{"&nbsp;"};
 constexpr QStringView kCrLf = u"\r\n";
 
 } // namespace

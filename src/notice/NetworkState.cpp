@@ -48,17 +48,14 @@ bool machineReportsNetworkConnection()
 {
     if (const QNetworkInformation* information = reachabilityBackend()) {
         switch (information->reachability()) {
-        case QNetworkInformation::Reachability::Online:
-            return true;
+        case QNetworkInformation::Reachability::Online: return true;
         // Site means the local network only (a captive portal, a LAN without a gateway); the
         // next check comes soon enough, and the one request is not spent on a network that
         // cannot reach the notice host.
         case QNetworkInformation::Reachability::Disconnected:
         case QNetworkInformation::Reachability::Local:
-        case QNetworkInformation::Reachability::Site:
-            return false;
-        case QNetworkInformation::Reachability::Unknown:
-            break;
+        case QNetworkInformation::Reachability::Site: return false;
+        case QNetworkInformation::Reachability::Unknown: break;
         }
     }
     return anyInterfaceConnected();

@@ -19,7 +19,7 @@ constexpr qsizetype kInflateChunkBytes = 16 * 1024;
 
 [[nodiscard]] bool inflateStream(const QByteArray& in, TStreamKind kind, qsizetype maxBytes, QByteArray& out)
 {
-    z_stream stream {};
+    z_stream stream{};
     const int windowBits = kind == TStreamKind::GzipOrZlib ? kAutoHeaderWindowBits : kRawDeflateWindowBits;
     if (inflateInit2(&stream, windowBits) != Z_OK)
         return false;
@@ -88,8 +88,7 @@ QByteArray charsetOfContentType(const QByteArray& contentType)
     return {};
 }
 
-bool inflateContent(const QByteArray& body, const QByteArray& contentEncoding, qsizetype maxBytes,
-    QByteArray& decoded)
+bool inflateContent(const QByteArray& body, const QByteArray& contentEncoding, qsizetype maxBytes, QByteArray& decoded)
 {
     // The codings are listed in the order the server applied them, so they come off from the last.
     const QList<QByteArray> codings = contentEncoding.split(',');
@@ -105,7 +104,7 @@ bool inflateContent(const QByteArray& body, const QByteArray& contentEncoding, q
 }
 
 bool decodeNoticeBody(const QByteArray& body, const QByteArray& contentType, const QByteArray& contentEncoding,
-    QString& text)
+                      QString& text)
 {
     QByteArray plain;
     if (!inflateContent(body, contentEncoding, kNoticeMaxBodyBytes, plain))

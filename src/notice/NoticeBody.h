@@ -16,9 +16,9 @@ inline constexpr qsizetype kNoticeMaxBodyBytes = 256 * 1024;
 // or a comma-separated list of them, applied in the order listed). False for an unknown coding,
 // a corrupt stream, or a result longer than maxBytes.
 [[nodiscard]] bool inflateContent(const QByteArray& body, const QByteArray& contentEncoding, qsizetype maxBytes,
-    QByteArray& decoded);
+                                  QByteArray& decoded);
 
 // The whole decoding of a response body. False when a coding or the charset cannot be
 // undone; bytes that are invalid in a known charset become U+FFFD.
 [[nodiscard]] bool decodeNoticeBody(const QByteArray& body, const QByteArray& contentType,
-    const QByteArray& contentEncoding, QString& text);
+                                    const QByteArray& contentEncoding, QString& text);

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr QLatin1StringView kNoticePathAndQuery { "/APP/api/app-widget-box.php?app=vexa017" };
+constexpr QLatin1StringView kNoticePathAndQuery{"/APP/api/app-widget-box.php?app=vexa017"};
 
 // An error that only repeats the response's HTTP status (404, 500, ...): the body that came with
 // it is the notice all the same. Every other error means no complete body arrived.

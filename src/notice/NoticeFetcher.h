@@ -24,7 +24,7 @@ class TNoticeFetcher : public QObject {
 
 public:
     // No bytes moving for this long, while connecting, sending or receiving, ends the request.
-    static constexpr std::chrono::milliseconds kTransferTimeout { 60000 };
+    static constexpr std::chrono::milliseconds kTransferTimeout{60000};
     static constexpr int kMaxRedirects = 5;
 
     explicit TNoticeFetcher(QObject* parent = nullptr);

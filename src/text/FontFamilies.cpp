@@ -9,13 +9,13 @@
 QStringList segoeUiFamilies()
 {
     return {QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"), QStringLiteral("Noto Sans"),
-        QStringLiteral("Noto Sans Arabic")};
+            QStringLiteral("Noto Sans Arabic")};
 }
 
 QStringList bNazaninFamilies()
 {
     return {QStringLiteral("B Nazanin"), QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"),
-        QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans")};
+            QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans")};
 }
 
 #else

@@ -48,7 +48,4 @@ QString formatUpTo(double value, int decimals)
     return withUserSeparator(text);
 }
 
-QString formatGeneral(double value)
-{
-    return withUserSeparator(QString::number(finiteOrZero(value), 'g', 15));
-}
+QString formatGeneral(double value) { return withUserSeparator(QString::number(finiteOrZero(value), 'g', 15)); }
