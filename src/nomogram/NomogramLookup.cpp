@@ -109,24 +109,32 @@ double velocityAt(const TClassTables& tables, double pressureDrop, double logPre
 
 } // namespace
 
+bool getNearestPipe(const TClassTables& tables, double pressureDrop, double flow, std::size_t& index)
+{
+    if (!isPositive(pressureDrop) || !isPositive(flow))
+        return false;
+    const double logPressure = std::log10(pressureDrop);
+    for (std::size_t i = 0; i < tables.PipeSizes.size(); ++i) {
+        const TPipeSize& line = tables.PipeSizes[i];
+        if (spans(line, pressureDrop) && flowOnLine(line, logPressure) >= flow) {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool getNearestPipeAndVelocity(const TClassTables& tables, double pressureDrop, double flow, std::string& pipeName,
                                double& velocity)
 {
     pipeName.clear();
     velocity = 0.0;
-    if (!isPositive(pressureDrop) || !isPositive(flow))
+    std::size_t index = 0;
+    if (!getNearestPipe(tables, pressureDrop, flow, index))
         return false;
-    const double logPressure = std::log10(pressureDrop);
-    for (const TPipeSize& line : tables.PipeSizes) {
-        if (!spans(line, pressureDrop))
-            continue;
-        if (flowOnLine(line, logPressure) >= flow) {
-            pipeName = line.Name;
-            velocity = velocityAt(tables, pressureDrop, logPressure, flow);
-            return true;
-        }
-    }
-    return false;
+    pipeName = tables.PipeSizes[index].Name;
+    velocity = velocityAt(tables, pressureDrop, std::log10(pressureDrop), flow);
+    return true;
 }
 
 double getPressureForPipe(const TClassTables& tables, const std::string& pipeName, double targetFlow)

@@ -8,6 +8,7 @@
 
 #include "UGlobalTypes.h"
 
+#include <cstddef>
 #include <string>
 
 namespace Nomogram {
@@ -25,8 +26,11 @@ struct TClassTables {
 // A line spans a pressure drop when it lies between its end points, both ends included.
 [[nodiscard]] bool spans(const TPipeSize& line, double pressureDrop);
 
-// The smallest pipe whose line spans the pressure drop and carries at least the flow there,
-// and the velocity at the point.
+// The smallest pipe whose line spans the pressure drop and carries at least the flow there;
+// its index in PipeSizes. False, with index untouched, when no line does.
+[[nodiscard]] bool getNearestPipe(const TClassTables& tables, double pressureDrop, double flow, std::size_t& index);
+
+// The same pipe's name, and the velocity at the point.
 [[nodiscard]] bool getNearestPipeAndVelocity(const TClassTables& tables, double pressureDrop, double flow,
                                              std::string& pipeName, double& velocity);
 

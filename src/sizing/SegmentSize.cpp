@@ -1,0 +1,57 @@
+// One segment sized at the schedule's uniform friction rate, raised for velocity where needed.
+#include "Sizing.h"
+
+#include "NomogramLookup.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace Sizing {
+namespace {
+
+bool isPositive(double v) { return std::isfinite(v) && v > 0.0; }
+
+} // namespace
+
+bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                 TSegmentSize& size, TSizeProblem& problem)
+{
+    const Nomogram::TClassTables* tables = Nomogram::tablesForClass(roughnessClass);
+    problem = TSizeProblem::OffChart;
+    if (tables == nullptr || !isPositive(allowablePsiPer100ft) || !isPositive(flowGpm)
+        || !isPositive(velocityLimitFtPerS))
+        return false;
+    const double readingPsiPer100ft = std::min(allowablePsiPer100ft, kChartMostPsiPer100ft);
+    // The starting pipe is the calculator's answer at this reading; its velocity there is not
+    // needed, only each candidate's on its own line.
+    std::size_t start = 0;
+    if (!Nomogram::getNearestPipe(*tables, readingPsiPer100ft, flowGpm, start))
+        return false;
+    const auto& pipes = tables->PipeSizes;
+    // The velocity is read where the pipe's own line carries the flow, as the calculator reads its
+    // neighbours, not at the schedule's rate: a larger pipe carries the flow at a smaller loss.
+    for (std::size_t i = start; i < pipes.size(); ++i) {
+        const double lossPsiPer100ft = Nomogram::getPressureForPipe(*tables, pipes[i].Name, flowGpm);
+        const double velocityFtPerS = Nomogram::getVelocityAtPoint(*tables, lossPsiPer100ft, flowGpm);
+        if (velocityFtPerS <= velocityLimitFtPerS) {
+            size.pipe = pipes[i].Name;
+            size.velocityFtPerS = velocityFtPerS;
+            size.lossPsiPer100ft = lossPsiPer100ft;
+            size.raisedForVelocity = i != start;
+            problem = TSizeProblem::None;
+            return true;
+        }
+    }
+    problem = TSizeProblem::TooFast;
+    return false;
+}
+
+bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                 TSegmentSize& size)
+{
+    TSizeProblem problem = TSizeProblem::None;
+    return sizeSegment(roughnessClass, allowablePsiPer100ft, flowGpm, velocityLimitFtPerS, size, problem);
+}
+
+} // namespace Sizing

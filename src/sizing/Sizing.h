@@ -1,0 +1,121 @@
+#pragma once
+// The sizing method applied to a whole building. A schedule lists the segments of the supply,
+// each with the load it serves (or a flow the engineer typed) and its length. The pressure the
+// source leaves for friction is spread evenly over the critical path, the run from the source to
+// the most demanding fixture; that uniform rate, in psi per 100 ft, is the reading every segment
+// is sized at on the class's nomogram. A segment whose pipe would run faster than its run's
+// velocity limit is given the next larger pipe that does not.
+
+#include "Demand.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace Sizing {
+
+enum class TRun { Main, Branch };
+
+struct TSegment {
+    std::string name;
+    TRun run = TRun::Main;
+    double fixtureUnits = 0.0;    // the load the segment serves; used when flowGpm is 0
+    double flowGpm = 0.0;         // a flow typed by the user; 0 means the demand of fixtureUnits
+    double lengthFt = 0.0;        // > 0
+    double fittingsPercent = 0.0; // >= 0
+    bool onCriticalPath = true;   // its length counts in the run from the source to the critical fixture
+};
+
+struct TSchedule {
+    int roughnessClass = 0; // 1, 2 or 3, as the calculator numbers the classes
+    Design::TSupply supply = Design::TSupply::FlushTank;
+    double sourcePsi = 0.0;
+    double meterAndDevicesPsi = 0.0;
+    double heightFt = 0.0; // negative when the source stands higher
+    double fixturePsi = 0.0;
+    double mainLimitFtPerS = 10.0;
+    double branchLimitFtPerS = 4.0;
+    std::vector<TSegment> segments;
+};
+
+struct TSegmentSize {
+    std::string pipe; // the nomogram's name, e.g. 1 1/4"
+    double velocityFtPerS = 0.0;
+    double lossPsiPer100ft = 0.0;
+    bool raisedForVelocity = false;
+};
+
+// Why a segment was left without a pipe.
+enum class TSizeProblem {
+    None,
+    OffChart, // no pipe line of the class carries the flow at the reading
+    TooFast,  // even the largest pipe runs faster than the limit
+};
+
+struct TSegmentResult {
+    bool sized = false;
+    double flowGpm = 0.0;
+    double equivalentLengthFt = 0.0;
+    TSegmentSize size;
+    double lossPsi = 0.0;
+    TSizeProblem problem = TSizeProblem::None;
+    double cumulativeLossPsi = 0.0; // along the critical path up to and including this segment; 0 off the path
+};
+
+struct TScheduleResult {
+    double availablePsi = 0.0;
+    double pathEquivalentLengthFt = 0.0;
+    double allowablePsiPer100ft = 0.0;
+    double pathLossPsi = 0.0;
+    double residualPsi = 0.0;
+    std::vector<TSegmentResult> segments;
+};
+
+// Why a schedule cannot be evaluated at all.
+enum class TScheduleProblem {
+    None,
+    BadClass,       // the class is not 1, 2 or 3
+    BadBudget,      // a budget member is not finite, or a pressure is negative
+    BadLimit,       // a velocity limit is not finite and positive
+    NoSegments,     // the schedule is empty
+    BadSegment,     // a segment's number is out of its range (segment names which)
+    NoFlow,         // a segment has neither a typed flow nor a load that draws one (segment names which)
+    NoCriticalPath, // no segment is on the critical path
+    Shortfall,      // the source leaves nothing for friction (availablePsi says how much is missing)
+    OutOfRange,     // a total overflows (lengths or pressures beyond any building)
+};
+
+struct TScheduleCheck {
+    TScheduleProblem problem = TScheduleProblem::None;
+    std::size_t segment = 0;   // the segment at fault, for BadSegment and NoFlow
+    double availablePsi = 0.0; // for Shortfall: 0 or less
+};
+
+// The velocity limits of the regulations: the calculator's warning for mains, the recommended
+// value for branches.
+inline constexpr double kDefaultMainLimitFtPerS = 10.0;
+inline constexpr double kDefaultBranchLimitFtPerS = 4.0;
+
+// Every pipe line of the nomogram ends at this pressure drop, so a steeper allowance reads there.
+inline constexpr double kChartMostPsiPer100ft = 100.0;
+inline constexpr double kChartLeastPsiPer100ft = 0.1;
+
+[[nodiscard]] bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm,
+                               double velocityLimitFtPerS, TSegmentSize& size);
+// The same, with the reason when no pipe can be given.
+[[nodiscard]] bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm,
+                               double velocityLimitFtPerS, TSegmentSize& size, TSizeProblem& problem);
+
+// The flow a segment is sized for: its typed flow when that is positive, otherwise the demand of
+// its load in the supply's column; false when there is none.
+[[nodiscard]] bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, double& flowGpm);
+
+[[nodiscard]] double equivalentLengthFt(const TSegment& segment);
+
+// The first reason, in the order the rules are checked, that the schedule cannot be evaluated.
+[[nodiscard]] TScheduleCheck checkSchedule(const TSchedule& schedule);
+
+// false, with result untouched, whenever checkSchedule finds a problem.
+[[nodiscard]] bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result);
+
+} // namespace Sizing
