@@ -1,5 +1,5 @@
 #pragma once
-// How the calculator reads the numbers a user types. The user's locale is the process default
+// How the windows read the numbers a user types. The user's locale is the process default
 // QLocale(); a group separator is never accepted (a German "1.500" is one and a half typed with
 // the wrong mark, not fifteen hundred), nor leading or trailing junk, nor NaN or an infinity.
 
