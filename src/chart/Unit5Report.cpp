@@ -26,6 +26,7 @@ const QColor kLimitColour(200, 0, 0);
 // Behind a name, so that a nomogram line passing under it does not cut through the letters.
 const QColor kNameBackground(255, 255, 255, 215);
 constexpr int kLimitDecimals = 2;
+constexpr double kLimitGapPx = 2.0;
 
 QFont markFont()
 {
@@ -147,8 +148,11 @@ bool TForm5::MarkForReport(const QSize& sizePx, double allowablePsiPer100ft, con
     const QRectF plotPx(Chart1->axisRect()->rect());
     std::vector<QRectF> obstaclesPx = lineNameRects();
     const QString limitText = formatFixed(allowablePsiPer100ft, kLimitDecimals) + QStringLiteral(" psi/100ft");
-    const QRectF limitPx(QPointF(Chart1->xAxis->coordToPixel(limitAt) + 2.0, plotPx.top() + 2.0),
-                         textSizePx(markFont(), limitText));
+    // Named beside its line at the top, on the left where the right has no room.
+    const double limitXPx = Chart1->xAxis->coordToPixel(limitAt);
+    QRectF limitPx(QPointF(limitXPx + kLimitGapPx, plotPx.top() + kLimitGapPx), textSizePx(markFont(), limitText));
+    if (limitPx.right() > plotPx.right())
+        limitPx.moveRight(limitXPx - kLimitGapPx);
     FReportItems.push_back(addName(Chart1, limitText, markFont(), kLimitColour, limitPx.topLeft()));
     obstaclesPx.push_back(limitPx);
 
