@@ -3,11 +3,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstring>
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace {
 const QString kReportOption = QStringLiteral("report");
-const char kReportArgument[] = "--report";
 
 const QString kDescription = QStringLiteral(
     "Sizes galvanized drinking-water pipes from the friction-loss nomogram. Without options it opens the "
@@ -21,6 +22,12 @@ const QString kNoProject = QStringLiteral("--report needs the project file to re
 const QString kTooMany = QStringLiteral("--report writes one project's report: keldaran --report OUT PROJECT");
 constexpr int kReportArguments = 1;
 
+// Qt takes options of its own (-style, -platform, -reverse) out of the arguments before the
+// parser sees them; only these of ours open no window.
+constexpr std::string_view kReportArgument = "--report";
+constexpr std::string_view kReportAssigned = "--report=";
+constexpr std::array<std::string_view, 6> kNoWindowOptions{"-h", "-?", "--help", "--help-all", "-v", "--version"};
+
 TCommandLine refused(const QString& line)
 {
     TCommandLine commandLine;
@@ -30,12 +37,14 @@ TCommandLine refused(const QString& line)
 }
 } // namespace
 
-bool asksForReport(int argc, const char* const* argv)
+bool opensNoWindow(int argc, const char* const* argv)
 {
-    const std::size_t length = std::strlen(kReportArgument);
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], kReportArgument, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        const bool isReport = argument == kReportArgument || argument.starts_with(kReportAssigned);
+        if (isReport || std::find(kNoWindowOptions.begin(), kNoWindowOptions.end(), argument) != kNoWindowOptions.end())
             return true;
+    }
     return false;
 }
 
@@ -52,7 +61,7 @@ TCommandLine parseCommandLine(const QStringList& arguments)
         return refused(parser.errorText());
 
     TCommandLine commandLine;
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         commandLine.command = TCommand::Help;
         commandLine.text = parser.helpText();
         while (commandLine.text.endsWith(u'\n'))

@@ -15,9 +15,10 @@ struct TCommandLine {
     QString text;        // the help text, or for Refuse the one line that says what is wrong
 };
 
-// Whether the arguments ask for a report, read before the application object exists: the
-// platform a report runs on is chosen before Qt starts.
-[[nodiscard]] bool asksForReport(int argc, const char* const* argv);
+// Whether the arguments ask for a report, the help or the version rather than the windows. Read
+// before the application object exists: the platform of a run that needs no display is chosen
+// before Qt starts.
+[[nodiscard]] bool opensNoWindow(int argc, const char* const* argv);
 
 // arguments as QCoreApplication::arguments() gives them, the program first.
 [[nodiscard]] TCommandLine parseCommandLine(const QStringList& arguments);

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
 {
     if (argc > 1)
         attachParentConsole();
-    if (asksForReport(argc, argv))
+    if (opensNoWindow(argc, argv))
         prepareHeadless();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("keldaran"));
