@@ -5,6 +5,7 @@
 #include "ScheduleCells.h"
 #include "ScheduleClipboard.h"
 #include "ScheduleModel.h"
+#include "ScheduleProjects.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -17,36 +18,6 @@ using namespace ScheduleCells;
 using Project::TUnits;
 
 namespace {
-
-Sizing::TSegment segment(const char* name, Sizing::TRun run, double fixtureUnits, double lengthFt, bool onPath)
-{
-    Sizing::TSegment s;
-    s.name = name;
-    s.run = run;
-    s.fixtureUnits = fixtureUnits;
-    s.lengthFt = lengthFt;
-    s.fittingsPercent = 40.0;
-    s.onCriticalPath = onPath;
-    return s;
-}
-
-// Three storeys on a 60 psi main; the middle segment carries a key of a newer release, and the
-// branch E (off the path) draws enough for its 4 ft/s limit to raise its pipe.
-Project::TProject threeStoreys()
-{
-    Project::TProject p;
-    p.title = QStringLiteral("سه طبقه");
-    p.schedule.roughnessClass = 2;
-    p.schedule.sourcePsi = 60.0;
-    p.schedule.meterAndDevicesPsi = 5.0;
-    p.schedule.heightFt = 30.0;
-    p.schedule.fixturePsi = 8.0;
-    p.schedule.segments = {
-        segment("A-B", Sizing::TRun::Main, 60.0, 30.0, true), segment("B-C", Sizing::TRun::Main, 40.0, 12.0, true),
-        segment("C-D", Sizing::TRun::Branch, 20.0, 12.0, true), segment("E", Sizing::TRun::Branch, 80.0, 8.0, false)};
-    p.otherSegmentKeys = {QJsonObject(), QJsonObject{{QStringLiteral("tag"), 2}}};
-    return p;
-}
 
 QString cell(const TScheduleModel& model, int row, int column, int role = Qt::DisplayRole)
 {

@@ -141,6 +141,7 @@ inline constexpr QStringView kAskRestore
     = u"برنامه بار قبل پیش از ذخیرهٔ «%1» بسته شد. نسخهٔ ذخیرهٔ خودکار (%2) بازیابی شود؟";
 inline constexpr QStringView kButtonRestore = u"بازیابی";
 inline constexpr QStringView kButtonThrowAway = u"دور ریختن";
+inline constexpr QStringView kButtonLater = u"بعدا\u064b";
 inline constexpr QStringView kSaved = u"ذخیره شد.";
 // "%1" is the report's path.
 inline constexpr QStringView kReportWritten = u"گزارش نوشته شد: %1";
