@@ -1,6 +1,7 @@
 #include "Keldaran.h"
 
 #include "Picture.h"
+#include "ScheduleLink.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -20,6 +21,7 @@ void CreateWindows()
     initResources();
     QApplication::setWindowIcon(programPicture());
     Form1 = new TForm1();
+    new TScheduleLink(Form1);
     Form5 = new TForm5();
     // Closing the calculator ends the program, also while the chart window is open.
     Form5->setAttribute(Qt::WA_QuitOnClose, false);

@@ -167,4 +167,5 @@ void TDemandDialog::apply()
         return;
     }
     emit flowApplied(result.Gpm);
+    emit loadApplied(result.FixtureUnits);
 }
