@@ -1,6 +1,7 @@
 #include "BudgetForm.h"
 
 #include "DesignTexts.h"
+#include "NomogramFrame.h"
 #include "NumberInput.h"
 #include "NumberText.h"
 #include "Units.h"
@@ -20,9 +21,6 @@ constexpr int kDecimals = 2;
 constexpr int kFactorDecimals = 4;
 // A loss on the chart's left edge, 0.1 psi/100ft, is 0.023 kPa/m.
 constexpr int kLossKPaDecimals = 3;
-// The nomogram's horizontal axis.
-constexpr double kChartLeastPsiPer100ft = 0.1;
-constexpr double kChartMostPsiPer100ft = 100.0;
 
 // Gauges here read in bar, the fixture's least pressure is quoted in psi, and runs are measured in metres.
 constexpr std::array<TBudgetField, kBudgetFieldCount> kFields{{
@@ -142,14 +140,14 @@ QString budgetSummaryText(const TBudgetOutcome& outcome)
         + leftToRight(QStringLiteral("(") + availableArithmetic(b) + QStringLiteral(u") × 100 ÷ (")
                       + number(b.developedLengthFt) + QStringLiteral(u" × ") + factor + QStringLiteral(") = ")
                       + number(outcome.PsiPer100ft));
-    if (outcome.PsiPer100ft < kChartLeastPsiPer100ft || outcome.PsiPer100ft > kChartMostPsiPer100ft)
+    if (outcome.PsiPer100ft < Nomogram::kLeastPsiPer100ft || outcome.PsiPer100ft > Nomogram::kMostPsiPer100ft)
         text += QLatin1Char('\n') + kChartRangeNote.toString();
     return text;
 }
 
 QString pressureFieldText(double psiPer100ft)
 {
-    if (psiPer100ft >= kChartLeastPsiPer100ft && psiPer100ft <= kChartMostPsiPer100ft)
+    if (psiPer100ft >= Nomogram::kLeastPsiPer100ft && psiPer100ft <= Nomogram::kMostPsiPer100ft)
         return formatFixed(psiPer100ft, kDecimals);
     return formatGeneral(psiPer100ft);
 }
