@@ -6,6 +6,7 @@
 // Unit1Layout.
 
 #include "CalculationSummary.h"
+#include "CalculatorReading.h"
 #include "UGlobalTypes.h"
 
 #include <QUrl>
@@ -28,9 +29,6 @@ class TFilledShape;
 class TNoticeFetcher;
 class TPicture;
 class TWin11Button;
-namespace Sizing {
-struct TCalculatorReading;
-}
 
 class TForm1 : public QWidget {
     Q_OBJECT
