@@ -4,6 +4,15 @@
 
 #include <algorithm>
 
+// On a new QCustomPlot, compare QCustomPlot::paintEvent in its qcustomplot.cpp with the loop
+// below: the background brush filled over the viewport, drawBackground, then every paint buffer
+// drawn in order, and that mBackgroundBrush, mViewport and mPaintBuffers still mean that. Take
+// over any change, then run chart_bench's animationTick with and without the bands: when Qt no
+// longer splits such blends across threads, QCustomPlot's own paintEvent will do. Then raise the
+// version here.
+static_assert(QCUSTOMPLOT_VERSION == 0x020100,
+              "TChartPlot::paintEvent repeats QCustomPlot 2.1.0's paint loop; check it against this version");
+
 namespace {
 // Below the raster engine's threshold for splitting a blend across threads.
 constexpr int kBandRows = 48;

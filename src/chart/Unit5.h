@@ -21,12 +21,12 @@
 
 #include <vector>
 
-class QCustomPlot;
 class QCPGraph;
 class QCPLayer;
 class QCPItemText;
 class QCPPainter;
 class QCPTextElement;
+class TChartPlot;
 class TInfoLabel;
 
 class TForm5 : public QWidget {
@@ -83,7 +83,7 @@ private:
     void placeInfoPanel();
     void placeLineNames();
 
-    QCustomPlot* Chart1 = nullptr;
+    TChartPlot* Chart1 = nullptr;
     QWidget* pnlInfo = nullptr;
     TInfoLabel* lblInfo = nullptr;
     QTimer FTimer;
