@@ -223,7 +223,7 @@ QWidget* createControl(const TLayoutEntry& entry, QWidget* parent)
         return check;
     }
     case K::MemoBox: return createMemoBox(entry, parent);
-    case K::Picture: return new TPicture(programPicture(), parent);
+    case K::Picture: return new TPicture(programPicture(), programPictureSize(), parent);
     }
     return nullptr;
 }
