@@ -1,5 +1,6 @@
 #include "ChartPlot.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 
 #include <algorithm>
@@ -21,6 +22,12 @@ constexpr int kBandRows = 48;
 TChartPlot::TChartPlot(QWidget* parent)
     : QCustomPlot(parent)
 {
+    // QCustomPlot queues a replot of itself as it is made. The chart window is made hidden at
+    // start-up and lays its plot out anew when first shown; that replot would only draw buffers
+    // nobody sees, ahead of the calculator's first paint. It is taken back, and with it the
+    // mark that one is queued, so that the next queued replot is not swallowed.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    mReplotQueued = false;
 }
 
 // As QCustomPlot paints itself, band by band over the region asked for.
