@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -70,6 +71,45 @@ double flowAtRatio(double ratio)
     return std::exp(low + ratio * (high - low));
 }
 
+// Passes a picture through and keeps the largest size it was asked to draw or to measure: an
+// SVG drawing is rendered at the size it is measured at.
+class TSizeRecordingEngine : public QIconEngine {
+public:
+    TSizeRecordingEngine(const QIcon& icon, QSize* largest)
+        : FIcon(icon)
+        , FLargest(largest)
+    {
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        note(size);
+        return FIcon.actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        note(size);
+        return FIcon.pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        note(size);
+        return FIcon.pixmap(size / scale, scale, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        note(rect.size());
+        FIcon.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    [[nodiscard]] QIconEngine* clone() const override { return new TSizeRecordingEngine(*this); }
+
+private:
+    void note(const QSize& size) { *FLargest = FLargest->expandedTo(size); }
+
+    QIcon FIcon;
+    QSize* FLargest;
+};
+
 } // namespace
 
 class TestForm1 : public QObject {
@@ -105,6 +145,20 @@ private slots:
         const int expectedPx = qRound(49 * pixelRatio);
         QCOMPARE(pixmap.size(), QSize(expectedPx, expectedPx));
         QCOMPARE(pixmap.toImage().pixelColor(expectedPx / 2, expectedPx / 2).alpha(), 255);
+    }
+
+    // The picture is rendered at the size painted and never larger, not even to learn its
+    // proportions: measured at 4096 pixels, the SVG drawing was a 64 MiB image at every start.
+    void pictureRenderedNoLargerThanPainted()
+    {
+        QSize largest;
+        TPicture picture(QIcon(new TSizeRecordingEngine(programPicture(), &largest)), programPictureSize());
+        picture.resize(formChild<TPicture>("Image1")->size());
+        QVERIFY(!picture.grab().isNull());
+        QCOMPARE(picture.PictureRect(), QRectF(15, 0, 49, 49));
+        QVERIFY(largest.isValid());
+        QVERIFY2(largest.width() <= picture.width() && largest.height() <= picture.height(),
+                 qPrintable(QStringLiteral("rendered at %1 x %2").arg(largest.width()).arg(largest.height())));
     }
 
     void startUpState()

@@ -3,21 +3,37 @@
 #include "DesignDialogParts.h"
 #include "DesignTexts.h"
 #include "PlainMessage.h"
+#include "SupplyChoice.h"
 #include "TextTrim.h"
 #include "Units.h"
 
-#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QPushButton>
+
+#include <array>
 
 namespace {
 
-enum TFieldColumn { kLabelCol, kEditCol, kUnitCol };
-constexpr int kEditWidthPx = 110;
+using K = TDialogKind;
+using B = Design::TPressureBudget;
+
+enum TBudgetColumn { kLabelCol, kEditCol, kUnitCol, kColumnCount };
+// The fields' rows lie between the system and the summary.
+constexpr int kFirstFieldRow = 1;
+constexpr int kSummaryRow = kFirstFieldRow + kBudgetFieldCount;
 constexpr int kSummaryMinWidthPx = 460;
+
+// clang-format off
+constexpr auto kLayout = std::to_array<TDialogCell>({
+    // object name,   text, kind,             row,             column,    columns
+    {"SupplyChoice",  {},   K::SupplyChoice,  0,               kLabelCol, kColumnCount},
+    {"BudgetSummary", {},   K::Summary,       kSummaryRow,     kLabelCol, kColumnCount},
+    {"ApplyAndClose", {},   K::ApplyAndClose, kSummaryRow + 1, kLabelCol, kColumnCount},
+});
+// clang-format on
 
 } // namespace
 
@@ -25,80 +41,75 @@ TBudgetDialog::TBudgetDialog(QWidget* parent)
     : QDialog(parent)
 {
     prepareDesignDialog(this, "BudgetDialog", DesignTexts::kBudgetTitle.toString());
-    auto* layout = new QVBoxLayout(this);
-    const TSupplyChoice supplies = addSupplyChoice(layout, this);
-    FFlushTank = supplies.FlushTank;
-    FFlushValve = supplies.FlushValve;
-
-    auto* grid = new QGridLayout;
-    int row = 0;
-    for (const TBudgetField& field : budgetFields()) {
-        const auto index = static_cast<std::size_t>(row);
-        const QString name = QString::fromLatin1(field.Name);
-        grid->addWidget(new QLabel(field.Label.toString(), this), row, kLabelCol);
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(name);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setFixedWidth(kEditWidthPx);
-        grid->addWidget(edit, row, kEditCol);
-        FFields[index] = edit;
-        connect(edit, &QLineEdit::textChanged, this, &TBudgetDialog::refresh);
-        const QStringList units = budgetUnitNames(field.Quantity);
-        if (units.size() == 1) {
-            grid->addWidget(new QLabel(units.first(), this), row, kUnitCol);
-        } else {
-            auto* unit = new QComboBox(this);
-            unit->setObjectName(name + QStringLiteral("Unit"));
-            unit->addItems(units);
-            unit->setCurrentIndex(field.DefaultUnit);
-            // Unit symbols are Latin and read left to right.
-            unit->setLayoutDirection(Qt::LeftToRight);
-            grid->addWidget(unit, row, kUnitCol);
-            FUnits[index] = unit;
-            connect(unit, &QComboBox::currentIndexChanged, this, &TBudgetDialog::refresh);
-        }
-        ++row;
-    }
-    FFields[kHeightField]->setPlaceholderText(DesignTexts::kHeightHint.toString());
+    auto* grid = new QGridLayout(this);
+    addDialogCells(grid, this, kLayout, [this](int row) {
+        if (row >= kFirstFieldRow && row < kSummaryRow)
+            addFieldRow(budgetFields()[static_cast<std::size_t>(row - kFirstFieldRow)], row);
+    });
     grid->setColumnStretch(kLabelCol, 1);
-    layout->addLayout(grid);
-
-    FSummary = addSummary(layout, this, "BudgetSummary");
+    FSupply = dialogChild<TSupplyChoice>(this, "SupplyChoice");
+    FSummary = dialogChild<QLabel>(this, "BudgetSummary");
     FSummary->setMinimumWidth(kSummaryMinWidthPx);
-    addApplyAndClose(layout, this, [this] { apply(); });
+    controls(&B::heightFt)->edit->setPlaceholderText(DesignTexts::kHeightHint.toString());
 
-    connect(FFields[kFixtureField], &QLineEdit::textEdited, this, [this] { FFixtureTyped = true; });
-    connect(FFlushTank, &QRadioButton::toggled, this, [this] {
+    connect(dialogChild<QPushButton>(this, "BtnApply"), &QPushButton::clicked, this, &TBudgetDialog::apply);
+    connect(controls(&B::fixturePsi)->edit, &QLineEdit::textEdited, this, [this] { FFixtureTyped = true; });
+    connect(FSupply, &TSupplyChoice::supplyChanged, this, [this](Design::TSupply supply) {
         prefillFixturePressure();
-        emit supplyChanged(supply());
+        emit supplyChanged(supply);
     });
     prefillFixturePressure();
     refresh();
 }
 
-Design::TSupply TBudgetDialog::supply() const
+// The field's name, its edit box and its unit: a box of units, or the one unit it has.
+void TBudgetDialog::addFieldRow(const TBudgetField& field, int row)
 {
-    return FFlushValve->isChecked() ? Design::TSupply::FlushValve : Design::TSupply::FlushTank;
+    auto* grid = static_cast<QGridLayout*>(layout());
+    addDialogCell(grid, this, {nullptr, field.Label, K::Caption, row, kLabelCol});
+    auto* edit = static_cast<QLineEdit*>(addDialogCell(grid, this, {field.Name, {}, K::NumberField, row, kEditCol}));
+    connect(edit, &QLineEdit::textChanged, this, &TBudgetDialog::refresh);
+    QComboBox* unit = nullptr;
+    const QStringList units = budgetUnitNames(field.Quantity);
+    if (units.size() == 1) {
+        addDialogCell(grid, this, {nullptr, units.first(), K::Caption, row, kUnitCol});
+    } else {
+        const QByteArray unitName = QByteArray(field.Name) + "Unit";
+        unit
+            = static_cast<QComboBox*>(addDialogCell(grid, this, {unitName.constData(), {}, K::UnitBox, row, kUnitCol}));
+        unit->addItems(units);
+        unit->setCurrentIndex(field.DefaultUnit);
+        connect(unit, &QComboBox::currentIndexChanged, this, &TBudgetDialog::refresh);
+    }
+    FFields.push_back({field.Member, edit, unit});
 }
 
-void TBudgetDialog::setSupply(Design::TSupply supply)
+const TBudgetDialog::TFieldControls* TBudgetDialog::controls(TBudgetMember member) const
 {
-    (supply == Design::TSupply::FlushValve ? FFlushValve : FFlushTank)->setChecked(true);
+    for (const TFieldControls& field : FFields)
+        if (field.member == member)
+            return &field;
+    return nullptr;
 }
+
+Design::TSupply TBudgetDialog::supply() const { return FSupply->supply(); }
+
+void TBudgetDialog::setSupply(Design::TSupply supply) { FSupply->setSupply(supply); }
 
 void TBudgetDialog::prefillFixturePressure()
 {
     if (FFixtureTyped)
         return;
-    FUnits[kFixtureField]->setCurrentIndex(static_cast<int>(Design::TPressureUnit::Psi));
-    FFields[kFixtureField]->setText(leastFixturePressureText(supply()));
+    const TFieldControls* fixture = controls(&B::fixturePsi);
+    fixture->unit->setCurrentIndex(static_cast<int>(Design::TPressureUnit::Psi));
+    fixture->edit->setText(leastFixturePressureText(supply()));
 }
 
 TBudgetOutcome TBudgetDialog::outcome() const
 {
     std::array<TBudgetInput, kBudgetFieldCount> inputs;
     for (std::size_t i = 0; i < inputs.size(); ++i)
-        inputs[i] = {FFields[i]->text(), FUnits[i] != nullptr ? FUnits[i]->currentIndex() : 0};
+        inputs[i] = {FFields[i].edit->text(), FFields[i].unit != nullptr ? FFields[i].unit->currentIndex() : 0};
     return evaluateBudget(inputs);
 }
 
@@ -106,8 +117,8 @@ void TBudgetDialog::refresh()
 {
     // A field not filled in yet is no mistake while the user is still typing; "Apply" names it.
     const TBudgetOutcome result = outcome();
-    const bool unfinished = result.State == TBudgetState::BadField
-        && trimmedOfBlanksAndControls(FFields[static_cast<std::size_t>(result.Field)]->text()).isEmpty();
+    const TFieldControls* atFault = result.State == TBudgetState::BadField ? controls(result.Field) : nullptr;
+    const bool unfinished = atFault != nullptr && trimmedOfBlanksAndControls(atFault->edit->text()).isEmpty();
     FSummary->setText(unfinished ? QString() : budgetSummaryText(result));
 }
 
@@ -116,8 +127,8 @@ void TBudgetDialog::apply()
     const TBudgetOutcome result = outcome();
     if (result.State != TBudgetState::Ready) {
         showPlainMessage(result.Message);
-        if (result.State == TBudgetState::BadField)
-            FFields[static_cast<std::size_t>(result.Field)]->setFocus();
+        if (const TFieldControls* atFault = controls(result.Field); atFault != nullptr)
+            atFault->edit->setFocus();
         return;
     }
     emit lossApplied(result.PsiPer100ft);

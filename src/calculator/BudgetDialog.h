@@ -9,12 +9,12 @@
 
 #include <QDialog>
 
-#include <array>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
+class TSupplyChoice;
 
 class TBudgetDialog : public QDialog {
     Q_OBJECT
@@ -31,16 +31,22 @@ signals:
     void supplyChanged(Design::TSupply supply);
 
 private:
+    // One row of fields, made from the field's entry in BudgetForm's table.
+    struct TFieldControls {
+        TBudgetMember member;
+        QLineEdit* edit;
+        QComboBox* unit; // none for a quantity with one unit (the fittings' percentage)
+    };
+
+    void addFieldRow(const TBudgetField& field, int row);
+    [[nodiscard]] const TFieldControls* controls(TBudgetMember member) const;
     [[nodiscard]] TBudgetOutcome outcome() const;
     void prefillFixturePressure();
     void refresh();
     void apply();
 
-    std::array<QLineEdit*, kBudgetFieldCount> FFields{};
-    // No unit box for a quantity with one unit (the fittings' percentage).
-    std::array<QComboBox*, kBudgetFieldCount> FUnits{};
-    QRadioButton* FFlushTank = nullptr;
-    QRadioButton* FFlushValve = nullptr;
+    std::vector<TFieldControls> FFields;
+    TSupplyChoice* FSupply = nullptr;
     QLabel* FSummary = nullptr;
     // Set once the user types into the fixture's field; a change of system then leaves it alone.
     bool FFixtureTyped = false;

@@ -2,6 +2,7 @@
 
 #include "BudgetText.h"
 #include "DesignTexts.h"
+#include "NomogramFrame.h"
 #include "NumberInput.h"
 #include "NumberText.h"
 #include "Units.h"
@@ -21,19 +22,21 @@ constexpr int kDecimals = 2;
 constexpr int kFactorDecimals = 4;
 // A loss on the chart's left edge, 0.1 psi/100ft, is 0.023 kPa/m.
 constexpr int kLossKPaDecimals = 3;
-// The nomogram's horizontal axis.
-constexpr double kChartLeastPsiPer100ft = 0.1;
-constexpr double kChartMostPsiPer100ft = 100.0;
 
-// Gauges here read in bar, the fixture's least pressure is quoted in psi, and runs are measured in metres.
+using B = Design::TPressureBudget;
+
+// Gauges here read in bar, the fixture's least pressure is quoted in psi, and runs are measured
+// in metres. The height may be negative: a roof tank stands above the fixture.
+// clang-format off
 constexpr std::array<TBudgetField, kBudgetFieldCount> kFields{{
-    {"BudgetSource", kFieldSource, Q::Pressure, R::NonNegative, kBar},
-    {"BudgetMeter", kFieldMeter, Q::Pressure, R::NonNegative, kBar},
-    {"BudgetHeight", kFieldHeight, Q::Length, R::Any, kMetre},
-    {"BudgetFixture", kFieldFixture, Q::Pressure, R::NonNegative, kPsi},
-    {"BudgetLength", kFieldLength, Q::Length, R::Positive, kMetre},
-    {"BudgetFittings", kFieldFittings, Q::Percent, R::NonNegative, 0},
+    {"BudgetSource",   kFieldSource,   &B::sourcePsi,          Q::Pressure, R::NonNegative, kBar},
+    {"BudgetMeter",    kFieldMeter,    &B::meterAndDevicesPsi, Q::Pressure, R::NonNegative, kBar},
+    {"BudgetHeight",   kFieldHeight,   &B::heightFt,           Q::Length,   R::Any,         kMetre},
+    {"BudgetFixture",  kFieldFixture,  &B::fixturePsi,         Q::Pressure, R::NonNegative, kPsi},
+    {"BudgetLength",   kFieldLength,   &B::developedLengthFt,  Q::Length,   R::Positive,    kMetre},
+    {"BudgetFittings", kFieldFittings, &B::fittingsPercent,    Q::Percent,  R::NonNegative, 0},
 }};
+// clang-format on
 
 double inBudgetUnits(double value, const TBudgetField& field, int unit)
 {
@@ -45,11 +48,11 @@ double inBudgetUnits(double value, const TBudgetField& field, int unit)
     return value;
 }
 
-TBudgetOutcome badField(int field, QStringView message)
+TBudgetOutcome badField(const TBudgetField& field, QStringView message)
 {
     TBudgetOutcome outcome;
-    outcome.Field = field;
-    outcome.Message = message.toString().arg(kFields[static_cast<std::size_t>(field)].Label);
+    outcome.Field = field.Member;
+    outcome.Message = message.toString().arg(field.Label);
     return outcome;
 }
 
@@ -77,24 +80,24 @@ QStringList budgetUnitNames(TBudgetQuantity quantity)
 
 TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>& inputs)
 {
-    std::array<double, kBudgetFieldCount> members{};
-    for (int i = 0; i < kBudgetFieldCount; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        const TBudgetField& field = kFields[index];
+    Design::TPressureBudget budget{};
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const TBudgetField& field = kFields[i];
         double typed = 0.0;
-        if (!parseFlowTerm(inputs[index].Text, typed))
-            return badField(i, kBadField);
+        if (!parseFlowTerm(inputs[i].Text, typed))
+            return badField(field, kBadField);
         if (field.Range != R::Any && typed < 0.0)
-            return badField(i, kNegativeField);
+            return badField(field, kNegativeField);
         if (field.Range == R::Positive && typed == 0.0)
-            return badField(i, kNotPositiveField);
-        members[index] = inBudgetUnits(typed, field, inputs[index].Unit);
+            return badField(field, kNotPositiveField);
+        const double member = inBudgetUnits(typed, field, inputs[i].Unit);
         // A huge value in a larger unit can overflow, and a tiny length can vanish, on the way to psi or ft.
-        if (!std::isfinite(members[index]) || (field.Range == R::Positive && members[index] <= 0.0))
-            return badField(i, kBadField);
+        if (!std::isfinite(member) || (field.Range == R::Positive && member <= 0.0))
+            return badField(field, kBadField);
+        budget.*field.Member = member;
     }
     TBudgetOutcome outcome;
-    outcome.Budget = {members[0], members[1], members[2], members[3], members[4], members[5]};
+    outcome.Budget = budget;
     if (!Design::budgetTerms(outcome.Budget, outcome.Terms)) {
         outcome.State = TBudgetState::OutOfReach;
         outcome.Message = kOutOfReach.toString();
@@ -137,14 +140,14 @@ QString budgetSummaryText(const TBudgetOutcome& outcome)
         + leftToRight(QStringLiteral("(") + availableArithmetic(b) + QStringLiteral(u") × 100 ÷ (")
                       + number(b.developedLengthFt) + QStringLiteral(u" × ") + factor + QStringLiteral(") = ")
                       + number(outcome.PsiPer100ft));
-    if (outcome.PsiPer100ft < kChartLeastPsiPer100ft || outcome.PsiPer100ft > kChartMostPsiPer100ft)
+    if (outcome.PsiPer100ft < Nomogram::kLeastPsiPer100ft || outcome.PsiPer100ft > Nomogram::kMostPsiPer100ft)
         text += QLatin1Char('\n') + kChartRangeNote.toString();
     return text;
 }
 
 QString pressureFieldText(double psiPer100ft)
 {
-    if (psiPer100ft >= kChartLeastPsiPer100ft && psiPer100ft <= kChartMostPsiPer100ft)
+    if (psiPer100ft >= Nomogram::kLeastPsiPer100ft && psiPer100ft <= Nomogram::kMostPsiPer100ft)
         return formatFixed(psiPer100ft, kDecimals);
     return formatGeneral(psiPer100ft);
 }

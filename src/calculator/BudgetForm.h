@@ -17,19 +17,19 @@
 enum class TBudgetQuantity { Pressure, Length, Percent };
 enum class TBudgetRange { NonNegative, Positive, Any };
 
+// The budget member a field fills, in its unit of psi or ft.
+using TBudgetMember = double Design::TPressureBudget::*;
+
 struct TBudgetField {
     const char* Name; // the edit box's object name; its unit box adds "Unit"
     QStringView Label;
+    TBudgetMember Member;
     TBudgetQuantity Quantity;
     TBudgetRange Range;
     int DefaultUnit; // index into the quantity's unit list
 };
 
 inline constexpr int kBudgetFieldCount = 6;
-// The height may be negative: a roof tank stands above the fixture.
-inline constexpr int kHeightField = 2;
-// The fixture's least pressure: prefilled from the system choice.
-inline constexpr int kFixtureField = 3;
 
 // The fields in the order of TPressureBudget's members.
 [[nodiscard]] std::span<const TBudgetField, kBudgetFieldCount> budgetFields();
@@ -47,13 +47,14 @@ enum class TBudgetState { Ready, BadField, Shortfall, OutOfReach };
 
 struct TBudgetOutcome {
     TBudgetState State = TBudgetState::BadField;
-    int Field = -1;  // the field at fault when BadField
-    QString Message; // why there is no result, when not Ready
+    TBudgetMember Field = nullptr; // the field at fault when BadField
+    QString Message;               // why there is no result, when not Ready
     Design::TPressureBudget Budget{};
     Design::TBudgetTerms Terms{};
     double PsiPer100ft = 0.0;
 };
 
+// The inputs in the order of the fields.
 [[nodiscard]] TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>& inputs);
 
 // The result's lines: what is left for friction, the equivalent length, the allowable loss in

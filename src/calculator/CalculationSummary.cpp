@@ -14,7 +14,33 @@ QString neighbourLine(const TNeighbourPipe& pipe)
         + QStringLiteral(u" ft/s, ΔP=") + formatFixed(pipe.pressurePsiPer100ft, kDecimals)
         + QStringLiteral(" psi/100ft");
 }
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+TNeighbourPipe neighbour(const Sizing::TNeighbourReading& reading)
+{
+    return {fromStd(reading.pipe), reading.velocityFtPerS, reading.lossPsiPer100ft};
+}
 } // namespace
+
+TCalculationSummary calculationSummary(const QString& className, double pressurePsiPer100ft, double flowGpm,
+                                       const Sizing::TCalculatorReading& reading, const QString& advice)
+{
+    TCalculationSummary summary;
+    summary.className = className;
+    summary.pressurePsiPer100ft = pressurePsiPer100ft;
+    summary.flowGpm = flowGpm;
+    summary.pipeName = fromStd(reading.pipe);
+    summary.velocityFtPerS = reading.velocityFtPerS;
+    if (reading.needsAdvice)
+        summary.advice = advice;
+    summary.hasNeighbours = reading.hasNeighbours;
+    if (reading.hasNeighbours) {
+        summary.lower = neighbour(reading.lower);
+        summary.upper = neighbour(reading.upper);
+    }
+    return summary;
+}
 
 QString calculationSummaryText(const TCalculationSummary& summary)
 {

@@ -5,6 +5,8 @@
 // design flow. Persian labels, numbers with Latin digits and the user's decimal separator, as
 // the window writes them; one item a line, lines ended by CR LF.
 
+#include "CalculatorReading.h"
+
 #include <QString>
 
 struct TNeighbourPipe {
@@ -29,3 +31,9 @@ struct TCalculationSummary {
 };
 
 [[nodiscard]] QString calculationSummaryText(const TCalculationSummary& summary);
+
+// The summary of one reading: the class as its button names it, the inputs as read, and the
+// advice text, which goes in only when the reading calls for it.
+[[nodiscard]] TCalculationSummary calculationSummary(const QString& className, double pressurePsiPer100ft,
+                                                     double flowGpm, const Sizing::TCalculatorReading& reading,
+                                                     const QString& advice);

@@ -3,37 +3,58 @@
 #include "DesignDialogParts.h"
 #include "DesignTexts.h"
 #include "PlainMessage.h"
+#include "SupplyChoice.h"
 
-#include <QBoxLayout>
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 
+#include <array>
+
 namespace {
 
 using namespace DesignTexts;
+using K = TDialogKind;
 
-// The table's columns, right to left: what the fixture is, then its load and its count.
+// The window's columns: the load column's caption and its three choices, then room to spare.
+enum TDialogColumn { kCaptionCol, kTotalCol, kColdCol, kHotCol, kFieldCol, kSpareCol, kColumnCount };
+// The fixture table's columns, right to left: what the fixture is, then its load and its count.
 enum TFixtureColumn { kFixtureCol, kUseCol, kControlCol, kLoadCol, kCountCol };
+constexpr int kTableRow = 2;
 constexpr int kTableHeightPx = 330;
-constexpr int kCountWidthPx = 70;
+// Room beside the table's widest row for the scroll area's frame.
+constexpr int kTableFramePx = 4;
+
+// clang-format off
+constexpr auto kLayout = std::to_array<TDialogCell>({
+    // object name,   text,             kind,             row,       column,      columns
+    {nullptr,         kColumnLabel,     K::Caption,       0,         kCaptionCol},
+    {"ColumnTotal",   kColumnTotal,     K::Radio,         0,         kTotalCol},
+    {"ColumnCold",    kColumnCold,      K::Radio,         0,         kColdCol},
+    {"ColumnHot",     kColumnHot,       K::Radio,         0,         kHotCol},
+    {"SupplyChoice",  {},               K::SupplyChoice,  1,         kCaptionCol, kColumnCount},
+    {"FixtureTable",  {},               K::Scroller,      kTableRow, kCaptionCol, kColumnCount},
+    {nullptr,         kDirectLoadLabel, K::Caption,       3,         kCaptionCol, kFieldCol},
+    {"DirectLoad",    {},               K::NumberField,   3,         kFieldCol},
+    {"DemandSummary", {},               K::Summary,       4,         kCaptionCol, kColumnCount},
+    {"ApplyAndClose", {},               K::ApplyAndClose, 5,         kCaptionCol, kColumnCount},
+});
+
+constexpr auto kFixtureHeaders = std::to_array<TDialogCell>({
+    {nullptr, kHeaderFixture, K::Header, 0, kFixtureCol},
+    {nullptr, kHeaderUse,     K::Header, 0, kUseCol},
+    {nullptr, kHeaderControl, K::Header, 0, kControlCol},
+    {nullptr, kHeaderLoad,    K::Header, 0, kLoadCol},
+    {nullptr, kHeaderCount,   K::Header, 0, kCountCol},
+});
+// clang-format on
 
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QLabel* headerLabel(QStringView text, QWidget* parent)
-{
-    auto* label = new QLabel(text.toString(), parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
 
 } // namespace
 
@@ -41,96 +62,64 @@ TDemandDialog::TDemandDialog(QWidget* parent)
     : QDialog(parent)
 {
     prepareDesignDialog(this, "DemandDialog", kDemandTitle.toString());
-    auto* layout = new QVBoxLayout(this);
-
-    auto* columnRow = new QHBoxLayout;
-    columnRow->addWidget(new QLabel(kColumnLabel.toString(), this));
-    FColumnTotal = new QRadioButton(kColumnTotal.toString(), this);
-    FColumnCold = new QRadioButton(kColumnCold.toString(), this);
-    FColumnHot = new QRadioButton(kColumnHot.toString(), this);
-    FColumnTotal->setObjectName(QStringLiteral("ColumnTotal"));
-    FColumnCold->setObjectName(QStringLiteral("ColumnCold"));
-    FColumnHot->setObjectName(QStringLiteral("ColumnHot"));
+    auto* grid = new QGridLayout(this);
+    addDialogCells(grid, this, kLayout, [this](int row) {
+        if (row == kTableRow)
+            fillFixtureTable();
+    });
+    grid->setColumnStretch(kSpareCol, 1);
+    FColumnTotal = dialogChild<QRadioButton>(this, "ColumnTotal");
+    FColumnCold = dialogChild<QRadioButton>(this, "ColumnCold");
+    FColumnHot = dialogChild<QRadioButton>(this, "ColumnHot");
     FColumnTotal->setChecked(true);
-    auto* columns = new QButtonGroup(this);
-    for (QRadioButton* button : {FColumnTotal, FColumnCold, FColumnHot}) {
-        columns->addButton(button);
-        columnRow->addWidget(button);
-    }
-    columnRow->addStretch();
-    layout->addLayout(columnRow);
-    const TSupplyChoice supplies = addSupplyChoice(layout, this);
-    FFlushTank = supplies.FlushTank;
-    FFlushValve = supplies.FlushValve;
+    FSupply = dialogChild<TSupplyChoice>(this, "SupplyChoice");
+    FDirectLoad = dialogChild<QLineEdit>(this, "DirectLoad");
+    FSummary = dialogChild<QLabel>(this, "DemandSummary");
 
-    auto* table = new QWidget;
-    auto* grid = new QGridLayout(table);
-    grid->addWidget(headerLabel(kHeaderFixture, table), 0, kFixtureCol);
-    grid->addWidget(headerLabel(kHeaderUse, table), 0, kUseCol);
-    grid->addWidget(headerLabel(kHeaderControl, table), 0, kControlCol);
-    grid->addWidget(headerLabel(kHeaderLoad, table), 0, kLoadCol);
-    grid->addWidget(headerLabel(kHeaderCount, table), 0, kCountCol);
-    int row = 1;
-    for (const Design::TFixtureLoad& fixture : Design::fixtureLoadTable()) {
-        grid->addWidget(new QLabel(utf8(fixture.Fixture), table), row, kFixtureCol);
-        grid->addWidget(new QLabel(utf8(fixture.Use), table), row, kUseCol);
-        grid->addWidget(new QLabel(utf8(fixture.Control), table), row, kControlCol);
-        auto* load = new QLabel(table);
-        load->setObjectName(QStringLiteral("FixtureLoad%1").arg(row - 1));
-        load->setAlignment(Qt::AlignCenter);
-        grid->addWidget(load, row, kLoadCol);
-        FLoads.push_back(load);
-        auto* count = new QSpinBox(table);
-        count->setObjectName(QStringLiteral("FixtureCount%1").arg(row - 1));
-        count->setRange(0, Design::kMaxFixtureCount);
-        // Latin digits under any locale, as every number of the program.
-        count->setLocale(QLocale::c());
-        count->setAlignment(Qt::AlignCenter);
-        count->setFixedWidth(kCountWidthPx);
-        grid->addWidget(count, row, kCountCol);
-        FCounts.push_back(count);
-        connect(count, &QSpinBox::valueChanged, this, &TDemandDialog::refresh);
-        ++row;
-    }
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("FixtureTable"));
-    scroll->setWidget(table);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumHeight(kTableHeightPx);
-    scroll->setMinimumWidth(table->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
-    layout->addWidget(scroll);
-
-    auto* directRow = new QHBoxLayout;
-    directRow->addWidget(new QLabel(kDirectLoadLabel.toString(), this));
-    FDirectLoad = new QLineEdit(this);
-    FDirectLoad->setObjectName(QStringLiteral("DirectLoad"));
-    FDirectLoad->setAlignment(Qt::AlignCenter);
-    directRow->addWidget(FDirectLoad);
-    layout->addLayout(directRow);
-
-    FSummary = addSummary(layout, this, "DemandSummary");
-    addApplyAndClose(layout, this, [this] { apply(); });
-
+    connect(dialogChild<QPushButton>(this, "BtnApply"), &QPushButton::clicked, this, &TDemandDialog::apply);
     for (QRadioButton* button : {FColumnTotal, FColumnCold, FColumnHot})
         connect(button, &QRadioButton::toggled, this, &TDemandDialog::refresh);
-    connect(FFlushTank, &QRadioButton::toggled, this, [this] {
+    connect(FSupply, &TSupplyChoice::supplyChanged, this, [this](Design::TSupply supply) {
         refresh();
-        emit supplyChanged(supply());
+        emit supplyChanged(supply);
     });
     connect(FDirectLoad, &QLineEdit::textChanged, this, &TDemandDialog::refresh);
     refresh();
 }
 
-Design::TSupply TDemandDialog::supply() const
+// Under the headers one row per fixture of the regulations' table: what it is, its load in the
+// chosen column, and its count.
+void TDemandDialog::fillFixtureTable()
 {
-    return FFlushValve->isChecked() ? Design::TSupply::FlushValve : Design::TSupply::FlushTank;
+    auto* table = new QWidget;
+    auto* grid = new QGridLayout(table);
+    addDialogCells(grid, table, kFixtureHeaders, {});
+    int row = 1;
+    for (const Design::TFixtureLoad& fixture : Design::fixtureLoadTable()) {
+        const std::array texts{utf8(fixture.Fixture), utf8(fixture.Use), utf8(fixture.Control)};
+        for (const int column : {kFixtureCol, kUseCol, kControlCol})
+            addDialogCell(grid, table, {nullptr, texts[static_cast<std::size_t>(column)], K::Caption, row, column});
+        const QByteArray index = QByteArray::number(row - 1);
+        const QByteArray loadName = "FixtureLoad" + index;
+        const QByteArray countName = "FixtureCount" + index;
+        FLoads.push_back(
+            static_cast<QLabel*>(addDialogCell(grid, table, {loadName.constData(), {}, K::LoadText, row, kLoadCol})));
+        auto* count = static_cast<QSpinBox*>(
+            addDialogCell(grid, table, {countName.constData(), {}, K::CountBox, row, kCountCol}));
+        connect(count, &QSpinBox::valueChanged, this, &TDemandDialog::refresh);
+        FCounts.push_back(count);
+        ++row;
+    }
+    auto* scroll = dialogChild<QScrollArea>(this, "FixtureTable");
+    scroll->setWidget(table);
+    scroll->setMinimumHeight(kTableHeightPx);
+    scroll->setMinimumWidth(table->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width()
+                            + kTableFramePx);
 }
 
-void TDemandDialog::setSupply(Design::TSupply supply)
-{
-    (supply == Design::TSupply::FlushValve ? FFlushValve : FFlushTank)->setChecked(true);
-}
+Design::TSupply TDemandDialog::supply() const { return FSupply->supply(); }
+
+void TDemandDialog::setSupply(Design::TSupply supply) { FSupply->setSupply(supply); }
 
 Design::TLoadColumn TDemandDialog::column() const
 {

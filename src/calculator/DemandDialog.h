@@ -15,6 +15,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
+class QWidget;
+class TSupplyChoice;
 
 class TDemandDialog : public QDialog {
     Q_OBJECT
@@ -32,6 +34,7 @@ signals:
     void supplyChanged(Design::TSupply supply);
 
 private:
+    void fillFixtureTable();
     [[nodiscard]] Design::TLoadColumn column() const;
     [[nodiscard]] TDemandOutcome outcome() const;
     void refresh();
@@ -42,8 +45,7 @@ private:
     QRadioButton* FColumnTotal = nullptr;
     QRadioButton* FColumnCold = nullptr;
     QRadioButton* FColumnHot = nullptr;
-    QRadioButton* FFlushTank = nullptr;
-    QRadioButton* FFlushValve = nullptr;
+    TSupplyChoice* FSupply = nullptr;
     QLineEdit* FDirectLoad = nullptr;
     QLabel* FSummary = nullptr;
 };

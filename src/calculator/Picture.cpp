@@ -1,9 +1,13 @@
 #include "Picture.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QImageReader>
 #include <QPainter>
 
-QIcon programPicture()
+namespace {
+
+QIcon loadProgramPicture()
 {
 #ifdef Q_OS_WIN
     // The Windows build has no Qt SVG; its resources hold keldaran-<size>.png instead, and the
@@ -19,10 +23,44 @@ QIcon programPicture()
 #endif
 }
 
-TPicture::TPicture(const QIcon& picture, QWidget* parent)
+} // namespace
+
+QIcon programPicture()
+{
+    // One icon for the application, the calculator and its corner: copies share the drawing,
+    // read once, and each size rendered once. It goes before the application does, which the
+    // pixmaps it holds need.
+    static QIcon picture;
+    if (picture.isNull()) {
+        picture = loadProgramPicture();
+        qAddPostRoutine([] { picture = QIcon(); });
+    }
+    return picture;
+}
+
+QSize programPictureSize()
+{
+    // Read from the sources' headers: an icon tells its size only by rendering, and for the SVG
+    // drawing at whatever size it is asked.
+#ifdef Q_OS_WIN
+    QSize largest;
+    const QDir pictures(QStringLiteral(":/keldaran"));
+    const QStringList names = pictures.entryList({QStringLiteral("keldaran-*.png")}, QDir::Files);
+    for (const QString& name : names) {
+        const QSize size = QImageReader(pictures.filePath(name)).size();
+        if (size.width() > largest.width())
+            largest = size;
+    }
+    return largest;
+#else
+    return QImageReader(QStringLiteral(":/keldaran/keldaran.svg")).size();
+#endif
+}
+
+TPicture::TPicture(const QIcon& picture, const QSize& naturalSize, QWidget* parent)
     : QWidget(parent)
     , FPicture(picture)
-    , FNaturalSize(picture.actualSize(QSize(4096, 4096)))
+    , FNaturalSize(naturalSize)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

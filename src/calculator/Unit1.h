@@ -1,10 +1,12 @@
 #pragma once
 // The calculator window: roughness class, pressure drop and flow in; pipe size, velocity,
-// velocity advice and the pipe-range indicator out. It reads its inputs, hands them to the
-// plain parsing and range functions and to the nomogram lookups, and writes the answers; the
-// chart window follows it while it is open. Its layout is the table in Unit1Layout.
+// velocity advice and the pipe-range indicator out. It reads its inputs with the plain parsing
+// functions, asks the sizing core for its reading of the nomogram (CalculatorReading) and
+// writes the answers; the chart window follows it while it is open. Its layout is the table in
+// Unit1Layout.
 
 #include "CalculationSummary.h"
+#include "CalculatorReading.h"
 #include "UGlobalTypes.h"
 
 #include <QUrl>
@@ -102,6 +104,8 @@ private:
     void connectHandlers();
     void selectClass(int mode, TWin11Button* button, const QString& selectedCaption);
     void setLabelText(QLabel* label, const QString& text);
+    void showVelocity(const Sizing::TCalculatorReading& reading);
+    void showNeighbours(const Sizing::TCalculatorReading& reading);
     void scaleControls(int percent);
     void setUpKeyboard();
     [[nodiscard]] bool hasTextSelection() const;

@@ -1,7 +1,11 @@
-// The calculation and the pipe-range indicator of the calculator window.
+// The calculation of the calculator window, its pipe-range indicator and its feed of the chart
+// window. What the nomogram says at the operating point is the sizing core's reading; here the
+// fields are read, the reading is asked for and written out, and the marker is moved.
 #include "Unit1.h"
 
+#include "CalculatorReading.h"
 #include "FilledShape.h"
+#include "MarkerTravel.h"
 #include "NomogramLookup.h"
 #include "NumberInput.h"
 #include "NumberText.h"
@@ -20,13 +24,23 @@
 
 namespace {
 
-constexpr double kAdviceVelocityFtPerS = 10.0;
 constexpr int kMarkerStepPx = 5;
 constexpr QRgb kMarkerLowColour = qRgb(0, 255, 0);
 constexpr QRgb kMarkerHighColour = qRgb(0, 255, 255);
 constexpr QRgb kFastVelocityColour = qRgb(255, 0, 0);
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// The class as its button names it, without the check mark; the chart's title says the same.
+QString className(int mode)
+{
+    switch (mode) {
+    case 1: return Unit1Texts::kCaptionSmooth.toString();
+    case 2: return Unit1Texts::kCaptionSemiSmooth.toString();
+    case 3: return Unit1Texts::kCaptionRough.toString();
+    default: return {};
+    }
+}
 
 } // namespace
 
@@ -44,8 +58,7 @@ bool TForm1::TryGetFlow(double& Flow)
 
 void TForm1::BtnCalculateClick()
 {
-    const Nomogram::TClassTables* tables = Nomogram::tablesForClass(SelectedMode);
-    if (tables == nullptr) {
+    if (Nomogram::tablesForClass(SelectedMode) == nullptr) {
         showPlainMessage(Unit1Texts::kMessageNoClass.toString());
         return;
     }
@@ -60,27 +73,30 @@ void TForm1::BtnCalculateClick()
         EditFlow->setFocus();
         return;
     }
-    std::string PipeName;
-    double Velocity = 0.0;
-    if (!Nomogram::getNearestPipeAndVelocity(*tables, PressureDrop, Flow, PipeName, Velocity))
+    Sizing::TCalculatorReading reading;
+    if (!Sizing::readOperatingPoint(SelectedMode, PressureDrop, Flow, reading))
         return;
 
-    EditVelocity->setText(formatFixed(Velocity, 2));
-    FSelectedPipeSize = PipeName;
-    FExactPointVelocity = Velocity;
-    const QStringView classNames[]
-        = {Unit1Texts::kCaptionSmooth, Unit1Texts::kCaptionSemiSmooth, Unit1Texts::kCaptionRough};
-    FLastCalculation = TCalculationSummary{};
-    FLastCalculation.className = classNames[SelectedMode - 1].toString();
-    FLastCalculation.pressurePsiPer100ft = PressureDrop;
-    FLastCalculation.flowGpm = Flow;
-    FLastCalculation.pipeName = fromStd(PipeName);
-    FLastCalculation.velocityFtPerS = Velocity;
-    if (Velocity > kAdviceVelocityFtPerS)
-        FLastCalculation.advice = Unit1Texts::kVelocityAdvice.toString();
+    FSelectedPipeSize = reading.pipe;
+    FExactPointVelocity = reading.velocityFtPerS;
+    FLastCalculation = calculationSummary(className(SelectedMode), PressureDrop, Flow, reading,
+                                          Unit1Texts::kVelocityAdvice.toString());
     FHasCalculation = true;
+    showVelocity(reading);
+    if (!reading.hasNeighbours)
+        return;
+    showNeighbours(reading);
+    StartAnimation(CalcTargetX(reading.barRatio));
+
+    if (Form5 != nullptr && Form5->isVisible())
+        UpdateChartData();
+}
+
+void TForm1::showVelocity(const Sizing::TCalculatorReading& reading)
+{
+    EditVelocity->setText(formatFixed(reading.velocityFtPerS, 2));
     QPalette velocityPalette = EditVelocity->palette();
-    if (Velocity > kAdviceVelocityFtPerS) {
+    if (reading.needsAdvice) {
         velocityPalette.setColor(QPalette::Text, QColor::fromRgb(kFastVelocityColour));
         setCompactPlainText(ErrorVelocity, Unit1Texts::kVelocityAdvice.toString());
     } else {
@@ -88,27 +104,19 @@ void TForm1::BtnCalculateClick()
         ErrorVelocity->clear();
     }
     EditVelocity->setPalette(velocityPalette);
+}
 
-    if (!FindPipeRange(tables->PipeSizes, PressureDrop, Flow))
-        return;
+// The smaller neighbour stands at the bar's left end, with its readout under it.
+void TForm1::showNeighbours(const Sizing::TCalculatorReading& reading)
+{
+    PipeLowName = reading.lower.pipe;
+    PipeHighName = reading.upper.pipe;
+    PipeLowFlow = reading.lower.flowGpm;
+    PipeHighFlow = reading.upper.flowGpm;
     setLabelText(lblPipeLow, fromStd(PipeLowName));
     setLabelText(lblPipeHigh, fromStd(PipeHighName));
-
-    const double LowPipePressure = Nomogram::getPressureForPipe(*tables, PipeLowName, Flow);
-    const double VelocityLowPipe = Nomogram::getVelocityAtPoint(*tables, LowPipePressure, Flow);
-    const double HighPipePressure = Nomogram::getPressureForPipe(*tables, PipeHighName, Flow);
-    const double VelocityHighPipe = Nomogram::getVelocityAtPoint(*tables, HighPipePressure, Flow);
-    setLabelText(HighVelocity, neighbourReadoutText(VelocityLowPipe, LowPipePressure));
-    setLabelText(LowVelocity, neighbourReadoutText(VelocityHighPipe, HighPipePressure));
-    FLastCalculation.hasNeighbours = true;
-    FLastCalculation.lower = {fromStd(PipeLowName), VelocityLowPipe, LowPipePressure};
-    FLastCalculation.upper = {fromStd(PipeHighName), VelocityHighPipe, HighPipePressure};
-
-    const TPipeRange range{PipeLowName, PipeHighName, PipeLowFlow, PipeHighFlow};
-    StartAnimation(CalcTargetX(flowRatio(Flow, range)));
-
-    if (Form5 != nullptr && Form5->isVisible())
-        UpdateChartData();
+    setLabelText(HighVelocity, neighbourReadoutText(reading.lower.velocityFtPerS, reading.lower.lossPsiPer100ft));
+    setLabelText(LowVelocity, neighbourReadoutText(reading.upper.velocityFtPerS, reading.upper.lossPsiPer100ft));
 }
 
 double TForm1::GetFlowAtPressure(TPipeSize Pipe, double Pressure) const { return flowAtPressure(Pipe, Pressure); }
@@ -158,4 +166,32 @@ void TForm1::ApplySnapAndColor()
         shpHole->setFillColor(QColor::fromRgb(kMarkerHighColour));
         EditPipe->setText(fromStd(PipeHighName));
     }
+}
+
+void TForm1::BtnShowChartClick()
+{
+    UpdateChartData();
+    if (Form5->isMinimized())
+        Form5->showNormal();
+    Form5->show();
+    Form5->raise();
+    Form5->activateWindow();
+    Form5->raise();
+}
+
+// The operating point as the two fields read now; the pipe and velocity of the last calculation.
+void TForm1::UpdateChartData()
+{
+    const double Q = localeNumberOrZero(EditFlow->text());
+    const double H = localeNumberOrZero(EditPressure->text());
+    const double V = FExactPointVelocity;
+    const QString DN = fromStd(FSelectedPipeSize);
+    if (Form5 == nullptr)
+        Form5 = new TForm5();
+    const Nomogram::TClassTables* tables = Nomogram::tablesForClass(SelectedMode);
+    if (tables == nullptr)
+        return;
+    Form5->setPipeTypeTitle(className(SelectedMode));
+    Form5->ShowGraph(tables->PipeSizes, tables->VelocityLines);
+    Form5->ShowOperatingPoint(Q, H, V, DN);
 }

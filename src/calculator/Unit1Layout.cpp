@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,7 +224,7 @@ QWidget* createControl(const TLayoutEntry& entry, QWidget* parent)
         return check;
     }
     case K::MemoBox: return createMemoBox(entry, parent);
-    case K::Picture: return new TPicture(programPicture(), parent);
+    case K::Picture: return new TPicture(programPicture(), programPictureSize(), parent);
     }
     return nullptr;
 }
@@ -243,14 +244,29 @@ QSize textExtent(const QLabel* label)
     return {label->text().isEmpty() ? 0 : widthPx, heightPx};
 }
 
+// A family the machine lacks costs a search through all its fonts at every size and script
+// before Qt moves on to the next family, and it is never drawn with; it is left out.
+QStringList installedFamilies(const QStringList& wanted)
+{
+    const QStringList installed = QFontDatabase::families();
+    QStringList found;
+    for (const QString& family : wanted)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            found.append(family);
+    return found.isEmpty() ? wanted : found;
+}
+
 } // namespace
 
 std::span<const TLayoutEntry> form1Layout() { return kLayout; }
 
 QFont layoutFont(TFontFace face, int pixelSize)
 {
+    // Read once: the machine's fonts do not change while the window is built.
+    static const QStringList kSegoeUi = installedFamilies(segoeUiFamilies());
+    static const QStringList kBNazanin = installedFamilies(bNazaninFamilies());
     QFont font;
-    font.setFamilies(face == TFontFace::BNazanin ? bNazaninFamilies() : segoeUiFamilies());
+    font.setFamilies(face == TFontFace::BNazanin ? kBNazanin : kSegoeUi);
     font.setPixelSize(pixelSize);
     return font;
 }

@@ -63,49 +63,77 @@ QRectF besideLine(const QPointF& point, const QSizeF& size, bool rises, bool fir
 }
 
 bool isFinite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
-} // namespace
 
-bool labelsCollide(const QRectF& a, const QRectF& b)
-{
-    return a.adjusted(-kLabelGapPx, -kLabelGapPx, kLabelGapPx, kLabelGapPx).intersects(b);
-}
+// Places the names one by one, each clear of those placed before it.
+class TLabelPlacer {
+public:
+    TLabelPlacer(const std::vector<TLineLabel>& labels, const QRectF& plotPx, std::vector<QRectF>& placedPx)
+        : FLabels(labels)
+        , FPlotPx(plotPx)
+        , FPlacedPx(placedPx)
+        , FIsPlaced(labels.size(), false)
+        , FVisible(labels.size())
+        , FBounds(labels.size())
+    {
+        FPlacedPx.assign(labels.size(), QRectF());
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            if (isFinite(labels[i].fromPx) && isFinite(labels[i].toPx)) {
+                FVisible[i] = clipped(labels[i].fromPx, labels[i].toPx, plotPx);
+                if (FVisible[i])
+                    FBounds[i] = QRectF(FVisible[i]->a, FVisible[i]->b).normalized();
+            }
+    }
 
-bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx, std::vector<QRectF>& placedPx)
-{
-    placedPx.assign(labels.size(), QRectF());
-    std::vector<bool> isPlaced(labels.size(), false);
-    std::vector<std::optional<TSegment>> visible(labels.size());
-    std::vector<QRectF> bounds(labels.size());
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        if (isFinite(labels[i].fromPx) && isFinite(labels[i].toPx)) {
-            visible[i] = clipped(labels[i].fromPx, labels[i].toPx, plotPx);
-            if (visible[i])
-                bounds[i] = QRectF(visible[i]->a, visible[i]->b).normalized();
-        }
+    // Every name not placed yet, at the nearest free place within a share of its line.
+    void placeAll(double reachShare, bool linesMayCross)
+    {
+        for (std::size_t i = 0; i < FLabels.size(); ++i)
+            if (!FIsPlaced[i])
+                if (const auto rect = search(i, reachShare, linesMayCross)) {
+                    FPlacedPx[i] = *rect;
+                    FIsPlaced[i] = true;
+                }
+    }
 
+    // A name that found no place stands at its midpoint; false when there was one.
+    bool placeTheRestAtMidpoints()
+    {
+        bool allPlaced = true;
+        for (std::size_t i = 0; i < FLabels.size(); ++i)
+            if (!FIsPlaced[i]) {
+                allPlaced = false;
+                FPlacedPx[i] = QRectF(QPointF(0.0, 0.0), FLabels[i].textPx);
+                FPlacedPx[i].moveBottomLeft(FLabels[i].midpointPx);
+            }
+        return allPlaced;
+    }
+
+private:
     // Another line running through a name is allowed only where no place clear of lines is left.
-    const auto isFree = [&](std::size_t self, const QRectF& rect, bool linesMayCross) {
-        if (!plotPx.contains(rect))
+    bool isFree(std::size_t self, const QRectF& rect, bool linesMayCross) const
+    {
+        if (!FPlotPx.contains(rect))
             return false;
-        for (std::size_t other = 0; other < labels.size(); ++other)
-            if (isPlaced[other] && labelsCollide(rect, placedPx[other]))
+        for (std::size_t other = 0; other < FLabels.size(); ++other)
+            if (FIsPlaced[other] && labelsCollide(rect, FPlacedPx[other]))
                 return false;
         if (!linesMayCross) {
             const QRectF inside = rect.adjusted(kLineGapPx, kLineGapPx, -kLineGapPx, -kLineGapPx);
-            for (std::size_t other = 0; other < labels.size(); ++other)
-                if (other != self && visible[other] && bounds[other].adjusted(-1.0, -1.0, 1.0, 1.0).intersects(inside)
-                    && clipped(visible[other]->a, visible[other]->b, inside))
+            for (std::size_t other = 0; other < FLabels.size(); ++other)
+                if (other != self && FVisible[other] && FBounds[other].adjusted(-1.0, -1.0, 1.0, 1.0).intersects(inside)
+                    && clipped(FVisible[other]->a, FVisible[other]->b, inside))
                     return false;
         }
         return true;
-    };
+    }
 
     // The nearest free place to the midpoint along the visible line, within a share of its length.
-    const auto search = [&](std::size_t self, double reachShare, bool linesMayCross) -> std::optional<QRectF> {
-        if (!visible[self])
+    std::optional<QRectF> search(std::size_t self, double reachShare, bool linesMayCross) const
+    {
+        if (!FVisible[self])
             return std::nullopt;
-        const TLineLabel& label = labels[self];
-        const TSegment& line = *visible[self];
+        const TLineLabel& label = FLabels[self];
+        const TSegment& line = *FVisible[self];
         const QPointF along = line.b - line.a;
         const double lengthPx = std::hypot(along.x(), along.y());
         if (lengthPx <= 0.0)
@@ -132,8 +160,25 @@ bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx
                         return rect;
             }
         return std::nullopt;
-    };
+    }
 
+    const std::vector<TLineLabel>& FLabels;
+    const QRectF FPlotPx;
+    std::vector<QRectF>& FPlacedPx;
+    std::vector<bool> FIsPlaced;
+    std::vector<std::optional<TSegment>> FVisible;
+    std::vector<QRectF> FBounds;
+};
+} // namespace
+
+bool labelsCollide(const QRectF& a, const QRectF& b)
+{
+    return a.adjusted(-kLabelGapPx, -kLabelGapPx, kLabelGapPx, kLabelGapPx).intersects(b);
+}
+
+bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx, std::vector<QRectF>& placedPx)
+{
+    TLabelPlacer placer(labels, plotPx, placedPx);
     // Near the midpoint first, clear of other lines if it can be; names with no room near
     // their midpoint go wherever their line leaves room, once the others have taken theirs.
     struct TPass {
@@ -142,18 +187,6 @@ bool placeLineLabels(const std::vector<TLineLabel>& labels, const QRectF& plotPx
     };
     constexpr TPass kPasses[] = {{kNearShare, false}, {kNearShare, true}, {1.0, false}, {1.0, true}};
     for (const TPass& pass : kPasses)
-        for (std::size_t i = 0; i < labels.size(); ++i)
-            if (!isPlaced[i])
-                if (const auto rect = search(i, pass.reachShare, pass.linesMayCross)) {
-                    placedPx[i] = *rect;
-                    isPlaced[i] = true;
-                }
-    bool allPlaced = true;
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        if (!isPlaced[i]) {
-            allPlaced = false;
-            placedPx[i] = QRectF(QPointF(0.0, 0.0), labels[i].textPx);
-            placedPx[i].moveBottomLeft(labels[i].midpointPx);
-        }
-    return allPlaced;
+        placer.placeAll(pass.reachShare, pass.linesMayCross);
+    return placer.placeTheRestAtMidpoints();
 }

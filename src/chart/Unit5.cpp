@@ -5,6 +5,7 @@
 #include "FontFamilies.h"
 #include "InfoLabel.h"
 #include "LineLabels.h"
+#include "NomogramFrame.h"
 #include "OperatingPoint.h"
 
 #include <QVBoxLayout>
@@ -51,11 +52,11 @@ constexpr std::array kLayout{
     TPlace{"lblInfo", QRect(kInfoBorderPx, kInfoBorderPx, 80 - 2 * kInfoBorderPx, 55 - 2 * kInfoBorderPx)},
 };
 
-constexpr double kPressureLow = 0.1;
-constexpr double kPressureHigh = 100.0;
+constexpr double kPressureLow = Nomogram::kLeastPsiPer100ft;
+constexpr double kPressureHigh = Nomogram::kMostPsiPer100ft;
 // The flow axes are laid out from 0, and a logarithmic axis whose minimum is 0 starts at 1.
-constexpr double kFlowLowGpm = 1.0;
-constexpr double kFlowHighGpm = 10000.0;
+constexpr double kFlowLowGpm = Nomogram::kLeastFlowGpm;
+constexpr double kFlowHighGpm = Nomogram::kMostFlowGpm;
 
 constexpr int kMarkerDiameterPx = 9;
 const QColor kGridColour(218, 218, 218);

@@ -25,13 +25,13 @@
 
 #include <vector>
 
-class QCustomPlot;
 class QCPGraph;
 class QCPAbstractItem;
 class QCPLayer;
 class QCPItemText;
 class QCPPainter;
 class QCPTextElement;
+class TChartPlot;
 class TInfoLabel;
 
 class TForm5 : public QWidget {
@@ -102,7 +102,7 @@ private:
     [[nodiscard]] std::vector<QRectF> lineNameRects() const;
     void addReportMark(const TChartMark& mark, const QPointF& pointPx, const QRectF& namePx);
 
-    QCustomPlot* Chart1 = nullptr;
+    TChartPlot* Chart1 = nullptr;
     QWidget* pnlInfo = nullptr;
     TInfoLabel* lblInfo = nullptr;
     QTimer FTimer;

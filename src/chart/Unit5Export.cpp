@@ -2,6 +2,7 @@
 // it. The info panel is a widget on top of the plot, not part of it, so every export draws the
 // plot and then the panel over it at the place it has in the window.
 #include "ChartFileName.h"
+#include "ChartPlot.h"
 #include "Unit5.h"
 
 #include <QAction>

@@ -7,6 +7,7 @@
 // velocity limit is given the next larger pipe that does not.
 
 #include "Demand.h"
+#include "NomogramFrame.h"
 
 #include <cstddef>
 #include <string>
@@ -15,6 +16,11 @@
 namespace Sizing {
 
 enum class TRun { Main, Branch };
+
+// The velocity limits of the regulations: the calculator's warning for mains, the recommended
+// value for branches.
+inline constexpr double kDefaultMainLimitFtPerS = 10.0;
+inline constexpr double kDefaultBranchLimitFtPerS = 4.0;
 
 struct TSegment {
     std::string name;
@@ -33,8 +39,8 @@ struct TSchedule {
     double meterAndDevicesPsi = 0.0;
     double heightFt = 0.0; // negative when the source stands higher
     double fixturePsi = 0.0;
-    double mainLimitFtPerS = 10.0;
-    double branchLimitFtPerS = 4.0;
+    double mainLimitFtPerS = kDefaultMainLimitFtPerS;
+    double branchLimitFtPerS = kDefaultBranchLimitFtPerS;
     std::vector<TSegment> segments;
 };
 
@@ -91,14 +97,9 @@ struct TScheduleCheck {
     double availablePsi = 0.0; // for Shortfall: 0 or less
 };
 
-// The velocity limits of the regulations: the calculator's warning for mains, the recommended
-// value for branches.
-inline constexpr double kDefaultMainLimitFtPerS = 10.0;
-inline constexpr double kDefaultBranchLimitFtPerS = 4.0;
-
 // Every pipe line of the nomogram ends at this pressure drop, so a steeper allowance reads there.
-inline constexpr double kChartMostPsiPer100ft = 100.0;
-inline constexpr double kChartLeastPsiPer100ft = 0.1;
+inline constexpr double kChartMostPsiPer100ft = Nomogram::kMostPsiPer100ft;
+inline constexpr double kChartLeastPsiPer100ft = Nomogram::kLeastPsiPer100ft;
 
 [[nodiscard]] bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm,
                                double velocityLimitFtPerS, TSegmentSize& size);

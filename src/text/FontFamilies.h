@@ -8,5 +8,5 @@
 // A Latin face first, so that units and digits keep a Latin shape, then faces that shape
 // Persian.
 [[nodiscard]] QStringList segoeUiFamilies();
-// "B Nazanin" when the user has it, then the same fallbacks for Persian text.
+// "B Nazanin" when the user has it, then the same families as segoeUiFamilies().
 [[nodiscard]] QStringList bNazaninFamilies();

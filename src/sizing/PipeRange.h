@@ -1,7 +1,7 @@
 #pragma once
 // The pipe-range indicator's arithmetic: which two neighbouring pipe sizes enclose the design
-// flow at the design pressure drop, where between them the flow lies on a natural-log scale,
-// and where on the bar the marker comes to rest.
+// flow at the design pressure drop, and where between them the flow lies on a natural-log scale.
+// Where the marker stands on the bar for that place is the window's (MarkerTravel).
 
 #include "UGlobalTypes.h"
 
@@ -26,14 +26,3 @@ struct TPipeRange {
 // the larger. When the smallest pipe already carries the flow there is no smaller neighbour to
 // measure from, and the flow sits at the larger end: 1. Never NaN.
 [[nodiscard]] double flowRatio(double flowGpm, const TPipeRange& range);
-
-// The marker's resting left edge for a ratio (limited to 0..1): the bar's left end plus the
-// travel (bar width less marker width) times the ratio, rounded half to even.
-[[nodiscard]] int markerTargetLeft(double ratio, int barLeft, int barWidth, int markerWidth);
-
-// One animation tick: moves `left` by `step` towards `target` without passing it. True when the
-// marker has arrived (it then stands exactly on `target`).
-[[nodiscard]] bool stepMarker(int& left, int target, int step);
-
-// At rest the marker names the larger neighbour when its left edge is at or past the bar's middle.
-[[nodiscard]] bool markerOnHighHalf(int markerLeft, int barLeft, int barWidth);
