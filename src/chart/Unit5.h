@@ -73,7 +73,8 @@ public:
     // allowable loss as a vertical line and the marks, each named clear of the other names on
     // the chart. A mark off the chart's ranges is left out. False when some name found no free
     // place near its mark and overlaps another; the chart is marked either way.
-    bool MarkForReport(const QSize& sizePx, double allowablePsiPer100ft, const std::vector<TChartMark>& marks);
+    [[nodiscard]] bool MarkForReport(const QSize& sizePx, double allowablePsiPer100ft,
+                                     const std::vector<TChartMark>& marks);
     // Draws that chart into `target`, in the painter's coordinates, scaled to fill it.
     void PaintForReport(QCPPainter& painter, const QRectF& target);
 

@@ -1,5 +1,6 @@
 // The chart in a printed report: the class's nomogram with the allowable loss and one mark per
 // sized segment, drawn by the same code as the window's chart onto the report's pages.
+#include "ChartPlot.h"
 #include "FontFamilies.h"
 #include "MarkLabels.h"
 #include "NumberText.h"
@@ -27,6 +28,8 @@ const QColor kLimitColour(200, 0, 0);
 const QColor kNameBackground(255, 255, 255, 215);
 constexpr int kLimitDecimals = 2;
 constexpr double kLimitGapPx = 2.0;
+constexpr double kNameSlack = 1.12;
+constexpr double kNameSlackPx = 2.0;
 
 QFont markFont()
 {
@@ -50,20 +53,30 @@ QSizeF textSizePx(const QFont& font, const QString& text)
     return QFontMetricsF(font).boundingRect(QRectF(), Qt::TextDontClip, text).size();
 }
 
+// The room a name gets: measured on the screen, it may be drawn a little wider on the page,
+// whose font engine hints and falls back differently (on Windows, GDI against the PDF's own).
+QSizeF roomFor(const QFont& font, const QString& text)
+{
+    const QSizeF size = textSizePx(font, text);
+    return {size.width() * kNameSlack + kNameSlackPx, size.height()};
+}
+
 bool onChart(const TChartMark& mark)
 {
     return mark.flowGpm >= kFlowLowGpm && mark.flowGpm <= kFlowHighGpm && mark.pressurePsiPer100ft >= kPressureLow
         && mark.pressurePsiPer100ft <= kPressureHigh;
 }
 
+// The name stands in the middle of the room it was given, so that however wide it is drawn it
+// stays inside.
 QCPItemText* addName(QCustomPlot* chart, const QString& text, const QFont& font, const QColor& colour,
-                     const QPointF& topLeftPx)
+                     const QRectF& roomPx)
 {
     auto* name = new QCPItemText(chart);
     name->setClipToAxisRect(false);
     name->position->setType(QCPItemPosition::ptAbsolute);
-    name->position->setCoords(topLeftPx);
-    name->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    name->position->setCoords(QPointF(roomPx.center().x(), roomPx.top()));
+    name->setPositionAlignment(Qt::AlignHCenter | Qt::AlignTop);
     name->setPadding(QMargins());
     name->setFont(font);
     name->setColor(colour);
@@ -106,7 +119,7 @@ std::vector<QRectF> TForm5::lineNameRects() const
 
 void TForm5::addReportMark(const TChartMark& mark, const QPointF& pointPx, const QRectF& namePx)
 {
-    FReportItems.push_back(addName(Chart1, mark.name, markFont(), kMarkColour, namePx.topLeft()));
+    FReportItems.push_back(addName(Chart1, mark.name, markFont(), kMarkColour, namePx));
     const QPointF end = nearestPointOf(namePx, pointPx);
     if (std::hypot(end.x() - pointPx.x(), end.y() - pointPx.y()) < kLeaderFromPx)
         return;
@@ -150,17 +163,17 @@ bool TForm5::MarkForReport(const QSize& sizePx, double allowablePsiPer100ft, con
     const QString limitText = formatFixed(allowablePsiPer100ft, kLimitDecimals) + QStringLiteral(" psi/100ft");
     // Named beside its line at the top, on the left where the right has no room.
     const double limitXPx = Chart1->xAxis->coordToPixel(limitAt);
-    QRectF limitPx(QPointF(limitXPx + kLimitGapPx, plotPx.top() + kLimitGapPx), textSizePx(markFont(), limitText));
+    QRectF limitPx(QPointF(limitXPx + kLimitGapPx, plotPx.top() + kLimitGapPx), roomFor(markFont(), limitText));
     if (limitPx.right() > plotPx.right())
         limitPx.moveRight(limitXPx - kLimitGapPx);
-    FReportItems.push_back(addName(Chart1, limitText, markFont(), kLimitColour, limitPx.topLeft()));
+    FReportItems.push_back(addName(Chart1, limitText, markFont(), kLimitColour, limitPx));
     obstaclesPx.push_back(limitPx);
 
     std::vector<TMarkLabel> labels;
     for (const TChartMark* mark : shown)
         labels.push_back({QPointF(Chart1->xAxis->coordToPixel(mark->pressurePsiPer100ft),
                                   Chart1->yAxis->coordToPixel(mark->flowGpm)),
-                          textSizePx(markFont(), mark->name)});
+                          roomFor(markFont(), mark->name)});
     std::vector<QRectF> placedPx;
     const bool allPlaced = placeMarkLabels(labels, obstaclesPx, plotPx, kDotDiameterPx / 2.0, placedPx);
     for (std::size_t i = 0; i < shown.size(); ++i)

@@ -12,6 +12,7 @@
 #include <QJsonParseError>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <type_traits>
@@ -50,13 +51,17 @@ QString rangeText(TRange range)
     return kRangeFinite.toString();
 }
 
+// Where a segment is in the file, as a message names it: "segments[3]". Made only for a message.
+QString segmentPath(qsizetype index) { return QStringLiteral("%1[%2]").arg(kSegments).arg(index); }
+
 // The keys of one JSON object, each named in a message by its path in the file, such as
 // "segments[3].lengthFt". A key marked optional that is absent takes its fallback.
 class TReader {
 public:
-    TReader(const QJsonObject& object, QString prefix, QString& problem)
+    // segment: the segment's index in the list; -1 for the top level.
+    TReader(const QJsonObject& object, qsizetype segment, QString& problem)
         : FObject(object)
-        , FPrefix(std::move(prefix))
+        , FSegment(segment)
         , FProblem(problem)
     {
     }
@@ -121,15 +126,16 @@ public:
     // What a newer release wrote and this one does not know.
     template <std::size_t N> [[nodiscard]] QJsonObject others(const std::array<QLatin1String, N>& known) const
     {
-        QJsonObject unknown = FObject;
-        for (const QLatin1String key : known)
-            unknown.remove(key);
+        QJsonObject unknown;
+        for (auto it = FObject.begin(); it != FObject.end(); ++it)
+            if (std::find(known.begin(), known.end(), it.key()) == known.end())
+                unknown.insert(it.key(), it.value());
         return unknown;
     }
 
     bool fail(QStringView sentence, QLatin1String key, const QString& detail = {})
     {
-        FProblem = sentence.toString().arg(FPrefix + key);
+        FProblem = sentence.toString().arg(FSegment < 0 ? QString(key) : segmentPath(FSegment) + u'.' + key);
         if (!detail.isEmpty())
             FProblem = FProblem.arg(detail);
         return false;
@@ -143,7 +149,7 @@ private:
     }
 
     const QJsonObject& FObject;
-    QString FPrefix;
+    qsizetype FSegment;
     QString& FProblem;
 };
 
@@ -184,15 +190,15 @@ bool readSchedule(TReader& reader, TProject& project)
     return true;
 }
 
-bool readSegment(const QJsonValue& value, const QString& path, Sizing::TSegment& segment, QJsonObject& others,
+bool readSegment(const QJsonValue& value, qsizetype index, Sizing::TSegment& segment, QJsonObject& others,
                  QString& problem)
 {
     if (!value.isObject()) {
-        problem = kNotSegment.toString().arg(path);
+        problem = kNotSegment.toString().arg(segmentPath(index));
         return false;
     }
     const QJsonObject object = value.toObject();
-    TReader reader(object, path + u'.', problem);
+    TReader reader(object, index, problem);
     QString name;
     if (!reader.text(kName, name) || !reader.choice(kRun, kRuns, segment.run)
         || !reader.number(kFixtureUnits, TRange::FixtureUnits, segment.fixtureUnits, 0.0)
@@ -222,9 +228,7 @@ bool readSegments(TReader& reader, const QJsonObject& root, TProject& project, Q
     project.otherSegmentKeys.resize(project.schedule.segments.size());
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const QString path = QStringLiteral("%1[%2]").arg(kSegments).arg(i);
-        if (!readSegment(segments.at(i), path, project.schedule.segments[index], project.otherSegmentKeys[index],
-                         problem))
+        if (!readSegment(segments.at(i), i, project.schedule.segments[index], project.otherSegmentKeys[index], problem))
             return false;
     }
     while (!project.otherSegmentKeys.empty() && project.otherSegmentKeys.back().isEmpty())
@@ -254,7 +258,7 @@ bool parseProject(const QByteArray& json, TProject& project, QString& problem)
         return false;
     }
     const QJsonObject root = document.object();
-    TReader reader(root, QString(), problem);
+    TReader reader(root, -1, problem);
     TProject read;
     if (!readHeader(reader, root, problem) || !readSchedule(reader, read) || !readSegments(reader, root, read, problem))
         return false;

@@ -3,8 +3,8 @@
 #include "NumberText.h"
 
 #include <QCalendar>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ReportFormat {
@@ -32,22 +32,21 @@ QString reportDate(const QDate& date)
     return leftToRight(solarHijri) + u' ' + leftToRight(u'(' + gregorian + u')');
 }
 
-QString csvNumber(double value, int decimals)
+QByteArray csvNumber(double value, int decimals)
 {
-    QString text = QString::number(std::isfinite(value) ? value : 0.0, 'f', decimals);
+    QByteArray text = QByteArray::number(std::isfinite(value) ? value : 0.0, 'f', decimals);
     // A value that rounds to zero is written without a sign.
-    static const QRegularExpression kNonZeroDigit(QStringLiteral("[1-9]"));
-    if (text.startsWith(u'-') && !text.contains(kNonZeroDigit))
+    if (text.startsWith('-') && std::all_of(text.begin() + 1, text.end(), [](char c) { return c == '0' || c == '.'; }))
         text.remove(0, 1);
     return text;
 }
 
-QString csvCount(double value)
+QByteArray csvCount(double value)
 {
-    QString text = csvNumber(value, kCountDecimals);
-    while (text.endsWith(u'0'))
+    QByteArray text = csvNumber(value, kCountDecimals);
+    while (text.endsWith('0'))
         text.chop(1);
-    if (text.endsWith(u'.'))
+    if (text.endsWith('.'))
         text.chop(1);
     return text;
 }

@@ -3,6 +3,7 @@
 // separator, as the windows write them, each with its unit kept left to right inside Persian
 // text; in the CSV always with ".", whatever the locale, for the spreadsheets it is pasted into.
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 
@@ -29,9 +30,9 @@ inline constexpr int kCountDecimals = 2;
 // "(2026-12-09)", both in Latin digits; the Gregorian alone where Qt has no Jalali calendar.
 [[nodiscard]] QString reportDate(const QDate& date);
 
-// Fixed decimals with ".", never "-0.00", never a group separator.
-[[nodiscard]] QString csvNumber(double value, int decimals);
+// Fixed decimals with ".", never "-0.00", never a group separator; ASCII, as the CSV is written.
+[[nodiscard]] QByteArray csvNumber(double value, int decimals);
 // The same as count(), with ".".
-[[nodiscard]] QString csvCount(double value);
+[[nodiscard]] QByteArray csvCount(double value);
 
 } // namespace ReportFormat

@@ -54,10 +54,9 @@ bool writeReport(const QString& outPath, const Project::TProject& project, QStri
     TFormat format = TFormat::Csv;
     if (!formatOf(outPath, format))
         return refuse(kUnknownExtension.toString());
-    const Sizing::TScheduleCheck check = Sizing::checkSchedule(project.schedule);
     Sizing::TScheduleResult result;
-    if (check.problem != Sizing::TScheduleProblem::None || !Sizing::evaluateSchedule(project.schedule, result))
-        return refuse(scheduleProblemText(project.schedule, check));
+    if (!Sizing::evaluateSchedule(project.schedule, result))
+        return refuse(scheduleProblemText(project.schedule, Sizing::checkSchedule(project.schedule)));
 
     QSaveFile file(outPath);
     if (!file.open(QIODevice::WriteOnly))
