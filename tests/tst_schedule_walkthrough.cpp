@@ -17,8 +17,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -78,6 +80,11 @@ private slots:
         QDir(TScheduleAutosave::folder()).removeRecursively();
         QVERIFY(FFolder.isValid());
         QVERIFY(openWindows());
+        // Opened from the calculator, as a user would: Ctrl+T.
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        press(Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(scheduleLink()->hasWindow());
         startSchedule();
     }
 
@@ -217,6 +224,28 @@ private slots:
         TPromptAnswers answers({QMessageBox::Discard});
         QVERIFY(Form1->close());
         QVERIFY(answers.allGiven());
+    }
+
+    void projectDroppedOnTheCalculator()
+    {
+        closeWindows();
+        QVERIFY(openWindows());
+        const QString path = FFolder.filePath(QStringLiteral("walkthrough.keldaran"));
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(path)});
+        files.setText(path);
+        // Over the flow field, which takes dropped text: the project goes past it to the window.
+        auto* flow = formChild<QLineEdit>("EditFlow");
+        const QPoint at = flow->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(flow, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(flow->mapTo(Form1, at), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Form1, &drop);
+        QCoreApplication::processEvents();
+        QVERIFY(flow->text().isEmpty());
+        QVERIFY(scheduleLink()->hasWindow() && scheduleLink()->window()->isVisible());
+        QVERIFY(scheduleLink()->window()->windowTitle().startsWith(QLatin1String("walkthrough.keldaran")));
     }
 
 private:
