@@ -21,6 +21,8 @@ constexpr std::array<int, kColumnCount> kColumnWidthsPx{
     140, 55, 60, 70, 60, 55, 60, 60, 70, 80, 55, 65, 65, 70, 240};
 // clang-format on
 constexpr int kHeaderPaddingPx = 14;
+// The longest pipe a cell shows: a nominal size with its DN beside it.
+const QString kWidestPipe = QStringLiteral("2 1/2\" DN65");
 
 } // namespace
 
@@ -78,6 +80,8 @@ void TScheduleTable::fitColumns()
         const QString title = model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         for (const QString& line : title.split(QLatin1Char('\n')))
             widthPx = std::max(widthPx, metrics.horizontalAdvance(line) + kHeaderPaddingPx);
+        if (column == kPipe)
+            widthPx = std::max(widthPx, fontMetrics().horizontalAdvance(kWidestPipe) + kHeaderPaddingPx);
         setColumnWidth(column, widthPx);
     }
 }
