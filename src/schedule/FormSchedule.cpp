@@ -228,13 +228,11 @@ void TFormSchedule::closeEvent(QCloseEvent* event)
         return;
     }
     // Changes thrown away leave with the window: it opens next time on a new project.
+    FAutosave.remove();
     if (answer == TAnswer::Discarded) {
         FModel->setProject(newProject());
-        FFilePath.clear();
-        FUnsavedWithoutHistory = false;
-        updateTitle();
+        replaceProject({});
     }
-    FAutosave.remove();
     keepScheduleGeometry(saveGeometry());
     event->accept();
 }
