@@ -6,6 +6,7 @@
 #include "Demand.h"
 #include "FixtureLoads.h"
 #include "FormSchedule.h"
+#include "KeyboardInput.h"
 #include "ProjectFile.h"
 #include "PromptAnswers.h"
 #include "ScheduleAutosave.h"
@@ -35,32 +36,6 @@ namespace {
 constexpr int kRows = 10;
 constexpr int kDemandRow = 4;
 constexpr int kToiletsCounted = 4;
-
-// Keys go where a user's would: to whatever has the focus. A cell's editor commits Enter after
-// the key has been handled, through the event queue, as it does between a user's keys.
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-    QCoreApplication::processEvents();
-}
-
-void type(const QString& text)
-{
-    for (const QChar c : text) {
-        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        QCoreApplication::processEvents();
-    }
-}
-
-// As a click or a Tab would put it there, in an active window.
-[[nodiscard]] bool giveFocus(QWidget* widget)
-{
-    widget->window()->activateWindow();
-    if (!QTest::qWaitForWindowActive(widget->window()))
-        return false;
-    widget->setFocus();
-    return QApplication::focusWidget() == widget;
-}
 
 QString cell(const TScheduleModel& model, int row, int column)
 {

@@ -1,7 +1,9 @@
-// The schedule window through its real widgets: the question before unsaved changes are
-// replaced or closed, a file that cannot be read, and the minute's copy restored after a crash.
-// Every prompt is answered by a named button; a prompt that never comes fails the test.
+// The schedule window through its real widgets: text refused where it was typed, blocks pasted
+// from a spreadsheet and copied back, the question before unsaved changes are replaced or
+// closed, a file that cannot be read, and the minute's copy restored after a crash. Every prompt
+// is answered by a named button; a prompt that never comes fails the test.
 #include "FormSchedule.h"
+#include "KeyboardInput.h"
 #include "ProjectFile.h"
 #include "PromptAnswers.h"
 #include "ScheduleAutosave.h"
@@ -9,15 +11,21 @@
 #include "ScheduleModel.h"
 #include "ScheduleProjects.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -26,6 +34,17 @@ QByteArray fileText(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString cell(const TScheduleModel& model, int row, int column)
+{
+    return model.data(model.index(row, column), Qt::DisplayRole).toString();
+}
+
+bool sameSegments(const Sizing::TSchedule& a, const Sizing::TSchedule& b)
+{
+    return std::equal(a.segments.begin(), a.segments.end(), b.segments.begin(), b.segments.end(),
+                      &ScheduleCells::sameSegment);
 }
 
 bool writeProjectFile(const QString& path, const Project::TProject& project)
@@ -67,6 +86,75 @@ private slots:
     {
         FWindow.reset();
         QDir(TScheduleAutosave::folder()).removeRecursively();
+    }
+
+    void refusedInPlace()
+    {
+        using namespace ScheduleCells;
+        TScheduleModel& model = FWindow->model();
+        auto* grid = FWindow->findChild<QTableView*>(QStringLiteral("GridSegments"));
+        auto* status = FWindow->findChild<QLabel*>(QStringLiteral("LabelStatus"));
+        QVERIFY(giveFocus(grid));
+        grid->setCurrentIndex(model.index(1, kLength));
+        type(QStringLiteral("1x"));
+        press(Qt::Key_Return);
+        QCOMPARE(cell(model, 1, kLength), QStringLiteral("12.00"));
+        QCOMPARE(grid->currentIndex(), model.index(1, kLength));
+        QVERIFY(status->text().contains(columnTitle(kLength, Project::TUnits::US).section(u' ', 0, 0)));
+        // Taken, the next edit clears the line and Enter goes down.
+        type(QStringLiteral("2,5"));
+        press(Qt::Key_Return);
+        QCOMPARE(cell(model, 1, kLength), QStringLiteral("2.50"));
+        QCOMPARE(grid->currentIndex(), model.index(2, kLength));
+        QVERIFY(status->text().isEmpty());
+
+        auto* source = FWindow->findChild<QLineEdit*>(QStringLiteral("EditSource"));
+        QVERIFY(giveFocus(source));
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(QStringLiteral("-3"));
+        press(Qt::Key_Return);
+        QCOMPARE(source->text(), QStringLiteral("60"));
+        QCOMPARE(model.header().sourcePsi, 60.0);
+        QVERIFY(!status->text().isEmpty());
+        QCOMPARE(model.undoStack()->count(), 1);
+    }
+
+    void pastedFromASpreadsheet()
+    {
+        using namespace ScheduleCells;
+        TScheduleModel& model = FWindow->model();
+        auto* grid = FWindow->findChild<QTableView*>(QStringLiteral("GridSegments"));
+        const auto trigger
+            = [this](const char* name) { FWindow->findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
+        // Over the last row and one more, a heading row first, a comma for a decimal point.
+        grid->setCurrentIndex(model.index(3, kName));
+        QGuiApplication::clipboard()->setText(QStringLiteral("%1\t%2\t%3\nX\tbranch\t5,5\nY\tmain\t3\n")
+                                                  .arg(columnTitle(kName, Project::TUnits::US),
+                                                       columnTitle(kRun, Project::TUnits::US),
+                                                       columnTitle(kFixtureUnits, Project::TUnits::US)));
+        trigger("actPaste");
+        QCOMPARE(model.rowCount(), 5);
+        QCOMPARE(cell(model, 3, kName), QStringLiteral("X"));
+        QCOMPARE(model.project().schedule.segments[3].fixtureUnits, 5.5);
+        QCOMPARE(model.project().schedule.segments[4].run, Sizing::TRun::Main);
+        QCOMPARE(model.undoStack()->count(), 1);
+
+        // One value into every cell chosen.
+        grid->selectionModel()->select(QItemSelection(model.index(0, kFittings), model.index(2, kFittings)),
+                                       QItemSelectionModel::ClearAndSelect);
+        QGuiApplication::clipboard()->setText(QStringLiteral("15\n"));
+        trigger("actPaste");
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(model.project().schedule.segments[static_cast<std::size_t>(row)].fittingsPercent, 15.0);
+
+        // The whole table copied, emptied and pasted back is the same schedule.
+        const Sizing::TSchedule copied = model.project().schedule;
+        trigger("actCopyTable");
+        grid->selectAll();
+        trigger("actRemoveRows");
+        QCOMPARE(model.rowCount(), 0);
+        trigger("actPaste");
+        QVERIFY(sameSegments(model.project().schedule, copied));
     }
 
     void askBeforeReplacing_data()

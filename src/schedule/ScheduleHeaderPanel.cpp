@@ -1,5 +1,6 @@
 #include "ScheduleHeaderPanel.h"
 
+#include "ClassTexts.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 
@@ -21,6 +22,7 @@ constexpr int kFieldsPerRow = 3;
 constexpr int kColumnsPerField = 3;
 constexpr int kFirstNumberRow = 2;
 constexpr int kNumberWidthPx = 80;
+constexpr int kClassCount = 3;
 
 QLabel* label(QStringView text, QWidget* parent) { return new QLabel(text.toString(), parent); }
 
@@ -54,9 +56,8 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
 
     FClass = new QComboBox(this);
     FClass->setObjectName(QStringLiteral("ComboClass"));
-    FClass->addItem(kClassSmooth.toString(), 1);
-    FClass->addItem(kClassSemiSmooth.toString(), 2);
-    FClass->addItem(kClassRough.toString(), 3);
+    for (int roughnessClass = 1; roughnessClass <= kClassCount; ++roughnessClass)
+        FClass->addItem(ClassTexts::className(roughnessClass).toString(), roughnessClass);
     FSupply = new QComboBox(this);
     FSupply->setObjectName(QStringLiteral("ComboSupply"));
     FSupply->addItem(kSupplyFlushTank.toString(), static_cast<int>(Design::TSupply::FlushTank));

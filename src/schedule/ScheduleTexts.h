@@ -43,9 +43,6 @@ inline constexpr QStringView kNo = u"خیر";
 // The header.
 inline constexpr QStringView kTitleLabel = u"عنوان پروژه:";
 inline constexpr QStringView kClassLabel = u"کلاس زبری:";
-inline constexpr QStringView kClassSmooth = u"نسبتا\u064b صاف";
-inline constexpr QStringView kClassSemiSmooth = u"نسبتا\u064b ناصاف";
-inline constexpr QStringView kClassRough = u"ناصاف";
 inline constexpr QStringView kSupplyLabel = u"سیستم:";
 inline constexpr QStringView kSupplyFlushTank = u"عمدتا\u064b فلاش تانک";
 inline constexpr QStringView kSupplyFlushValve = u"عمدتا\u064b فلاش والو";
