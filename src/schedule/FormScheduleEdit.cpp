@@ -46,7 +46,7 @@ QString copiedText(const QModelIndex& index)
 {
     const int column = index.column();
     if (column == kOnPath)
-        return onPathWord(index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked);
+        return onPathWord(index.data(Qt::CheckStateRole).toInt() == Qt::Checked);
     const QString shown = index.data(Qt::DisplayRole).toString();
     const bool words = column == kName || column == kRun || column == kPipe || column == kNote;
     return ScheduleClipboard::withoutIsolates(words ? shown : ScheduleClipboard::numberForCopy(shown));

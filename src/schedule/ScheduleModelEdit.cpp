@@ -41,7 +41,7 @@ bool TScheduleModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     QString text = value.toString();
     if (role == Qt::CheckStateRole && index.column() == kOnPath)
-        text = onPathWord(value.value<Qt::CheckState>() == Qt::Checked);
+        text = onPathWord(value.toInt() == Qt::Checked);
     else if (role != Qt::EditRole)
         return false;
     const Sizing::TSegment& before = FProject.schedule.segments[at(index.row())];
