@@ -93,7 +93,9 @@ TFormSchedule::TFormSchedule(QWidget* parent)
     updateTitle();
 }
 
-TFormSchedule::~TFormSchedule() = default;
+// The undo stack is cleared as it goes, with the model, after this window's own members: what it
+// says then must not reach them.
+TFormSchedule::~TFormSchedule() { FModel->undoStack()->disconnect(this); }
 
 bool TFormSchedule::isModified() const { return FUnsavedWithoutHistory || !FModel->undoStack()->isClean(); }
 
