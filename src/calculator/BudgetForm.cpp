@@ -1,5 +1,6 @@
 #include "BudgetForm.h"
 
+#include "BudgetText.h"
 #include "DesignTexts.h"
 #include "NomogramFrame.h"
 #include "NumberInput.h"
@@ -57,15 +58,9 @@ TBudgetOutcome badField(const TBudgetField& field, QStringView message)
 
 QString number(double value) { return formatFixed(value, kDecimals); }
 
-// "50.00 − 5.00 − 0.433 × 30.00 − 8.00": the source less what is not friction, in psi; a source
-// above the fixture adds its head.
 QString availableArithmetic(const Design::TPressureBudget& b)
 {
-    const QString head
-        = formatUpTo(Design::kPsiPerFtOfWater, kFactorDecimals) + QStringLiteral(u" × ") + number(std::abs(b.heightFt));
-    return number(b.sourcePsi) + QStringLiteral(u" − ") + number(b.meterAndDevicesPsi)
-        + (b.heightFt < 0.0 ? QStringLiteral(" + ") : QStringLiteral(u" − ")) + head + QStringLiteral(u" − ")
-        + number(b.fixturePsi);
+    return ::availableArithmetic(b.sourcePsi, b.meterAndDevicesPsi, Design::kPsiPerFtOfWater, b.heightFt, b.fixturePsi);
 }
 
 } // namespace

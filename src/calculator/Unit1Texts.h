@@ -2,18 +2,17 @@
 // The calculator window's Persian texts, kept in one place so that every zero-width non-joiner
 // (U+200C) and the tanween (U+064B) of "نسبتاً" stay exactly where Persian writes them.
 
+#include "ClassTexts.h"
+
 #include <QStringView>
 
 namespace Unit1Texts {
 
 // Title line above the class buttons.
 inline constexpr QStringView kTitleLine = u"سایزینگ لوله گالوانیزه آب شرب مصرفی براساس مبحث 16";
-// Class 1.
-inline constexpr QStringView kCaptionSmooth = u"نسبتا\u064b صاف";
-// Class 2.
-inline constexpr QStringView kCaptionSemiSmooth = u"نسبتا\u064b ناصاف";
-// Class 3.
-inline constexpr QStringView kCaptionRough = u"ناصاف";
+inline constexpr QStringView kCaptionSmooth = ClassTexts::kSmooth;
+inline constexpr QStringView kCaptionSemiSmooth = ClassTexts::kSemiSmooth;
+inline constexpr QStringView kCaptionRough = ClassTexts::kRough;
 // Class 1 chosen; begins with a blank.
 inline constexpr QStringView kCaptionSmoothSelected = u" نسبتا\u064b صاف ✓";
 // Class 2 chosen.

@@ -222,7 +222,7 @@ void TForm5::updateTopAndRightAxes(bool hasPipeLines)
     Chart1->yAxis2->setVisible(hasPipeLines);
 }
 
-// Every item of the chart is the name label of a nomogram line.
+// Every item of the chart is the name label of a nomogram line, or a report's mark.
 void TForm5::removeNomogram()
 {
     for (int i = Chart1->plottableCount() - 1; i >= 0; --i) {
@@ -231,6 +231,8 @@ void TForm5::removeNomogram()
             Chart1->removePlottable(i);
     }
     Chart1->clearItems();
+    FReportItems.clear();
+    FReportGraphs.clear();
     FLineNames.clear();
     FNamesPlacedIn = QRect();
     updateTopAndRightAxes(false);
@@ -328,10 +330,15 @@ void TForm5::DrawGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& Vel
 
 void TForm5::ShowGraph(const TPipeSizeArray& PipeData, const TPipeSizeArray& VelocityData)
 {
-    FTitle->setText(FPipeTypeTitle.isEmpty() ? kTitle : kTitle + QStringLiteral(" (") + FPipeTypeTitle + u')');
+    FTitle->setText(titleText());
     DrawGraph(PipeData, VelocityData);
     show();
     raise();
+}
+
+QString TForm5::titleText() const
+{
+    return FPipeTypeTitle.isEmpty() ? kTitle : kTitle + QStringLiteral(" (") + FPipeTypeTitle + u')';
 }
 
 void TForm5::ShowOperatingPoint(double Q, double H, double V, const QString& DN)

@@ -54,4 +54,22 @@ bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm
     return sizeSegment(roughnessClass, allowablePsiPer100ft, flowGpm, velocityLimitFtPerS, size, problem);
 }
 
+bool nextSmallerSize(int roughnessClass, const std::string& pipe, double flowGpm, TSegmentSize& size)
+{
+    const Nomogram::TClassTables* tables = Nomogram::tablesForClass(roughnessClass);
+    if (tables == nullptr || !isPositive(flowGpm))
+        return false;
+    const auto& pipes = tables->PipeSizes;
+    for (std::size_t i = 1; i < pipes.size(); ++i)
+        if (pipes[i].Name == pipe) {
+            TSegmentSize smaller;
+            smaller.pipe = pipes[i - 1].Name;
+            smaller.lossPsiPer100ft = Nomogram::getPressureForPipe(*tables, smaller.pipe, flowGpm);
+            smaller.velocityFtPerS = Nomogram::getVelocityAtPoint(*tables, smaller.lossPsiPer100ft, flowGpm);
+            size = std::move(smaller);
+            return true;
+        }
+    return false;
+}
+
 } // namespace Sizing

@@ -107,6 +107,11 @@ inline constexpr double kChartLeastPsiPer100ft = Nomogram::kLeastPsiPer100ft;
 [[nodiscard]] bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm,
                                double velocityLimitFtPerS, TSegmentSize& size, TSizeProblem& problem);
 
+// The pipe one size smaller than `pipe` in the class's table, with its velocity and loss read on
+// its own line as sizeSegment reads them: for a segment raised for velocity, the size that ran
+// too fast. False for the class's smallest pipe, a name not in its table, or an unusable flow.
+[[nodiscard]] bool nextSmallerSize(int roughnessClass, const std::string& pipe, double flowGpm, TSegmentSize& size);
+
 // The flow a segment is sized for: its typed flow when that is positive, otherwise the demand of
 // its load in the supply's column; false when there is none.
 [[nodiscard]] bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, double& flowGpm);

@@ -1,0 +1,48 @@
+#pragma once
+// The project file (*.keldaran): a whole building's schedule in UTF-8 JSON, its keys mirroring
+// the sizing core's and its numbers always in US units, whatever the window shows.
+//
+// A file is read whole or not at all: anything wrong refuses it with a Persian sentence naming
+// the file and what is wrong, and nothing is loaded. Keys this release does not know are kept
+// and written back, so that a file from a newer release loses nothing when it is saved again.
+// The writer keeps its keys in one order and indents, so that two versions of a project diff
+// well, and writes each number so that it reads back exactly.
+
+#include "Sizing.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+#include <vector>
+
+namespace Project {
+
+enum class TUnits { US, SI };
+
+struct TProject {
+    QString title;
+    Sizing::TSchedule schedule; // always US units
+    TUnits units = TUnits::US;  // how the window and the PDF show it
+    QJsonObject otherKeys;      // top-level keys this release does not know, written back as they came
+    std::vector<QJsonObject>
+        otherSegmentKeys; // the same for each segment, index for index; shorter than segments means none for the rest
+};
+
+inline constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+inline constexpr int kMaxSegments = 10000;
+inline constexpr int kFormatVersion = 1;
+
+// problem: a Persian sentence naming what is wrong (the key's name for a key). Nothing is written
+// to project on failure.
+[[nodiscard]] bool parseProject(const QByteArray& json, TProject& project, QString& problem);
+// message: a Persian sentence naming the file and what is wrong. project untouched on failure.
+[[nodiscard]] bool readProject(const QString& path, TProject& project, QString& message);
+// Fixed key order, indented, numbers round-trip exactly.
+[[nodiscard]] QByteArray projectJson(const TProject& project);
+// Through QSaveFile: whole or not at all. A project the reader would refuse (a number that is
+// not finite, a value out of its range, too many segments) is not written. message: Persian,
+// names the file.
+[[nodiscard]] bool writeProject(const QString& path, const TProject& project, QString& message);
+
+} // namespace Project

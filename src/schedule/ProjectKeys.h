@@ -1,0 +1,65 @@
+#pragma once
+// The project file's keys and the words its choices are written with, shared by the reader and
+// the writer so that both spell them alike.
+
+#include "Demand.h"
+#include "ProjectFile.h"
+#include "Sizing.h"
+
+#include <QLatin1String>
+
+#include <array>
+#include <utility>
+
+namespace ProjectKeys {
+
+inline constexpr QLatin1String kFormat("format");
+inline constexpr QLatin1String kVersion("version");
+inline constexpr QLatin1String kTitle("title");
+inline constexpr QLatin1String kRoughnessClass("roughnessClass");
+inline constexpr QLatin1String kSupply("supply");
+inline constexpr QLatin1String kSourcePsi("sourcePsi");
+inline constexpr QLatin1String kMeterAndDevicesPsi("meterAndDevicesPsi");
+inline constexpr QLatin1String kHeightFt("heightFt");
+inline constexpr QLatin1String kFixturePsi("fixturePsi");
+inline constexpr QLatin1String kMainLimitFtPerS("mainLimitFtPerS");
+inline constexpr QLatin1String kBranchLimitFtPerS("branchLimitFtPerS");
+inline constexpr QLatin1String kUnits("units");
+inline constexpr QLatin1String kSegments("segments");
+
+inline constexpr QLatin1String kName("name");
+inline constexpr QLatin1String kRun("run");
+inline constexpr QLatin1String kFixtureUnits("fixtureUnits");
+inline constexpr QLatin1String kFlowGpm("flowGpm");
+inline constexpr QLatin1String kLengthFt("lengthFt");
+inline constexpr QLatin1String kFittingsPercent("fittingsPercent");
+inline constexpr QLatin1String kOnCriticalPath("onCriticalPath");
+
+inline constexpr QLatin1String kFormatName("keldaran-schedule");
+
+// Every key of the top level and of a segment, in the order the writer puts them.
+inline constexpr std::array kProjectKeys{
+    kFormat,   kVersion,    kTitle,           kRoughnessClass,    kSupply, kSourcePsi, kMeterAndDevicesPsi,
+    kHeightFt, kFixturePsi, kMainLimitFtPerS, kBranchLimitFtPerS, kUnits,  kSegments};
+inline constexpr std::array kSegmentKeys{kName,          kRun, kFixtureUnits, kFlowGpm, kLengthFt, kFittingsPercent,
+                                         kOnCriticalPath};
+
+template <typename T> using TChoices = std::array<std::pair<QLatin1String, T>, 2>;
+
+inline constexpr TChoices<Design::TSupply> kSupplies{{{QLatin1String("flushTank"), Design::TSupply::FlushTank},
+                                                      {QLatin1String("flushValve"), Design::TSupply::FlushValve}}};
+inline constexpr TChoices<Sizing::TRun> kRuns{
+    {{QLatin1String("main"), Sizing::TRun::Main}, {QLatin1String("branch"), Sizing::TRun::Branch}}};
+inline constexpr TChoices<Project::TUnits> kUnitSystems{
+    {{QLatin1String("US"), Project::TUnits::US}, {QLatin1String("SI"), Project::TUnits::SI}}};
+
+// The word a choice is written with.
+template <typename T> [[nodiscard]] constexpr QLatin1String wordOf(const TChoices<T>& choices, T value)
+{
+    for (const auto& [word, choice] : choices)
+        if (choice == value)
+            return word;
+    return choices.front().first;
+}
+
+} // namespace ProjectKeys

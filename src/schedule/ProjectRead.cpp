@@ -1,0 +1,294 @@
+// Reading a project file: every key checked for its presence, its type and its range before
+// anything is handed over.
+#include "ProjectFile.h"
+
+#include "ProjectKeys.h"
+#include "ProjectTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <type_traits>
+
+namespace Project {
+namespace {
+
+using namespace ProjectKeys;
+using namespace ProjectTexts;
+
+enum class TRange { Any, NonNegative, Positive, ClassNumber, Version, FixtureUnits };
+
+bool inRange(double value, TRange range)
+{
+    switch (range) {
+    case TRange::Any: return true;
+    case TRange::NonNegative: return value >= 0.0;
+    case TRange::Positive: return value > 0.0;
+    case TRange::ClassNumber: return value == 1.0 || value == 2.0 || value == 3.0;
+    case TRange::Version: return value >= 1.0 && value == std::floor(value);
+    case TRange::FixtureUnits: return value >= 0.0 && value <= Design::kMaxFixtureUnits;
+    }
+    return false;
+}
+
+QString rangeText(TRange range)
+{
+    switch (range) {
+    case TRange::Any: break;
+    case TRange::NonNegative: return kRangeNonNegative.toString();
+    case TRange::Positive: return kRangePositive.toString();
+    case TRange::ClassNumber: return kRangeClass.toString();
+    case TRange::Version: return kRangeVersion.toString();
+    case TRange::FixtureUnits: return kRangeFixtureUnits.toString().arg(Design::kMaxFixtureUnits);
+    }
+    return kRangeFinite.toString();
+}
+
+// Where a segment is in the file, as a message names it: "segments[3]". Made only for a message.
+QString segmentPath(qsizetype index) { return QStringLiteral("%1[%2]").arg(kSegments).arg(index); }
+
+// The keys of one JSON object, each named in a message by its path in the file, such as
+// "segments[3].lengthFt". A key marked optional that is absent takes its fallback.
+class TReader {
+public:
+    // segment: the segment's index in the list; -1 for the top level.
+    TReader(const QJsonObject& object, qsizetype segment, QString& problem)
+        : FObject(object)
+        , FSegment(segment)
+        , FProblem(problem)
+    {
+    }
+
+    bool number(QLatin1String key, TRange range, double& out, std::optional<double> fallback = std::nullopt)
+    {
+        const QJsonValue value = FObject.value(key);
+        if (value.isUndefined() && fallback)
+            return take(*fallback, out);
+        if (value.isUndefined())
+            return fail(kMissingKey, key);
+        if (!value.isDouble())
+            return fail(kNotNumber, key);
+        const double number = value.toDouble();
+        if (!std::isfinite(number) || !inRange(number, range))
+            return fail(kOutOfRange, key, rangeText(range));
+        return take(number, out);
+    }
+
+    bool text(QLatin1String key, QString& out, std::optional<QString> fallback = std::nullopt)
+    {
+        const QJsonValue value = FObject.value(key);
+        if (value.isUndefined() && fallback)
+            return take(*fallback, out);
+        if (value.isUndefined())
+            return fail(kMissingKey, key);
+        if (!value.isString())
+            return fail(kNotText, key);
+        return take(value.toString(), out);
+    }
+
+    bool flag(QLatin1String key, bool& out, std::optional<bool> fallback = std::nullopt)
+    {
+        const QJsonValue value = FObject.value(key);
+        if (value.isUndefined() && fallback)
+            return take(*fallback, out);
+        if (value.isUndefined())
+            return fail(kMissingKey, key);
+        if (!value.isBool())
+            return fail(kNotTrueFalse, key);
+        return take(value.toBool(), out);
+    }
+
+    template <typename T>
+    bool choice(QLatin1String key, const TChoices<T>& choices, T& out,
+                std::optional<std::type_identity_t<T>> fallback = std::nullopt)
+    {
+        QString word;
+        const std::optional<QString> fallbackWord
+            = fallback ? std::optional<QString>(wordOf(choices, *fallback)) : std::nullopt;
+        if (!text(key, word, fallbackWord))
+            return false;
+        QStringList words;
+        for (const auto& [choiceWord, value] : choices) {
+            if (word == choiceWord)
+                return take(value, out);
+            words << QStringLiteral("«%1»").arg(choiceWord);
+        }
+        return fail(kNotAChoice, key, words.join(kOr));
+    }
+
+    // What a newer release wrote and this one does not know.
+    template <std::size_t N> [[nodiscard]] QJsonObject others(const std::array<QLatin1String, N>& known) const
+    {
+        QJsonObject unknown;
+        for (auto it = FObject.begin(); it != FObject.end(); ++it)
+            if (std::find(known.begin(), known.end(), it.key()) == known.end())
+                unknown.insert(it.key(), it.value());
+        return unknown;
+    }
+
+    bool fail(QStringView sentence, QLatin1String key, const QString& detail = {})
+    {
+        FProblem = sentence.toString().arg(FSegment < 0 ? QString(key) : segmentPath(FSegment) + u'.' + key);
+        if (!detail.isEmpty())
+            FProblem = FProblem.arg(detail);
+        return false;
+    }
+
+private:
+    template <typename T> static bool take(T value, T& out)
+    {
+        out = std::move(value);
+        return true;
+    }
+
+    const QJsonObject& FObject;
+    qsizetype FSegment;
+    QString& FProblem;
+};
+
+bool readHeader(TReader& reader, const QJsonObject& root, QString& problem)
+{
+    QString format;
+    if (!reader.text(kFormat, format))
+        return false;
+    if (format != kFormatName) {
+        problem = kWrongFormat.toString().arg(kFormatName);
+        return false;
+    }
+    double version = 0.0;
+    if (!reader.number(kVersion, TRange::Version, version))
+        return false;
+    if (version > kFormatVersion) {
+        problem = kNewerVersion.toString().arg(root.value(kVersion).toDouble()).arg(kFormatVersion);
+        return false;
+    }
+    return true;
+}
+
+bool readSchedule(TReader& reader, TProject& project)
+{
+    Sizing::TSchedule& s = project.schedule;
+    double roughnessClass = 0.0;
+    if (!reader.text(kTitle, project.title, QString())
+        || !reader.number(kRoughnessClass, TRange::ClassNumber, roughnessClass)
+        || !reader.choice(kSupply, kSupplies, s.supply) || !reader.number(kSourcePsi, TRange::NonNegative, s.sourcePsi)
+        || !reader.number(kMeterAndDevicesPsi, TRange::NonNegative, s.meterAndDevicesPsi)
+        || !reader.number(kHeightFt, TRange::Any, s.heightFt)
+        || !reader.number(kFixturePsi, TRange::NonNegative, s.fixturePsi)
+        || !reader.number(kMainLimitFtPerS, TRange::Positive, s.mainLimitFtPerS, Sizing::kDefaultMainLimitFtPerS)
+        || !reader.number(kBranchLimitFtPerS, TRange::Positive, s.branchLimitFtPerS, Sizing::kDefaultBranchLimitFtPerS)
+        || !reader.choice(kUnits, kUnitSystems, project.units, TUnits::US))
+        return false;
+    s.roughnessClass = static_cast<int>(roughnessClass);
+    return true;
+}
+
+bool readSegment(const QJsonValue& value, qsizetype index, Sizing::TSegment& segment, QJsonObject& others,
+                 QString& problem)
+{
+    if (!value.isObject()) {
+        problem = kNotSegment.toString().arg(segmentPath(index));
+        return false;
+    }
+    const QJsonObject object = value.toObject();
+    TReader reader(object, index, problem);
+    QString name;
+    if (!reader.text(kName, name) || !reader.choice(kRun, kRuns, segment.run)
+        || !reader.number(kFixtureUnits, TRange::FixtureUnits, segment.fixtureUnits, 0.0)
+        || !reader.number(kFlowGpm, TRange::NonNegative, segment.flowGpm, 0.0)
+        || !reader.number(kLengthFt, TRange::Positive, segment.lengthFt)
+        || !reader.number(kFittingsPercent, TRange::NonNegative, segment.fittingsPercent, 0.0)
+        || !reader.flag(kOnCriticalPath, segment.onCriticalPath, true))
+        return false;
+    segment.name = name.toStdString();
+    others = reader.others(kSegmentKeys);
+    return true;
+}
+
+bool readSegments(TReader& reader, const QJsonObject& root, TProject& project, QString& problem)
+{
+    const QJsonValue value = root.value(kSegments);
+    if (value.isUndefined())
+        return reader.fail(kMissingKey, kSegments);
+    if (!value.isArray())
+        return reader.fail(kNotList, kSegments);
+    const QJsonArray segments = value.toArray();
+    if (segments.size() > kMaxSegments) {
+        problem = kTooManySegments.toString().arg(kMaxSegments);
+        return false;
+    }
+    project.schedule.segments.resize(static_cast<std::size_t>(segments.size()));
+    project.otherSegmentKeys.resize(project.schedule.segments.size());
+    for (qsizetype i = 0; i < segments.size(); ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (!readSegment(segments.at(i), i, project.schedule.segments[index], project.otherSegmentKeys[index], problem))
+            return false;
+    }
+    while (!project.otherSegmentKeys.empty() && project.otherSegmentKeys.back().isEmpty())
+        project.otherSegmentKeys.pop_back();
+    return true;
+}
+
+QString parseProblem(const QJsonParseError& error)
+{
+    if (error.error == QJsonParseError::DeepNesting)
+        return kTooDeep.toString().arg(error.offset);
+    return kNotJson.toString().arg(error.errorString()).arg(error.offset);
+}
+
+} // namespace
+
+bool parseProject(const QByteArray& json, TProject& project, QString& problem)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError) {
+        problem = parseProblem(error);
+        return false;
+    }
+    if (!document.isObject()) {
+        problem = kNotAnObject.toString();
+        return false;
+    }
+    const QJsonObject root = document.object();
+    TReader reader(root, -1, problem);
+    TProject read;
+    if (!readHeader(reader, root, problem) || !readSchedule(reader, read) || !readSegments(reader, root, read, problem))
+        return false;
+    read.otherKeys = reader.others(kProjectKeys);
+    project = std::move(read);
+    return true;
+}
+
+bool readProject(const QString& path, TProject& project, QString& message)
+{
+    const auto refuse = [&](const QString& problem) {
+        message = kNotRead.toString().arg(QDir::toNativeSeparators(path), problem);
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(kCannotOpen.toString().arg(file.errorString()));
+    // A size the file system reports is checked first; a device that reports none is read no
+    // further than the bound.
+    if (file.size() > kMaxFileBytes)
+        return refuse(kTooLarge.toString());
+    const QByteArray json = file.read(kMaxFileBytes + 1);
+    if (json.size() > kMaxFileBytes)
+        return refuse(kTooLarge.toString());
+    if (file.error() != QFileDevice::NoError)
+        return refuse(kCannotOpen.toString().arg(file.errorString()));
+    QString problem;
+    if (!parseProject(json, project, problem))
+        return refuse(problem);
+    return true;
+}
+
+} // namespace Project

@@ -1,0 +1,230 @@
+// Writing a project file: the keys in one fixed order, one to a line, so that two versions of a
+// project diff well; numbers in their shortest form that reads back to the same double.
+#include "ProjectFile.h"
+
+#include "ProjectKeys.h"
+#include "ProjectTexts.h"
+
+#include <QCborValue>
+#include <QDir>
+#include <QJsonArray>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <cmath>
+#include <utility>
+
+namespace Project {
+namespace {
+
+using namespace ProjectKeys;
+
+constexpr int kIndent = 2;
+
+// An object whose members keep the order they are given in; QJsonObject would sort them.
+using TMembers = std::vector<std::pair<QString, QJsonValue>>;
+
+void writeValue(QByteArray& out, const QJsonValue& value, int depth);
+
+void newLine(QByteArray& out, int depth)
+{
+    out += '\n';
+    out += QByteArray(depth * kIndent, ' ');
+}
+
+void writeString(QByteArray& out, const QString& text)
+{
+    out += '"';
+    for (const char byte : text.toUtf8()) {
+        switch (byte) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(byte) < 0x20)
+                out += "\\u00" + QByteArray::number(static_cast<unsigned char>(byte), 16).rightJustified(2, '0');
+            else
+                out += byte;
+        }
+    }
+    out += '"';
+}
+
+// A number that is not finite has no JSON form; written as null, the reader names its key.
+void writeNumber(QByteArray& out, const QJsonValue& value)
+{
+    const QCborValue cbor = QCborValue::fromJsonValue(value);
+    if (cbor.isInteger())
+        out += QByteArray::number(cbor.toInteger());
+    else if (std::isfinite(value.toDouble()))
+        out += QByteArray::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    else
+        out += "null";
+}
+
+void writeMembers(QByteArray& out, const TMembers& members, int depth)
+{
+    if (members.empty()) {
+        out += "{}";
+        return;
+    }
+    out += '{';
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        newLine(out, depth + 1);
+        writeString(out, members[i].first);
+        out += ": ";
+        writeValue(out, members[i].second, depth + 1);
+        if (i + 1 < members.size())
+            out += ',';
+    }
+    newLine(out, depth);
+    out += '}';
+}
+
+void writeArray(QByteArray& out, const QJsonArray& array, int depth)
+{
+    if (array.isEmpty()) {
+        out += "[]";
+        return;
+    }
+    out += '[';
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        newLine(out, depth + 1);
+        writeValue(out, array.at(i), depth + 1);
+        if (i + 1 < array.size())
+            out += ',';
+    }
+    newLine(out, depth);
+    out += ']';
+}
+
+void writeValue(QByteArray& out, const QJsonValue& value, int depth)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+    case QJsonValue::Undefined: out += "null"; break;
+    case QJsonValue::Bool: out += value.toBool() ? "true" : "false"; break;
+    case QJsonValue::Double: writeNumber(out, value); break;
+    case QJsonValue::String: writeString(out, value.toString()); break;
+    case QJsonValue::Array: writeArray(out, value.toArray(), depth); break;
+    case QJsonValue::Object: {
+        TMembers members;
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            members.emplace_back(it.key(), it.value());
+        writeMembers(out, members, depth);
+        break;
+    }
+    }
+}
+
+void appendOthers(TMembers& members, const QJsonObject& others)
+{
+    for (auto it = others.begin(); it != others.end(); ++it)
+        members.emplace_back(it.key(), it.value());
+}
+
+TMembers segmentMembers(const Sizing::TSegment& segment, const QJsonObject& others)
+{
+    TMembers members{
+        {kName, QString::fromStdString(segment.name)},
+        {kRun, wordOf(kRuns, segment.run)},
+        {kFixtureUnits, segment.fixtureUnits},
+        {kFlowGpm, segment.flowGpm},
+        {kLengthFt, segment.lengthFt},
+        {kFittingsPercent, segment.fittingsPercent},
+        {kOnCriticalPath, segment.onCriticalPath},
+    };
+    appendOthers(members, others);
+    return members;
+}
+
+TMembers projectMembers(const TProject& project)
+{
+    const Sizing::TSchedule& s = project.schedule;
+    return {
+        {kFormat, kFormatName},
+        {kVersion, kFormatVersion},
+        {kTitle, project.title},
+        {kRoughnessClass, s.roughnessClass},
+        {kSupply, wordOf(kSupplies, s.supply)},
+        {kSourcePsi, s.sourcePsi},
+        {kMeterAndDevicesPsi, s.meterAndDevicesPsi},
+        {kHeightFt, s.heightFt},
+        {kFixturePsi, s.fixturePsi},
+        {kMainLimitFtPerS, s.mainLimitFtPerS},
+        {kBranchLimitFtPerS, s.branchLimitFtPerS},
+        {kUnits, wordOf(kUnitSystems, project.units)},
+    };
+}
+
+} // namespace
+
+QByteArray projectJson(const TProject& project)
+{
+    QByteArray out;
+    out += '{';
+    for (const auto& [key, value] : projectMembers(project)) {
+        newLine(out, 1);
+        writeString(out, key);
+        out += ": ";
+        writeValue(out, value, 1);
+        out += ',';
+    }
+    newLine(out, 1);
+    writeString(out, kSegments);
+    const std::vector<Sizing::TSegment>& segments = project.schedule.segments;
+    if (segments.empty()) {
+        out += ": []";
+    } else {
+        out += ": [";
+        for (std::size_t i = 0; i < segments.size(); ++i) {
+            newLine(out, 2);
+            const QJsonObject others
+                = i < project.otherSegmentKeys.size() ? project.otherSegmentKeys[i] : QJsonObject();
+            writeMembers(out, segmentMembers(segments[i], others), 2);
+            if (i + 1 < segments.size())
+                out += ',';
+        }
+        newLine(out, 1);
+        out += ']';
+    }
+    TMembers others;
+    appendOthers(others, project.otherKeys);
+    for (const auto& [key, value] : others) {
+        out += ',';
+        newLine(out, 1);
+        writeString(out, key);
+        out += ": ";
+        writeValue(out, value, 1);
+    }
+    out += "\n}\n";
+    return out;
+}
+
+bool writeProject(const QString& path, const TProject& project, QString& message)
+{
+    const auto refuse = [&](const QString& problem) {
+        message = ProjectTexts::kNotWritten.toString().arg(QDir::toNativeSeparators(path), problem);
+        return false;
+    };
+    const QByteArray json = projectJson(project);
+    // What the reader would refuse is never written: a file saved is a file that opens again.
+    if (json.size() > kMaxFileBytes)
+        return refuse(ProjectTexts::kTooLarge.toString());
+    TProject check;
+    QString problem;
+    if (!parseProject(json, check, problem))
+        return refuse(problem);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return refuse(ProjectTexts::kCannotWrite.toString().arg(reason));
+    }
+    return true;
+}
+
+} // namespace Project

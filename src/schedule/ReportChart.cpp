@@ -1,0 +1,60 @@
+#include "ReportChart.h"
+
+#include "ClassTexts.h"
+#include "NomogramLookup.h"
+#include "Unit5.h"
+
+#include <qcustomplot.h>
+
+#include <map>
+#include <tuple>
+
+namespace {
+// Laid out at this size in screen pixels, the chart's own fonts print at about 7 to 9 points on
+// an A4 page's width.
+constexpr QSize kLayoutPx(760, 600);
+const QString kNameJoin = QStringLiteral("، ");
+
+// Segments that share a pipe and a flow share one mark, which names them all.
+std::vector<TChartMark> chartMarks(const Project::TProject& project, const Sizing::TScheduleResult& result,
+                                   TMarkNames names)
+{
+    std::vector<TChartMark> marks;
+    std::map<std::tuple<std::string, double>, std::size_t> markOf;
+    for (std::size_t i = 0; i < result.segments.size() && i < project.schedule.segments.size(); ++i) {
+        const Sizing::TSegmentResult& r = result.segments[i];
+        if (!r.sized)
+            continue;
+        const QString name = names == TMarkNames::RowNumbers
+            ? QString::number(i + 1)
+            : QString::fromStdString(project.schedule.segments[i].name);
+        const auto [place, isNew] = markOf.try_emplace({r.size.pipe, r.flowGpm}, marks.size());
+        if (isNew)
+            marks.push_back({name, r.flowGpm, r.size.lossPsiPer100ft});
+        else
+            marks[place->second].name += kNameJoin + name;
+    }
+    return marks;
+}
+
+} // namespace
+
+double scheduleChartHeight(double widthPx) { return widthPx * kLayoutPx.height() / kLayoutPx.width(); }
+
+TMarkNames paintScheduleChart(QCPPainter& painter, const QRectF& target, const Project::TProject& project,
+                              const Sizing::TScheduleResult& result)
+{
+    const Nomogram::TClassTables* tables = Nomogram::tablesForClass(project.schedule.roughnessClass);
+    if (tables == nullptr)
+        return TMarkNames::SegmentNames;
+    TForm5 chart;
+    chart.setPipeTypeTitle(ClassTexts::className(project.schedule.roughnessClass).toString());
+    chart.DrawGraph(tables->PipeSizes, tables->VelocityLines);
+    TMarkNames names = TMarkNames::SegmentNames;
+    if (!chart.MarkForReport(kLayoutPx, result.allowablePsiPer100ft, chartMarks(project, result, names))) {
+        names = TMarkNames::RowNumbers;
+        (void)chart.MarkForReport(kLayoutPx, result.allowablePsiPer100ft, chartMarks(project, result, names));
+    }
+    chart.PaintForReport(painter, target);
+    return names;
+}

@@ -1,0 +1,82 @@
+// Writing a report file: evaluated first, then written beside its name and put in place only
+// when whole, so that a failure leaves no half file and never replaces an earlier report.
+#include "Report.h"
+
+#include "ReportTexts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace Report {
+namespace {
+
+using namespace ReportTexts;
+
+constexpr int kPdfDotsPerInch = 300;
+constexpr double kMarginMm = 14.0;
+const QString kCreator = QStringLiteral("Keldaran");
+
+bool writePdf(QSaveFile& file, const Project::TProject& project, const Sizing::TScheduleResult& result)
+{
+    QPdfWriter pdf(&file);
+    pdf.setResolution(kPdfDotsPerInch);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    pdf.setTitle(project.title);
+    pdf.setCreator(kCreator);
+    return paintReport(pdf, project, result, QDate::currentDate());
+}
+
+} // namespace
+
+bool formatOf(const QString& outPath, TFormat& format)
+{
+    const QString suffix = QFileInfo(outPath).suffix().toLower();
+    if (suffix == QStringLiteral("csv"))
+        format = TFormat::Csv;
+    else if (suffix == QStringLiteral("pdf"))
+        format = TFormat::Pdf;
+    else
+        return false;
+    return true;
+}
+
+bool writeReport(const QString& outPath, const Project::TProject& project, QString& message)
+{
+    const auto refuse = [&](const QString& reason) {
+        message = kNotWritten.toString().arg(QDir::toNativeSeparators(outPath), reason);
+        return false;
+    };
+    TFormat format = TFormat::Csv;
+    if (!formatOf(outPath, format))
+        return refuse(kUnknownExtension.toString());
+    Sizing::TScheduleResult result;
+    if (!Sizing::evaluateSchedule(project.schedule, result))
+        return refuse(scheduleProblemText(project.schedule, Sizing::checkSchedule(project.schedule)));
+
+    QSaveFile file(outPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return refuse(kCannotWrite.toString().arg(file.errorString()));
+    QString failure;
+    if (format == TFormat::Csv) {
+        const QByteArray csv = csvReport(project, result);
+        if (file.write(csv) != csv.size())
+            failure = kCannotWrite.toString().arg(file.errorString());
+    } else if (!writePdf(file, project, result)) {
+        failure = file.error() == QFileDevice::NoError ? kCannotPaint.toString()
+                                                       : kCannotWrite.toString().arg(file.errorString());
+    }
+    if (failure.isEmpty() && !file.commit())
+        failure = kCannotWrite.toString().arg(file.errorString());
+    if (!failure.isEmpty()) {
+        file.cancelWriting();
+        return refuse(failure);
+    }
+    return true;
+}
+
+} // namespace Report

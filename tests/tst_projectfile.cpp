@@ -1,0 +1,206 @@
+// The project file: any schedule written reads back exactly, unknown keys included; every broken
+// file is refused with the key at fault named, and nothing is loaded.
+#include "ProjectFile.h"
+
+#include <QJsonArray>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <cstring>
+
+using namespace Project;
+
+namespace {
+
+// Doubles with every bit of their mantissa in use, as typed values converted from SI units are.
+double anyDouble(QRandomGenerator& random, double low, double high)
+{
+    return low + (high - low) * random.generateDouble();
+}
+
+std::string anyName(QRandomGenerator& random)
+{
+    static const char* const kPieces[] = {
+        "رایزر", "A-B", "\"quoted\"", "back\\slash", "tab\there", "line\nbreak", "\x01", "طبقهٔ\u200cسوم", "😀", ",", ""};
+    std::string name;
+    for (int i = 0, n = random.bounded(4); i < n; ++i)
+        name += kPieces[random.bounded(int(std::size(kPieces)))];
+    return name;
+}
+
+TProject anyProject(QRandomGenerator& random)
+{
+    TProject p;
+    p.title = QString::fromStdString(anyName(random));
+    p.units = random.bounded(2) == 0 ? TUnits::US : TUnits::SI;
+    Sizing::TSchedule& s = p.schedule;
+    s.roughnessClass = 1 + random.bounded(3);
+    s.supply = random.bounded(2) == 0 ? Design::TSupply::FlushTank : Design::TSupply::FlushValve;
+    s.sourcePsi = anyDouble(random, 0.0, 200.0);
+    s.meterAndDevicesPsi = anyDouble(random, 0.0, 20.0);
+    s.heightFt = anyDouble(random, -100.0, 300.0);
+    s.fixturePsi = random.bounded(2) == 0 ? 8.0 : anyDouble(random, 0.0, 30.0);
+    s.mainLimitFtPerS = anyDouble(random, 1e-9, 1e9);
+    s.branchLimitFtPerS = anyDouble(random, 0.1, 10.0);
+    for (int i = 0, n = random.bounded(30); i < n; ++i) {
+        Sizing::TSegment g;
+        g.name = anyName(random);
+        g.run = random.bounded(2) == 0 ? Sizing::TRun::Main : Sizing::TRun::Branch;
+        g.fixtureUnits = random.bounded(3) == 0 ? 0.0 : anyDouble(random, 0.0, Design::kMaxFixtureUnits);
+        g.flowGpm = random.bounded(3) == 0 ? anyDouble(random, 0.0, 1e4) : 0.0;
+        g.lengthFt = std::exp(anyDouble(random, -690.0, 690.0));
+        g.fittingsPercent = anyDouble(random, 0.0, 300.0);
+        g.onCriticalPath = random.bounded(2) == 0;
+        s.segments.push_back(g);
+    }
+    if (random.bounded(2) == 0)
+        p.otherKeys = {{"zNewerKey", QJsonObject{{"nested", QJsonArray{1, "two", true, QJsonValue()}}}},
+                       {"aCount", qint64(9007199254740993)}};
+    if (!s.segments.empty() && random.bounded(2) == 0) {
+        p.otherSegmentKeys.resize(s.segments.size());
+        p.otherSegmentKeys.back() = {{"material", "galvanized"}, {"diameterMm", 32.5}};
+    }
+    return p;
+}
+
+bool sameSegments(const std::vector<Sizing::TSegment>& a, const std::vector<Sizing::TSegment>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.name == y.name && x.run == y.run && x.fixtureUnits == y.fixtureUnits && x.flowGpm == y.flowGpm
+            && x.lengthFt == y.lengthFt && x.fittingsPercent == y.fittingsPercent
+            && x.onCriticalPath == y.onCriticalPath;
+    });
+}
+
+const char kGood[] = R"({"format": "keldaran-schedule", "version": 1, "roughnessClass": 2, "supply": "flushTank",
+    "sourcePsi": 60, "meterAndDevicesPsi": 5, "heightFt": 40, "fixturePsi": 8,
+    "segments": [{"name": "A-B", "run": "main", "fixtureUnits": 34, "lengthFt": 20}]})";
+
+// The good file with `from` replaced by `to`, once.
+QByteArray spoiled(const char* from, const QByteArray& to)
+{
+    QByteArray json(kGood);
+    const qsizetype at = json.indexOf(from);
+    return at < 0 ? QByteArray() : json.replace(at, qsizetype(std::strlen(from)), to);
+}
+
+} // namespace
+
+class TestProjectFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Random schedules with awkward names and numbers: written, read, and written again, they
+    // come back member for member and byte for byte.
+    void roundTrip()
+    {
+        QRandomGenerator random(16);
+        for (int round = 0; round < 300; ++round) {
+            const TProject original = anyProject(random);
+            const QByteArray json = projectJson(original);
+            TProject read;
+            QString problem;
+            QVERIFY2(parseProject(json, read, problem), qPrintable(problem + u'\n' + QString::fromUtf8(json)));
+            const Sizing::TSchedule& a = original.schedule;
+            const Sizing::TSchedule& b = read.schedule;
+            QCOMPARE(read.title, original.title);
+            QCOMPARE(read.units, original.units);
+            QCOMPARE(b.roughnessClass, a.roughnessClass);
+            QCOMPARE(b.supply, a.supply);
+            QCOMPARE(b.sourcePsi, a.sourcePsi);
+            QCOMPARE(b.meterAndDevicesPsi, a.meterAndDevicesPsi);
+            QCOMPARE(b.heightFt, a.heightFt);
+            QCOMPARE(b.fixturePsi, a.fixturePsi);
+            QCOMPARE(b.mainLimitFtPerS, a.mainLimitFtPerS);
+            QCOMPARE(b.branchLimitFtPerS, a.branchLimitFtPerS);
+            QVERIFY(sameSegments(b.segments, a.segments));
+            QCOMPARE(read.otherKeys, original.otherKeys);
+            QCOMPARE(read.otherSegmentKeys, original.otherSegmentKeys);
+            QCOMPARE(projectJson(read), json);
+        }
+    }
+
+    void brokenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("named");
+        QByteArray deep = QByteArray(2000, '[') + QByteArray(2000, ']');
+        const QByteArray segment = R"({"name": "A-B", "run": "main", "fixtureUnits": 34, "lengthFt": 20})";
+        QByteArray segments = segment;
+        for (int i = 0; i < kMaxSegments; ++i)
+            segments += ',' + segment;
+        const QByteArray many = spoiled(segment.constData(), segments);
+        // clang-format off
+        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "JSON";
+        QTest::newRow("nested too deep") << deep << "JSON";
+        QTest::newRow("a list, not an object") << QByteArray("[1, 2]") << "JSON";
+        QTest::newRow("another program's file") << spoiled("keldaran-schedule", "other") << "format";
+        QTest::newRow("a newer version") << spoiled("\"version\": 1", "\"version\": 2") << "version";
+        QTest::newRow("version not whole") << spoiled("\"version\": 1", "\"version\": 0.5") << "version";
+        QTest::newRow("class missing") << spoiled("\"roughnessClass\": 2,", "") << "roughnessClass";
+        QTest::newRow("class as text") << spoiled("\"roughnessClass\": 2", "\"roughnessClass\": \"2\"") << "roughnessClass";
+        QTest::newRow("class 4") << spoiled("\"roughnessClass\": 2", "\"roughnessClass\": 4") << "roughnessClass";
+        QTest::newRow("unknown supply") << spoiled("flushTank", "tank") << "supply";
+        QTest::newRow("negative source") << spoiled("\"sourcePsi\": 60", "\"sourcePsi\": -1") << "sourcePsi";
+        QTest::newRow("a number beyond any double") << spoiled("\"heightFt\": 40", "\"heightFt\": 1e999") << "JSON";
+        QTest::newRow("zero limit") << spoiled("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"branchLimitFtPerS\": 0") << "branchLimitFtPerS";
+        QTest::newRow("unknown units") << spoiled("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"units\": \"metric\"") << "units";
+        QTest::newRow("segments missing") << spoiled("\"segments\"", "\"parts\"") << "segments";
+        QTest::newRow("segments not a list") << spoiled(R"([{"name": "A-B", "run": "main", "fixtureUnits": 34, "lengthFt": 20}])", "\"all\"") << "segments";
+        QTest::newRow("a segment not an object") << spoiled("[{\"name\"", "[3, {\"name\"") << "segments[0]";
+        QTest::newRow("segment without a name") << spoiled("\"name\": \"A-B\",", "") << "segments[0].name";
+        QTest::newRow("unknown run") << spoiled("\"main\"", "\"riser\"") << "segments[0].run";
+        QTest::newRow("zero length") << spoiled("\"lengthFt\": 20", "\"lengthFt\": 0") << "segments[0].lengthFt";
+        QTest::newRow("load above the table") << spoiled("\"fixtureUnits\": 34", "\"fixtureUnits\": 5001") << "segments[0].fixtureUnits";
+        QTest::newRow("path flag as text") << spoiled("\"lengthFt\": 20", "\"lengthFt\": 20, \"onCriticalPath\": \"yes\"") << "segments[0].onCriticalPath";
+        QTest::newRow("more segments than allowed") << many << "10000";
+        // clang-format on
+    }
+    void brokenFiles()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, named);
+        QVERIFY(!json.isEmpty());
+        TProject project;
+        project.title = QStringLiteral("as it was");
+        project.schedule.segments.resize(3);
+        QString problem;
+        QVERIFY(!parseProject(json, project, problem));
+        QVERIFY2(problem.contains(named), qPrintable(problem));
+        QCOMPARE(project.title, QStringLiteral("as it was"));
+        QCOMPARE(project.schedule.segments.size(), std::size_t(3));
+    }
+
+    // The reader names the file and refuses a file too large before reading it; the writer
+    // refuses what the reader would, and then leaves the file on disk as it was.
+    void filesOnDisk()
+    {
+        QTemporaryDir dir;
+        const QString big = dir.filePath(QStringLiteral("big.keldaran"));
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxFileBytes + 1));
+        file.close();
+        TProject project;
+        QString message;
+        QVERIFY(!readProject(big, project, message));
+        QVERIFY2(message.contains(QStringLiteral("big.keldaran")) && message.contains(QStringLiteral("16")),
+                 qPrintable(message));
+
+        const QString path = dir.filePath(QStringLiteral("kept.keldaran"));
+        QVERIFY(parseProject(kGood, project, message));
+        QVERIFY2(writeProject(path, project, message), qPrintable(message));
+        const QByteArray written = projectJson(project);
+        project.schedule.segments[0].lengthFt = std::nan("");
+        QVERIFY(!writeProject(path, project, message));
+        QVERIFY2(message.contains(QStringLiteral("kept.keldaran")) && message.contains(QStringLiteral("lengthFt")),
+                 qPrintable(message));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), written);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProjectFile)
+#include "tst_projectfile.moc"

@@ -1,0 +1,184 @@
+// The schedule's report: the CSV's pinned shape whatever the locale, the notes and the reasons a
+// schedule cannot be reported, and a long PDF's pages.
+#include "Report.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTest>
+
+using namespace Sizing;
+
+namespace {
+
+TSegment segment(const char* name, TRun run, double fixtureUnits, double flowGpm, double lengthFt, bool onPath)
+{
+    TSegment s;
+    s.name = name;
+    s.run = run;
+    s.fixtureUnits = fixtureUnits;
+    s.flowGpm = flowGpm;
+    s.lengthFt = lengthFt;
+    s.fittingsPercent = 50.0;
+    s.onCriticalPath = onPath;
+    return s;
+}
+
+// Three storeys on class 2: the riser, the top floor's branch (raised from 1 1/4" for its 4 ft/s),
+// a branch off the path with a typed flow, and one no pipe can carry.
+Project::TProject threeStoreys()
+{
+    Project::TProject p;
+    TSchedule& s = p.schedule;
+    s.roughnessClass = 2;
+    s.sourcePsi = 50.0;
+    s.meterAndDevicesPsi = 5.0;
+    s.heightFt = 25.0;
+    s.fixturePsi = 8.0;
+    s.segments = {segment("riser, \"A-B\"", TRun::Main, 60.0, 0.0, 30.0, true),
+                  segment("C-D", TRun::Branch, 20.0, 0.0, 12.0, true),
+                  segment("=HYPERLINK(\"x\")", TRun::Branch, 0.0, 5.0, 8.0, false),
+                  segment("fire", TRun::Branch, 0.0, 20000.0, 8.0, false)};
+    return p;
+}
+
+// RFC 4180 records, quotes undone.
+QList<QStringList> records(const QString& csv)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv[i];
+        if (quoted && c == u'"' && i + 1 < csv.size() && csv[i + 1] == u'"')
+            field += csv[++i];
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && c == u',')
+            row << std::exchange(field, QString());
+        else if (!quoted && c == u'\r' && i + 1 < csv.size() && csv[i + 1] == u'\n') {
+            row << std::exchange(field, QString());
+            rows << std::exchange(row, QStringList());
+            ++i;
+        } else
+            field += c;
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Under a locale that writes decimal commas the sheet still has "." and no groups.
+    void csvShape()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        const Project::TProject project = threeStoreys();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        const QByteArray csv = Report::csvReport(project, result);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(csv.endsWith("\r\n"));
+        const QList<QStringList> rows = records(QString::fromUtf8(csv.mid(3)));
+        QCOMPARE(rows.size(), qsizetype(1 + project.schedule.segments.size()));
+        for (const QStringList& row : rows)
+            QCOMPARE(row.size(), 17);
+        const QRegularExpression twoDecimals(QStringLiteral("^\\d+\\.\\d\\d$"));
+        const QRegularExpression threeDecimals(QStringLiteral("^\\d+\\.\\d\\d\\d$"));
+        for (const int column : {3, 4, 5, 6, 8, 10, 11})
+            QVERIFY2(twoDecimals.match(rows[1][column]).hasMatch(), qPrintable(rows[1][column]));
+        for (const int column : {12, 13, 14, 15})
+            QVERIFY2(threeDecimals.match(rows[1][column]).hasMatch(), qPrintable(rows[1][column]));
+        QCOMPARE(rows[1][0], QStringLiteral("riser, \"A-B\""));
+        QCOMPARE(rows[1][2], QStringLiteral("60"));
+        QCOMPARE(rows[1][9], QStringLiteral("1 1/4\""));
+        QVERIFY(threeDecimals.match(rows[2][15]).hasMatch() && !rows[2][16].isEmpty());
+        // A name a sheet would run as a formula stays text; a typed flow leaves the load empty,
+        // and off the path the cumulative loss is empty.
+        QCOMPARE(rows[3][0], QStringLiteral("'=HYPERLINK(\"x\")"));
+        QVERIFY(rows[3][2].isEmpty());
+        QCOMPARE(rows[3][3], QStringLiteral("5.00"));
+        QVERIFY(rows[3][15].isEmpty());
+        QVERIFY(rows[4][9].isEmpty() && rows[4][10].isEmpty() && !rows[4][16].isEmpty());
+    }
+
+    void notes_data()
+    {
+        QTest::addColumn<int>("segment");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("sized as the chart gives it") << 0 << QString();
+        QTest::newRow("raised: the size below ran too fast") << 1 << QStringLiteral("1 1/4\"");
+        QTest::newRow("no pipe carries it") << 3 << QStringLiteral("20000.00 gpm");
+    }
+    void notes()
+    {
+        QFETCH(int, segment);
+        QFETCH(QString, says);
+        const Project::TProject project = threeStoreys();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        const auto index = static_cast<std::size_t>(segment);
+        const QString note = Report::segmentNote(project.schedule, index, result.segments[index]);
+        QCOMPARE(note.isEmpty(), says.isEmpty());
+        QVERIFY2(note.contains(says), qPrintable(note));
+    }
+
+    void problems_data()
+    {
+        QTest::addColumn<double>("sourcePsi");
+        QTest::addColumn<bool>("onPath");
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("the source falls short") << 20.325 << true << false << QStringLiteral("3.50 psi");
+        QTest::newRow("no critical path") << 50.0 << false << false << QStringLiteral("مسیر بحرانی");
+        QTest::newRow("no segments") << 50.0 << true << true << QStringLiteral("هیچ قطعه");
+    }
+    void problems()
+    {
+        QFETCH(double, sourcePsi);
+        QFETCH(bool, onPath);
+        QFETCH(bool, empty);
+        QFETCH(QString, says);
+        TSchedule schedule = threeStoreys().schedule;
+        schedule.sourcePsi = sourcePsi;
+        for (TSegment& s : schedule.segments)
+            s.onCriticalPath = onPath;
+        if (empty)
+            schedule.segments.clear();
+        const QString text = Report::scheduleProblemText(schedule, checkSchedule(schedule));
+        QVERIFY2(text.contains(says), qPrintable(text));
+    }
+
+    // A hundred segments run over several pages, every font in the file.
+    void longPdf()
+    {
+        Project::TProject project = threeStoreys();
+        project.schedule.segments.resize(3);
+        for (int i = 0; i < 97; ++i)
+            project.schedule.segments.push_back(segment("S", TRun::Branch, 5.0 + i, 0.0, 10.0, i % 10 == 0));
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        {
+            QPdfWriter pdf(&buffer);
+            QVERIFY(Report::paintReport(pdf, project, result, QDate(2026, 12, 9)));
+        }
+        const QByteArray bytes = buffer.data();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.count("/Type /Page\n") >= 3);
+        QVERIFY(bytes.count("/Type /FontDescriptor") > 0);
+        QCOMPARE(bytes.count("/FontFile2"), bytes.count("/Type /FontDescriptor"));
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
