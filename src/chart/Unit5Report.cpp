@@ -1,5 +1,6 @@
 // The chart in a printed report: the class's nomogram with the allowable loss and one mark per
 // sized segment, drawn by the same code as the window's chart onto the report's pages.
+#include "ChartPlot.h"
 #include "FontFamilies.h"
 #include "MarkLabels.h"
 #include "NumberText.h"
