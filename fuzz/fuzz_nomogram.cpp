@@ -4,6 +4,7 @@
 // must lie on the class's scale, and the flow must lie between the neighbours the range names.
 #include "FuzzInput.h"
 
+#include "MarkerTravel.h"
 #include "PipeRange.h"
 #include "Unit2.h"
 #include "Unit3.h"

@@ -147,6 +147,34 @@ private slots:
         QCOMPARE(pixmap.toImage().pixelColor(expectedPx / 2, expectedPx / 2).alpha(), 255);
     }
 
+#ifndef Q_OS_WIN
+    // The drawing, read once for every size, renders exactly as Qt's own SVG icon does: the
+    // window system's four icon sizes, the corner picture's, and a disabled one.
+    void pictureDrawnAsQtDrawsTheDrawing_data()
+    {
+        // clang-format off
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QIcon::Mode>("mode");
+        QTest::newRow("16 px window icon") << QSize(16, 16) << QIcon::Normal;
+        QTest::newRow("128 px window icon") << QSize(128, 128) << QIcon::Normal;
+        QTest::newRow("corner picture, 49 px") << QSize(49, 49) << QIcon::Normal;
+        QTest::newRow("wider than tall") << QSize(90, 40) << QIcon::Normal;
+        QTest::newRow("disabled, 32 px") << QSize(32, 32) << QIcon::Disabled;
+        // clang-format on
+    }
+
+    void pictureDrawnAsQtDrawsTheDrawing()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QIcon::Mode, mode);
+        const QIcon qtDrawing(QStringLiteral(":/keldaran/keldaran.svg"));
+        QCOMPARE(programPicture().actualSize(size, mode), qtDrawing.actualSize(size, mode));
+        const QImage ours = programPicture().pixmap(size, mode).toImage();
+        QVERIFY(!ours.isNull());
+        QCOMPARE(ours, qtDrawing.pixmap(size, mode).toImage());
+    }
+#endif
+
     // The picture is rendered at the size painted and never larger, not even to learn its
     // proportions: measured at 4096 pixels, the SVG drawing was a 64 MiB image at every start.
     void pictureRenderedNoLargerThanPainted()

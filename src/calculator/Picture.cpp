@@ -1,61 +1,65 @@
 #include "Picture.h"
 
 #include <QCoreApplication>
+#include <QPainter>
+
+#ifdef Q_OS_WIN
 #include <QDir>
 #include <QImageReader>
-#include <QPainter>
+#else
+#include "DrawingIcon.h"
+#endif
 
 namespace {
 
-QIcon loadProgramPicture()
+// The icon and the picture's own size, which gives its proportions, read together once.
+struct TProgramPicture {
+    QIcon Icon;
+    QSize Size;
+};
+
+TProgramPicture loadProgramPicture()
 {
+    TProgramPicture picture;
 #ifdef Q_OS_WIN
     // The Windows build has no Qt SVG; its resources hold keldaran-<size>.png instead, and the
-    // icon hands out the one nearest the size asked for, scaled down, never up.
-    QIcon icon;
+    // icon hands out the one nearest the size asked for, scaled down, never up. The size is read
+    // from the largest PNG's header.
     const QDir pictures(QStringLiteral(":/keldaran"));
     const QStringList names = pictures.entryList({QStringLiteral("keldaran-*.png")}, QDir::Files);
-    for (const QString& name : names)
-        icon.addFile(pictures.filePath(name));
-    return icon;
+    for (const QString& name : names) {
+        picture.Icon.addFile(pictures.filePath(name));
+        const QSize size = QImageReader(pictures.filePath(name)).size();
+        if (size.width() > picture.Size.width())
+            picture.Size = size;
+    }
 #else
-    return QIcon(QStringLiteral(":/keldaran/keldaran.svg"));
+    // An icon tells its size only by rendering, and the SVG drawing at whatever size it is
+    // asked; the drawing's own size comes from the same single reading.
+    if (!loadDrawingIcon(QStringLiteral(":/keldaran/keldaran.svg"), picture.Icon, picture.Size))
+        qWarning("Keldaran: the program's picture is missing or unreadable");
 #endif
+    return picture;
 }
 
-} // namespace
-
-QIcon programPicture()
+const TProgramPicture& programPictureOnce()
 {
     // One icon for the application, the calculator and its corner: copies share the drawing,
     // read once, and each size rendered once. It goes before the application does, which the
     // pixmaps it holds need.
-    static QIcon picture;
-    if (picture.isNull()) {
+    static TProgramPicture picture;
+    if (picture.Icon.isNull()) {
         picture = loadProgramPicture();
-        qAddPostRoutine([] { picture = QIcon(); });
+        qAddPostRoutine([] { picture.Icon = QIcon(); });
     }
     return picture;
 }
 
-QSize programPictureSize()
-{
-    // Read from the sources' headers: an icon tells its size only by rendering, and for the SVG
-    // drawing at whatever size it is asked.
-#ifdef Q_OS_WIN
-    QSize largest;
-    const QDir pictures(QStringLiteral(":/keldaran"));
-    const QStringList names = pictures.entryList({QStringLiteral("keldaran-*.png")}, QDir::Files);
-    for (const QString& name : names) {
-        const QSize size = QImageReader(pictures.filePath(name)).size();
-        if (size.width() > largest.width())
-            largest = size;
-    }
-    return largest;
-#else
-    return QImageReader(QStringLiteral(":/keldaran/keldaran.svg")).size();
-#endif
-}
+} // namespace
+
+QIcon programPicture() { return programPictureOnce().Icon; }
+
+QSize programPictureSize() { return programPictureOnce().Size; }
 
 TPicture::TPicture(const QIcon& picture, const QSize& naturalSize, QWidget* parent)
     : QWidget(parent)

@@ -21,6 +21,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <array>
+
 TForm1* Form1 = nullptr;
 
 namespace {
@@ -67,11 +69,13 @@ TForm1::TForm1(QWidget* parent)
         createLayoutControl(entry, this);
     bindControls();
     using namespace Unit1Texts;
-    const QStringList classCaptions{kCaptionSmooth.toString(),     kCaptionSmoothSelected.toString(),
-                                    kCaptionSemiSmooth.toString(), kCaptionSemiSmoothSelected.toString(),
-                                    kCaptionRough.toString(),      kCaptionRoughSelected.toString()};
-    for (TWin11Button* button : {BtnSmooth, BtnSemiSmooth, BtnRough})
-        fitCaptionsFont(button, classCaptions);
+    // The captions shown at start before the selected ones, whose check mark needs a face of
+    // its own.
+    const QStringList classCaptions{
+        kCaptionSmooth.toString(),         kCaptionSemiSmooth.toString(),         kCaptionRough.toString(),
+        kCaptionSmoothSelected.toString(), kCaptionSemiSmoothSelected.toString(), kCaptionRoughSelected.toString()};
+    const std::array<QWidget*, 3> classButtons{BtnSmooth, BtnSemiSmooth, BtnRough};
+    fitCaptionsFont(classButtons, classCaptions);
 
     tmrAnim = new QTimer(this);
     tmrAnim->setObjectName(QStringLiteral("tmrAnim"));

@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -329,17 +330,24 @@ void setCompactPlainText(QTextEdit* box, const QString& text)
     cursor.mergeBlockFormat(format);
 }
 
-void fitCaptionsFont(QWidget* button, const QStringList& captions)
+void fitCaptionsFont(std::span<QWidget* const> buttons, const QStringList& captions)
 {
-    QFont font = button->font();
-    const auto widest = [&font, &captions] {
+    if (buttons.empty())
+        return;
+    int widthPx = buttons.front()->width();
+    for (const QWidget* button : buttons)
+        widthPx = std::min(widthPx, button->width());
+    // Stops at the first caption that does not fit: the captions a button shows at start come
+    // first, so a size that is too large never loads the faces only the others need.
+    const auto allFit = [widthPx, &captions](const QFont& font) {
         const QFontMetrics metrics(font);
-        int widthPx = 0;
-        for (const QString& caption : captions)
-            widthPx = std::max(widthPx, metrics.horizontalAdvance(caption));
-        return widthPx;
+        return std::all_of(captions.begin(), captions.end(), [&metrics, widthPx](const QString& caption) {
+            return metrics.horizontalAdvance(caption) + kCaptionPaddingPx <= widthPx;
+        });
     };
-    while (font.pixelSize() > kSmallestFontPx && widest() + kCaptionPaddingPx > button->width())
+    QFont font = buttons.front()->font();
+    while (font.pixelSize() > kSmallestFontPx && !allFit(font))
         font.setPixelSize(font.pixelSize() - 1);
-    button->setFont(font);
+    for (QWidget* button : buttons)
+        button->setFont(font);
 }

@@ -97,6 +97,7 @@ void growToFitText(QWidget* control, unsigned flags);
 // of the advice's three lines.
 void setCompactPlainText(QTextEdit* box, const QString& text);
 
-// The largest font, no larger than the button's own, in which every caption the button can
-// show fits its width: a class button's selected caption carries a blank and a check mark more.
-void fitCaptionsFont(QWidget* button, const QStringList& captions);
+// The largest font, no larger than the first button's own, in which every caption the buttons
+// can show fits the narrowest of them, given to all: a class button's selected caption carries a
+// blank and a check mark more. Measured once for the row, in the captions' order.
+void fitCaptionsFont(std::span<QWidget* const> buttons, const QStringList& captions);
