@@ -1,6 +1,7 @@
 ; Keldaran's Windows installer: a per-user install that needs no administrator, a Start-menu
-; shortcut, and an uninstaller listed under the user's installed apps. `setup.exe /S` installs
-; silently, `uninstall.exe /S` removes silently.
+; shortcut, project files (*.keldaran) that open in Keldaran on a double click, and an
+; uninstaller listed under the user's installed apps. `setup.exe /S` installs silently,
+; `uninstall.exe /S` removes silently.
 ;
 ; makensis -DVERSION=1.0.0 -DVERSION_QUAD=1.0.0.0 -DSTAGE_FILES=files.nsh -DSTAGE_UNFILES=unfiles.nsh
 ;          -DICON=keldaran.ico -DOUTFILE=keldaran-1.0.0-setup.exe keldaran.nsi
@@ -16,6 +17,12 @@ ManifestDPIAware true
 !define DISPLAY_NAME "${PRODUCT} (${PRODUCT_FA})"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT} - ${PRODUCT_FA}.lnk"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+; The project file's type, registered for this user only, as the install itself is.
+!define CLASSES "Software\Classes"
+!define PROJECT_EXT ".keldaran"
+!define PROJECT_TYPE "Keldaran.Schedule"
+; SHCNE_ASSOCCHANGED: Explorer shows the new icon and verb without a restart.
+!define SHCNE_ASSOCCHANGED 0x08000000
 
 Name "${DISPLAY_NAME}"
 OutFile "${OUTFILE}"
@@ -72,6 +79,13 @@ Section "Keldaran"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${KELDARAN_INSTALLED_KB}
+
+  WriteRegStr HKCU "${CLASSES}\${PROJECT_EXT}" "" "${PROJECT_TYPE}"
+  WriteRegStr HKCU "${CLASSES}\${PROJECT_EXT}\OpenWithProgids" "${PROJECT_TYPE}" ""
+  WriteRegStr HKCU "${CLASSES}\${PROJECT_TYPE}" "" "${PRODUCT} - جدول سایزینگ"
+  WriteRegStr HKCU "${CLASSES}\${PROJECT_TYPE}\DefaultIcon" "" "$INSTDIR\keldaran.exe,0"
+  WriteRegStr HKCU "${CLASSES}\${PROJECT_TYPE}\shell\open\command" "" '"$INSTDIR\keldaran.exe" "%1"'
+  System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -81,4 +95,14 @@ Section "Uninstall"
   ; Only when empty: a folder the user chose may hold other files.
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  ; The extension only while it is still ours: another program may have taken it since.
+  ReadRegStr $0 HKCU "${CLASSES}\${PROJECT_EXT}" ""
+  StrCmp $0 "${PROJECT_TYPE}" 0 +2
+    DeleteRegValue HKCU "${CLASSES}\${PROJECT_EXT}" ""
+  DeleteRegValue HKCU "${CLASSES}\${PROJECT_EXT}\OpenWithProgids" "${PROJECT_TYPE}"
+  DeleteRegKey /ifempty HKCU "${CLASSES}\${PROJECT_EXT}\OpenWithProgids"
+  DeleteRegKey /ifempty HKCU "${CLASSES}\${PROJECT_EXT}"
+  DeleteRegKey HKCU "${CLASSES}\${PROJECT_TYPE}"
+  System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 SectionEnd

@@ -1,6 +1,7 @@
 #include "Keldaran.h"
 
 #include "Picture.h"
+#include "ScheduleLink.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -20,6 +21,10 @@ void CreateWindows()
     initResources();
     QApplication::setWindowIcon(programPicture());
     Form1 = new TForm1();
+    auto* schedule = new TScheduleLink(Form1);
+    QObject::connect(Form1, &TForm1::scheduleRequested, schedule, &TScheduleLink::showWindow);
+    // Queued: the question about unsaved changes waits until the drop has finished.
+    QObject::connect(Form1, &TForm1::projectDropped, schedule, &TScheduleLink::openProject, Qt::QueuedConnection);
     Form5 = new TForm5();
     // Closing the calculator ends the program, also while the chart window is open.
     Form5->setAttribute(Qt::WA_QuitOnClose, false);

@@ -3,6 +3,7 @@
 #include "Keldaran.h"
 #include "ReportCommand.h"
 #include "ReportPlatform.h"
+#include "ScheduleLink.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -25,8 +26,12 @@ int main(int argc, char* argv[])
     case TCommand::Report: return runReport(commandLine.reportPath, commandLine.projectPath);
     case TCommand::OpenWindows: break;
     }
-    // Project files named on the command line (commandLine.files) are for the schedule window.
     CreateWindows();
     Form1->show();
+    // A project named on the command line, or double-clicked in a file manager, opens in the
+    // schedule window beside the calculator; the window holds one project at a time.
+    if (!commandLine.files.isEmpty())
+        scheduleLink()->openProject(commandLine.files.constFirst());
+    scheduleLink()->offerRecoveryAfterFirstPaint();
     return app.exec();
 }

@@ -156,4 +156,5 @@ void TDemandDialog::apply()
         return;
     }
     emit flowApplied(result.Gpm);
+    emit loadApplied(result.FixtureUnits);
 }

@@ -29,6 +29,8 @@ public:
 
 signals:
     void flowApplied(double flowGpm);
+    // The same Apply, as the load it was read from: for a schedule row, sized with its schedule's system.
+    void loadApplied(double fixtureUnits);
     void supplyChanged(Design::TSupply supply);
 
 private:

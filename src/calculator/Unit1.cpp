@@ -11,6 +11,7 @@
 #include "Win11Button.h"
 #include "WindowScale.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -132,6 +133,7 @@ void TForm1::bindControls()
     Image1 = layoutChild<TPicture>(this, "Image1");
     BtnDemand = layoutChild<TWin11Button>(this, "BtnDemand");
     BtnBudget = layoutChild<TWin11Button>(this, "BtnBudget");
+    BtnSchedule = layoutChild<TWin11Button>(this, "BtnSchedule");
 }
 
 void TForm1::connectHandlers()
@@ -146,6 +148,7 @@ void TForm1::connectHandlers()
     connect(BtnShowChart, &TWin11Button::clicked, this, &TForm1::BtnShowChartClick);
     connect(BtnDemand, &TWin11Button::clicked, this, &TForm1::BtnDemandClick);
     connect(BtnBudget, &TWin11Button::clicked, this, &TForm1::BtnBudgetClick);
+    connect(BtnSchedule, &TWin11Button::clicked, this, &TForm1::BtnScheduleClick);
     connect(TimerInternet, &QTimer::timeout, this, &TForm1::TimerInternetTimer);
     connect(NetHTTPClient1, &TNoticeFetcher::fetched, this, [this](const QString& text) {
         MemoWidget->setPlainText(text);
@@ -153,6 +156,7 @@ void TForm1::connectHandlers()
     });
     connect(NetHTTPClient1, &TNoticeFetcher::failed, this, [this] { FNoticeState = TNoticeState::GivenUp; });
     EditScale->installEventFilter(this);
+    setAcceptDrops(true);
 }
 
 void TForm1::FormCreate()
@@ -209,6 +213,10 @@ bool TForm1::EditScaleKeyPress(const QKeyEvent& event)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (isProjectDrag(event)) {
+        event->ignore();
+        return true;
+    }
     // Shortcuts are offered to the focused field before they are typed; a field that swallows
     // the character must also refuse the shortcut, or Ctrl+V would paste.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
@@ -217,6 +225,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         // past the number fields' filter) to the window, which copies the last calculation.
         if (key.matches(QKeySequence::Copy))
             return !hasTextSelection();
+        // The window's own chords (Ctrl+T) go past the fields to the window, which the number
+        // fields' filter would otherwise swallow as control characters.
+        if (event->type() == QEvent::ShortcutOverride && isWindowShortcut(key)) {
+            event->ignore();
+            return true;
+        }
         if ((watched == EditPressure || watched == EditFlow) && event->type() == QEvent::KeyPress
             && isEnterKey(key.key())) {
             event->accept();
@@ -236,6 +250,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::isWindowShortcut(const QKeyEvent& key) const
+{
+    const QKeySequence chord(key.keyCombination());
+    for (const QAction* action : actions())
+        if (action->shortcut() == chord)
+            return true;
+    return false;
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event)

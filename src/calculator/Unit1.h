@@ -17,6 +17,8 @@
 #include <string>
 
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -79,6 +81,9 @@ public:
     // The design helpers: the demand from fixture units into the flow, the allowable friction
     // loss into the pressure drop.
     void BtnDemandClick();
+    // The schedule window is not the calculator's: the button (or Ctrl+T) only asks for it,
+    // and a project file dropped on the calculator is handed on (Unit1Schedule.cpp).
+    void BtnScheduleClick();
     void BtnBudgetClick();
 
     // The notice box: it waits for a connection, fetches once, then shows the notice or gives up.
@@ -94,12 +99,21 @@ public:
     [[nodiscard]] TNoticeFetcher& noticeClient() { return *NetHTTPClient1; }
     void setConnectionCheckInterval(std::chrono::milliseconds interval);
 
+signals:
+    void scheduleRequested();
+    void projectDropped(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // A project file dragged over a number field goes past it to the window.
+    [[nodiscard]] static bool isProjectDrag(const QEvent* event);
+    [[nodiscard]] bool isWindowShortcut(const QKeyEvent& key) const;
     void bindControls();
     void connectHandlers();
     void selectClass(int mode, TWin11Button* button, const QString& selectedCaption);
@@ -140,6 +154,7 @@ private:
     TPicture* Image1 = nullptr;
     TWin11Button* BtnDemand = nullptr;
     TWin11Button* BtnBudget = nullptr;
+    TWin11Button* BtnSchedule = nullptr;
     // Made on first use; children of this window, so they go with it.
     TDemandDialog* FDemandDialog = nullptr;
     TBudgetDialog* FBudgetDialog = nullptr;

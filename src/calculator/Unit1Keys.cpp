@@ -4,6 +4,7 @@
 // calculation as plain text for a report, unless some field has text selected to copy.
 #include "Unit1.h"
 
+#include "Unit1Texts.h"
 #include "Win11Button.h"
 
 #include <QAction>
@@ -38,6 +39,14 @@ void TForm1::setUpKeyboard()
         addAction(action);
         classKey.button->setToolTip(kChooseWith + action->shortcut().toString(QKeySequence::NativeText));
     }
+
+    auto* schedule = new QAction(this);
+    schedule->setObjectName(QStringLiteral("actSchedule"));
+    schedule->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(schedule, &QAction::triggered, this, &TForm1::BtnScheduleClick);
+    addAction(schedule);
+    BtnSchedule->setToolTip(
+        Unit1Texts::kOpenWith.toString().arg(schedule->shortcut().toString(QKeySequence::NativeText)));
 
     auto* copy = new QAction(this);
     copy->setObjectName(QStringLiteral("actCopyResults"));

@@ -90,11 +90,13 @@ constexpr auto kLayout = std::to_array<TLayoutEntry>({
      kRightToLeft | kNoBorder | kReadOnly | kDesktopBackground},
     {"Image1", K::Picture, 16, 468, 79, 49, {}, {}, F::Window, 0, kUnset, kUnset, kUnset, kUnset, 0},
     // The design helpers, in the free strip beside the picture: the demand first, on the right
-    // where a right-to-left reader starts.
-    {"BtnDemand", K::FlatButton, 212, 481, 107, 24, DesignTexts::kCaptionDemand, {}, F::SegoeUI, 12, kUnset,
+    // where a right-to-left reader starts; under them the whole building's schedule.
+    {"BtnDemand", K::FlatButton, 212, 468, 107, 23, DesignTexts::kCaptionDemand, {}, F::SegoeUI, 12, kUnset,
      kButtonGrey, kLime, rgb(0, 128, 0), kHandCursor},
-    {"BtnBudget", K::FlatButton, 100, 481, 107, 24, DesignTexts::kCaptionBudget, {}, F::SegoeUI, 12, kUnset,
+    {"BtnBudget", K::FlatButton, 100, 468, 107, 23, DesignTexts::kCaptionBudget, {}, F::SegoeUI, 12, kUnset,
      kButtonGrey, kLime, rgb(0, 128, 0), kHandCursor},
+    {"BtnSchedule", K::FlatButton, 100, 494, 219, 23, kCaptionSchedule, {}, F::SegoeUI, 12, kUnset, kButtonGrey,
+     kLime, rgb(0, 128, 0), kHandCursor},
 });
 // clang-format on
 

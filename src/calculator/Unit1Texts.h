@@ -34,6 +34,11 @@ inline constexpr QStringView kVelocityAdvice
     = u" سرعت جریان آب در لوله\u200cهای اصلی نباید از 10 فوت بر ثانیه بیشتر شود. توصیه می\u200cشود که سرعت جریان آب در "
       u"لوله\u200cهای فرعی و انشعاب\u200cها از 4 فوت بر ثانیه بیشتر نباشد.";
 
+// Opens the schedule window.
+inline constexpr QStringView kCaptionSchedule = u"جدول سایزینگ";
+// The hint of a button a shortcut also presses: "%1" is the shortcut.
+inline constexpr QStringView kOpenWith = u"باز کردن با %1";
+
 inline constexpr QStringView kWindowCaption = u"Keldaran (Galvanized)";
 
 } // namespace Unit1Texts

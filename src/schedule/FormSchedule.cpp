@@ -1,0 +1,256 @@
+#include "FormSchedule.h"
+
+#include "FontFamilies.h"
+#include "ScheduleHeaderPanel.h"
+#include "ScheduleModel.h"
+#include "ScheduleSettings.h"
+#include "ScheduleTable.h"
+#include "ScheduleTexts.h"
+#include "ScheduleTotals.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace {
+
+using namespace ScheduleTexts;
+
+constexpr int kAutosaveIntervalMs = 60 * 1000;
+constexpr QSize kFirstSize(1320, 760);
+constexpr int kFontPx = 13;
+
+// The suffix each kind of file is saved with, added when the name typed lacks it.
+QString withSuffix(QString path, const QString& suffix)
+{
+    if (!path.isEmpty() && QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
+        path += u'.' + suffix;
+    return path;
+}
+
+} // namespace
+
+TFormSchedule::TFormSchedule(QWidget* parent)
+    : QMainWindow(parent)
+    , FModel(new TScheduleModel(this))
+{
+    setObjectName(QStringLiteral("FormSchedule"));
+    setLayoutDirection(Qt::RightToLeft);
+    setAcceptDrops(true);
+    // A window does not take the calculator's font; the Persian needs its faces.
+    QFont font;
+    font.setFamilies(segoeUiFamilies());
+    font.setPixelSize(kFontPx);
+    setFont(font);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    FHeader = new TScheduleHeaderPanel(*FModel, central);
+    FTable = new TScheduleTable(*FModel, central);
+    FTotals = new TScheduleTotals(*FModel, central);
+    layout->addWidget(FHeader);
+    layout->addWidget(FTable, 1);
+    layout->addWidget(FTotals);
+    setCentralWidget(central);
+    FStatus = new QLabel(this);
+    FStatus->setObjectName(QStringLiteral("LabelStatus"));
+    statusBar()->addWidget(FStatus, 1);
+    setUpMenus();
+
+    QUndoStack* stack = FModel->undoStack();
+    connect(stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        // Back where the file is: a copy of this state would offer nothing the file lacks.
+        if (clean && !FUnsavedWithoutHistory)
+            FAutosave.remove();
+        updateTitle();
+    });
+    connect(stack, &QUndoStack::indexChanged, this, [this] {
+        FChangedSinceAutosave = true;
+        FStatus->clear();
+    });
+    connect(FModel, &TScheduleModel::editRefused, this, &TFormSchedule::showStatus);
+    connect(FHeader, &TScheduleHeaderPanel::editRefused, this, &TFormSchedule::showStatus);
+    FAutosaveTimer = new QTimer(this);
+    FAutosaveTimer->setInterval(kAutosaveIntervalMs);
+    connect(FAutosaveTimer, &QTimer::timeout, this, &TFormSchedule::autosaveNow);
+    FAutosaveTimer->start();
+
+    if (!restoreGeometry(scheduleGeometry()))
+        resize(screen() == nullptr ? kFirstSize : kFirstSize.boundedTo(screen()->availableSize()));
+    FAutosave.follow({});
+    updateTitle();
+}
+
+// The undo stack is cleared as it goes, with the model, after this window's own members: what it
+// says then must not reach them.
+TFormSchedule::~TFormSchedule() { FModel->undoStack()->disconnect(this); }
+
+bool TFormSchedule::isModified() const { return FUnsavedWithoutHistory || !FModel->undoStack()->isClean(); }
+
+QAction* TFormSchedule::addCommand(QMenu* menu, const char* name, QStringView text, const QKeySequence& key,
+                                   void (TFormSchedule::*handler)())
+{
+    auto* action = new QAction(text.toString(), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+    menu->addAction(action);
+    return action;
+}
+
+void TFormSchedule::setUpMenus()
+{
+    QMenu* file = menuBar()->addMenu(kMenuFile.toString());
+    addCommand(file, "actNew", kNew, QKeySequence::New, &TFormSchedule::newCommand);
+    addCommand(file, "actOpen", kOpen, QKeySequence::Open, &TFormSchedule::openChosen);
+    FRecentMenu = file->addMenu(kRecent.toString());
+    FRecentMenu->setObjectName(QStringLiteral("menuRecent"));
+    connect(FRecentMenu, &QMenu::aboutToShow, this, &TFormSchedule::fillRecentMenu);
+    addCommand(file, "actSave", kSave, QKeySequence::Save, &TFormSchedule::saveCommand);
+    addCommand(file, "actSaveAs", kSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+               &TFormSchedule::saveAsCommand);
+    file->addSeparator();
+    addCommand(file, "actExportPdf", kExportPdf, QKeySequence(Qt::CTRL | Qt::Key_E), &TFormSchedule::exportPdf);
+    addCommand(file, "actExportCsv", kExportCsv, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+               &TFormSchedule::exportCsv);
+    addCommand(file, "actPrint", kPrint, QKeySequence::Print, &TFormSchedule::printReport);
+    file->addSeparator();
+    QAction* close = file->addAction(kClose.toString(), this, &QWidget::close);
+    close->setShortcut(QKeySequence::Close);
+
+    setUpEditMenu(menuBar()->addMenu(kMenuEdit.toString()));
+    setUpRowMenu(menuBar()->addMenu(kMenuRows.toString()));
+}
+
+void TFormSchedule::setUpEditMenu(QMenu* edit)
+{
+    QAction* undo = FModel->undoStack()->createUndoAction(this, kUndo.toString());
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = FModel->undoStack()->createRedoAction(this, kRedo.toString());
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    FTable->addAction(addCommand(edit, "actCopy", kCopy, QKeySequence::Copy, &TFormSchedule::copyCells));
+    addCommand(edit, "actCopyTable", kCopyTable, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+               &TFormSchedule::copyTable);
+    FTable->addAction(addCommand(edit, "actPaste", kPaste, QKeySequence::Paste, &TFormSchedule::pasteCells));
+    // Only while the grid has the focus: Delete in a header field deletes a character there.
+    QAction* clear = addCommand(edit, "actClear", kClear, QKeySequence::Delete, &TFormSchedule::clearCells);
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    FTable->addAction(clear);
+}
+
+void TFormSchedule::setUpRowMenu(QMenu* rows)
+{
+    auto* bar = addToolBar(kMenuRows.toString());
+    bar->setObjectName(QStringLiteral("ToolbarRows"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setMovable(false);
+    struct TRowCommand {
+        const char* name;
+        QStringView text;
+        QKeySequence key;
+        void (TFormSchedule::*handler)();
+    };
+    const TRowCommand commands[] = {
+        {"actAddRow", kAddRow, QKeySequence(Qt::CTRL | Qt::Key_Insert), &TFormSchedule::addRow},
+        {"actRemoveRows", kRemoveRows, QKeySequence(Qt::CTRL | Qt::Key_Delete), &TFormSchedule::removeRows},
+        {"actDuplicateRow", kDuplicateRow, QKeySequence(Qt::CTRL | Qt::Key_D), &TFormSchedule::duplicateRows},
+        {"actMoveUp", kMoveUp, QKeySequence(Qt::ALT | Qt::Key_Up), &TFormSchedule::moveRowsUp},
+        {"actMoveDown", kMoveDown, QKeySequence(Qt::ALT | Qt::Key_Down), &TFormSchedule::moveRowsDown},
+        {"actDemand", kDemand, QKeySequence(Qt::CTRL | Qt::Key_U), &TFormSchedule::requestDemand},
+    };
+    for (const TRowCommand& command : commands) {
+        QAction* action = addCommand(rows, command.name, command.text, command.key, command.handler);
+        FTable->addAction(action);
+        bar->addAction(action);
+    }
+}
+
+void TFormSchedule::updateTitle()
+{
+    const QString name = FFilePath.isEmpty() ? kUntitled.toString() : QFileInfo(FFilePath).fileName();
+    setWindowTitle(kWindowTitle.toString().arg(name + QStringLiteral("[*]")));
+    setWindowModified(isModified());
+}
+
+void TFormSchedule::showStatus(const QString& text) { FStatus->setText(text); }
+
+void TFormSchedule::showWarning(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle().remove(QStringLiteral("[*]")), text, QMessageBox::Ok, this);
+    box.setLayoutDirection(Qt::RightToLeft);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+QString TFormSchedule::chooseFile(TFileRole role, const QString& suggested)
+{
+    if (FChooseFile)
+        return FChooseFile(role, suggested);
+    const QString folder = FFilePath.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                               : QFileInfo(FFilePath).absolutePath();
+    const QString start = folder + u'/' + suggested;
+    switch (role) {
+    case TFileRole::OpenProject:
+        return QFileDialog::getOpenFileName(this, kOpen.toString(), folder, kFileFilter.toString());
+    case TFileRole::SaveProject:
+        return withSuffix(QFileDialog::getSaveFileName(this, kSaveAs.toString(), start, kFileFilter.toString()),
+                          QStringLiteral("keldaran"));
+    case TFileRole::ExportPdf:
+        return withSuffix(QFileDialog::getSaveFileName(this, kExportPdf.toString(), start, kPdfFilter.toString()),
+                          QStringLiteral("pdf"));
+    case TFileRole::ExportCsv:
+        return withSuffix(QFileDialog::getSaveFileName(this, kExportCsv.toString(), start, kCsvFilter.toString()),
+                          QStringLiteral("csv"));
+    }
+    return {};
+}
+
+void TFormSchedule::closeEvent(QCloseEvent* event)
+{
+    const TAnswer answer = askToSave();
+    if (answer == TAnswer::Cancelled) {
+        event->ignore();
+        return;
+    }
+    // Changes thrown away leave with the window: it opens next time on a new project.
+    FAutosave.remove();
+    if (answer == TAnswer::Discarded) {
+        FModel->setProject(newProject());
+        replaceProject({});
+    }
+    keepScheduleGeometry(saveGeometry());
+    event->accept();
+}
+
+void TFormSchedule::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.constFirst().isLocalFile()
+        && urls.constFirst().toLocalFile().endsWith(QStringLiteral(".keldaran"), Qt::CaseInsensitive))
+        event->acceptProposedAction();
+}
+
+void TFormSchedule::dropEvent(QDropEvent* event)
+{
+    const QString path = event->mimeData()->urls().constFirst().toLocalFile();
+    event->acceptProposedAction();
+    // After the drop has finished: the question about unsaved changes is a dialog of its own.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Everything of a project but its segments: what the window's header shows and edits, and what
+// one undoable header edit stores before and after.
+
+#include "ProjectFile.h"
+
+#include <QString>
+
+struct TScheduleHeader {
+    QString title;
+    int roughnessClass = 2;
+    Design::TSupply supply = Design::TSupply::FlushTank;
+    double sourcePsi = 0.0;
+    double meterAndDevicesPsi = 0.0;
+    double heightFt = 0.0;
+    double fixturePsi = 0.0;
+    double mainLimitFtPerS = Sizing::kDefaultMainLimitFtPerS;
+    double branchLimitFtPerS = Sizing::kDefaultBranchLimitFtPerS;
+    Project::TUnits units = Project::TUnits::US;
+
+    bool operator==(const TScheduleHeader&) const = default;
+};
+
+// Which part of the header an edit changed; consecutive edits of one part are one undo step.
+enum class THeaderField {
+    Title,
+    RoughnessClass,
+    Supply,
+    Source,
+    Meter,
+    Height,
+    Fixture,
+    MainLimit,
+    BranchLimit,
+    Units
+};
+
+[[nodiscard]] TScheduleHeader headerOf(const Project::TProject& project);
+void applyHeader(const TScheduleHeader& header, Project::TProject& project);
+
+// A new project: class 2, flush tanks, no budget yet and no segments; the regulations' limits.
+[[nodiscard]] Project::TProject newProject();

@@ -1,0 +1,200 @@
+#include "ScheduleHeaderPanel.h"
+
+#include "ClassTexts.h"
+#include "ScheduleModel.h"
+#include "ScheduleTexts.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+using namespace ScheduleTexts;
+
+// Three fields to a row: label, value and unit each.
+constexpr int kFieldsPerRow = 3;
+constexpr int kColumnsPerField = 3;
+constexpr int kFirstNumberRow = 2;
+constexpr int kNumberWidthPx = 80;
+constexpr int kClassCount = 3;
+
+QLabel* label(QStringView text, QWidget* parent) { return new QLabel(text.toString(), parent); }
+
+} // namespace
+
+TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* parent)
+    : QWidget(parent)
+    , FModel(model)
+{
+    setObjectName(QStringLiteral("PanelHeader"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    FTitle = new QLineEdit(this);
+    FTitle->setObjectName(QStringLiteral("EditTitle"));
+    grid->addWidget(label(kTitleLabel, this), 0, 0);
+    grid->addWidget(FTitle, 0, 1, 1, 2 * kColumnsPerField - 1);
+    auto* unitsRow = new QHBoxLayout;
+    FUnitsUS = new QRadioButton(kUnitsUS.toString(), this);
+    FUnitsSI = new QRadioButton(kUnitsSI.toString(), this);
+    FUnitsUS->setObjectName(QStringLiteral("UnitsUS"));
+    FUnitsSI->setObjectName(QStringLiteral("UnitsSI"));
+    auto* unitsGroup = new QButtonGroup(this);
+    unitsGroup->addButton(FUnitsUS);
+    unitsGroup->addButton(FUnitsSI);
+    unitsRow->addWidget(label(kUnitsLabel, this));
+    unitsRow->addWidget(FUnitsUS);
+    unitsRow->addWidget(FUnitsSI);
+    unitsRow->addStretch();
+    grid->addLayout(unitsRow, 0, 2 * kColumnsPerField, 1, kColumnsPerField);
+
+    FClass = new QComboBox(this);
+    FClass->setObjectName(QStringLiteral("ComboClass"));
+    for (int roughnessClass = 1; roughnessClass <= kClassCount; ++roughnessClass)
+        FClass->addItem(ClassTexts::className(roughnessClass).toString(), roughnessClass);
+    FSupply = new QComboBox(this);
+    FSupply->setObjectName(QStringLiteral("ComboSupply"));
+    FSupply->addItem(kSupplyFlushTank.toString(), static_cast<int>(Design::TSupply::FlushTank));
+    FSupply->addItem(kSupplyFlushValve.toString(), static_cast<int>(Design::TSupply::FlushValve));
+    grid->addWidget(label(kClassLabel, this), 1, 0);
+    grid->addWidget(FClass, 1, 1, 1, 2);
+    grid->addWidget(label(kSupplyLabel, this), 1, kColumnsPerField);
+    grid->addWidget(FSupply, 1, kColumnsPerField + 1, 1, 2);
+
+    const auto numbers = headerNumbers();
+    FNumbers.reserve(numbers.size());
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const int place = static_cast<int>(i);
+        addNumberField(numbers[i], grid, kFirstNumberRow + place / kFieldsPerRow,
+                       (place % kFieldsPerRow) * kColumnsPerField);
+    }
+    grid->setColumnStretch(kFieldsPerRow * kColumnsPerField, 1);
+
+    connect(FTitle, &QLineEdit::editingFinished, this, &TScheduleHeaderPanel::titleEdited);
+    connect(FClass, &QComboBox::activated, this, [this] {
+        TScheduleHeader header = FModel.header();
+        header.roughnessClass = FClass->currentData().toInt();
+        FModel.setHeader(header, THeaderField::RoughnessClass);
+    });
+    connect(FSupply, &QComboBox::activated, this, [this] {
+        TScheduleHeader header = FModel.header();
+        header.supply = static_cast<Design::TSupply>(FSupply->currentData().toInt());
+        FModel.setHeader(header, THeaderField::Supply);
+    });
+    connect(FUnitsUS, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            unitsChosen(Project::TUnits::US);
+    });
+    connect(FUnitsSI, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            unitsChosen(Project::TUnits::SI);
+    });
+    connect(&FModel, &TScheduleModel::headerChanged, this, &TScheduleHeaderPanel::showHeader);
+    FBoxesFor = FModel.units();
+    showHeader();
+}
+
+void TScheduleHeaderPanel::addNumberField(const THeaderNumber& number, QGridLayout* grid, int row, int column)
+{
+    TNumberField field;
+    field.Number = &number;
+    field.Edit = new QLineEdit(this);
+    field.Edit->setObjectName(QString::fromLatin1(number.Name));
+    field.Edit->setFixedWidth(kNumberWidthPx);
+    field.Edit->setAlignment(Qt::AlignCenter);
+    if (number.MayBeNegative)
+        field.Edit->setPlaceholderText(kHeightHint.toString());
+    grid->addWidget(label(number.Label, this), row, column);
+    grid->addWidget(field.Edit, row, column + 1);
+    if (number.Quantity == THeaderQuantity::Velocity) {
+        field.UnitLabel = new QLabel(this);
+        grid->addWidget(field.UnitLabel, row, column + 2);
+    } else {
+        field.Unit = new QComboBox(this);
+        field.Unit->setObjectName(QString::fromLatin1(number.Name) + QStringLiteral("Unit"));
+        field.Unit->addItems(headerUnitNames(number.Quantity, FModel.units()));
+        field.Unit->setCurrentIndex(defaultHeaderUnit(number.Quantity, FModel.units()));
+        grid->addWidget(field.Unit, row, column + 2);
+    }
+    FNumbers.push_back(field);
+    const std::size_t index = FNumbers.size() - 1;
+    connect(field.Edit, &QLineEdit::editingFinished, this, [this, index] { numberEdited(FNumbers[index]); });
+    if (field.Unit != nullptr)
+        connect(field.Unit, &QComboBox::currentIndexChanged, this, [this, index] { showNumber(FNumbers[index]); });
+}
+
+void TScheduleHeaderPanel::showHeader()
+{
+    const TScheduleHeader header = FModel.header();
+    if (FTitle->text() != header.title)
+        FTitle->setText(header.title);
+    {
+        const QSignalBlocker classBlocker(FClass);
+        const QSignalBlocker supplyBlocker(FSupply);
+        FClass->setCurrentIndex(FClass->findData(header.roughnessClass));
+        FSupply->setCurrentIndex(FSupply->findData(static_cast<int>(header.supply)));
+        const QSignalBlocker usBlocker(FUnitsUS);
+        const QSignalBlocker siBlocker(FUnitsSI);
+        (header.units == Project::TUnits::SI ? FUnitsSI : FUnitsUS)->setChecked(true);
+    }
+    const bool unitsChanged = header.units != FBoxesFor;
+    FBoxesFor = header.units;
+    for (TNumberField& field : FNumbers) {
+        if (unitsChanged && field.Unit != nullptr) {
+            const QSignalBlocker blocker(field.Unit);
+            field.Unit->setCurrentIndex(defaultHeaderUnit(field.Number->Quantity, header.units));
+        }
+        showNumber(field);
+    }
+}
+
+void TScheduleHeaderPanel::showNumber(TNumberField& field)
+{
+    const Project::TUnits units = FModel.units();
+    const int unit = field.Unit != nullptr ? field.Unit->currentIndex() : 0;
+    field.Shown = headerNumberText(*field.Number, headerValue(FModel.header(), field.Number->Field), unit, units);
+    field.Edit->setText(field.Shown);
+    if (field.UnitLabel != nullptr)
+        field.UnitLabel->setText(headerUnitNames(field.Number->Quantity, units).constFirst());
+}
+
+void TScheduleHeaderPanel::numberEdited(TNumberField& field)
+{
+    if (field.Edit->text() == field.Shown)
+        return;
+    const int unit = field.Unit != nullptr ? field.Unit->currentIndex() : 0;
+    double usValue = 0.0;
+    QString problem;
+    if (!readHeaderNumber(field.Edit->text(), *field.Number, unit, FModel.units(), usValue, problem)) {
+        field.Edit->setText(field.Shown);
+        emit editRefused(problem);
+        return;
+    }
+    TScheduleHeader header = FModel.header();
+    setHeaderValue(header, field.Number->Field, usValue);
+    FModel.setHeader(header, field.Number->Field);
+    // The model may have had nothing to change; the field shows its value either way.
+    showNumber(field);
+}
+
+void TScheduleHeaderPanel::titleEdited()
+{
+    TScheduleHeader header = FModel.header();
+    if (FTitle->text() == header.title)
+        return;
+    header.title = FTitle->text();
+    FModel.setHeader(header, THeaderField::Title);
+}
+
+void TScheduleHeaderPanel::unitsChosen(Project::TUnits units)
+{
+    TScheduleHeader header = FModel.header();
+    header.units = units;
+    FModel.setHeader(header, THeaderField::Units);
+}

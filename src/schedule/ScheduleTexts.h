@@ -1,0 +1,147 @@
+#pragma once
+// The schedule window's Persian texts, in one place so that every zero-width non-joiner (U+200C),
+// the tanween (U+064B) and the "ٔ" of the ezafe stay where Persian writes them. Latin units are
+// put in by the code, as left-to-right isolates where they sit inside a Persian line.
+
+#include <QString>
+#include <QStringView>
+
+namespace ScheduleTexts {
+
+// A number with its Latin unit kept in its left-to-right order inside a Persian line.
+[[nodiscard]] inline QString leftToRight(const QString& text) { return QChar(u'\u2066') + text + QChar(u'\u2069'); }
+
+// "%1" is the file's name (or kUntitled) followed by Qt's modified mark "[*]".
+inline constexpr QStringView kWindowTitle = u"%1 — جدول سایزینگ";
+inline constexpr QStringView kUntitled = u"بی\u200cنام";
+// The calculator's opener.
+inline constexpr QStringView kCaptionSchedule = u"جدول سایزینگ";
+
+// The table's columns; "%1" is the unit.
+inline constexpr QStringView kColumnName = u"قطعه";
+inline constexpr QStringView kColumnRun = u"نوع";
+inline constexpr QStringView kColumnFixtureUnits = u"واحد مصرف";
+inline constexpr QStringView kColumnTypedFlow = u"دبی وارد شده (%1)";
+inline constexpr QStringView kColumnLength = u"طول (%1)";
+inline constexpr QStringView kColumnFittings = u"اتصالات (%)";
+inline constexpr QStringView kColumnOnPath = u"مسیر بحرانی";
+inline constexpr QStringView kColumnFlow = u"دبی (%1)";
+inline constexpr QStringView kColumnEquivalentLength = u"طول معادل (%1)";
+inline constexpr QStringView kColumnPipe = u"لوله";
+inline constexpr QStringView kColumnVelocity = u"سرعت (%1)";
+inline constexpr QStringView kColumnLossPer100 = u"افت (%1)";
+inline constexpr QStringView kColumnSegmentLoss = u"افت قطعه (%1)";
+inline constexpr QStringView kColumnCumulativeLoss = u"افت تجمعی (%1)";
+inline constexpr QStringView kColumnNote = u"یادداشت";
+
+inline constexpr QStringView kRunMain = u"اصلی";
+inline constexpr QStringView kRunBranch = u"انشعاب";
+// The check box's column as text, when copied or pasted.
+inline constexpr QStringView kYes = u"بله";
+inline constexpr QStringView kNo = u"خیر";
+
+// The header.
+inline constexpr QStringView kTitleLabel = u"عنوان پروژه:";
+inline constexpr QStringView kClassLabel = u"کلاس زبری:";
+inline constexpr QStringView kSupplyLabel = u"سیستم:";
+inline constexpr QStringView kSupplyFlushTank = u"عمدتا\u064b فلاش تانک";
+inline constexpr QStringView kSupplyFlushValve = u"عمدتا\u064b فلاش والو";
+inline constexpr QStringView kUnitsLabel = u"واحدها:";
+inline constexpr QStringView kSource = u"فشار در مبدأ";
+inline constexpr QStringView kMeter = u"افت کنتور و تجهیزات";
+inline constexpr QStringView kHeight = u"ارتفاع بالاترین مصرف\u200cکننده از مبدأ";
+inline constexpr QStringView kFixture = u"حداقل فشار لازم مصرف\u200cکننده";
+inline constexpr QStringView kMainLimit = u"حد سرعت لوله\u200cهای اصلی";
+inline constexpr QStringView kBranchLimit = u"حد سرعت انشعاب\u200cها";
+// The hint in the height field: a roof tank stands above the fixture.
+inline constexpr QStringView kHeightHint = u"مخزن بالاتر: منفی";
+
+// The totals bar.
+inline constexpr QStringView kAvailable = u"فشار باقی\u200cمانده برای اصطکاک";
+inline constexpr QStringView kAllowable = u"افت مجاز";
+inline constexpr QStringView kPathLoss = u"افت اصطکاک مسیر بحرانی";
+inline constexpr QStringView kResidual = u"فشار اضافه در مصرف\u200cکنندهٔ بحرانی";
+// "%1" is how many segments of the path have no pipe.
+inline constexpr QStringView kUnsizedOnPath = u"%1 قطعهٔ مسیر سایز نشد";
+// "%1" is why the schedule cannot be evaluated.
+inline constexpr QStringView kNotEvaluated = u"جدول محاسبه نشد: %1";
+
+// Why an edit was refused; "%1" is the column's or field's name.
+inline constexpr QStringView kNotANumber = u"«%1»: عدد معتبر نیست؛ مقدار قبلی ماند.";
+inline constexpr QStringView kNegative = u"«%1» نباید منفی باشد؛ مقدار قبلی ماند.";
+inline constexpr QStringView kNotPositive = u"«%1» باید بیشتر از صفر باشد؛ مقدار قبلی ماند.";
+// "%2" is the largest load of the demand table.
+inline constexpr QStringView kLoadTooLarge = u"«%1» باید بین 0 و %2 باشد؛ مقدار قبلی ماند.";
+inline constexpr QStringView kNotARun = u"«%1» باید «اصلی» یا «انشعاب» باشد؛ مقدار قبلی ماند.";
+inline constexpr QStringView kNotYesNo = u"«%1» باید «بله» یا «خیر» باشد؛ مقدار قبلی ماند.";
+// "%1" is the cell's row, "%2" why it was refused.
+inline constexpr QStringView kPasteRefused = u"چیزی چسبانده نشد؛ ردیف %1: %2";
+inline constexpr QStringView kPasteEmpty = u"حافظه متنی برای چسباندن ندارد.";
+inline constexpr QStringView kPasteTooMany = u"چیزی چسبانده نشد: جدول بیش از %1 قطعه نمی\u200cپذیرد.";
+inline constexpr QStringView kRowGone = u"ردیفی که واحد مصرفش خواسته شده بود دیگر نیست.";
+inline constexpr QStringView kNoRowChosen = u"ابتدا یک ردیف را انتخاب کنید.";
+// "%1" is how many rows were pasted.
+inline constexpr QStringView kPasted = u"%1 ردیف چسبانده شد.";
+
+// Menus and commands.
+inline constexpr QStringView kMenuFile = u"پرونده";
+inline constexpr QStringView kMenuEdit = u"ویرایش";
+inline constexpr QStringView kMenuRows = u"ردیف\u200cها";
+inline constexpr QStringView kMenuView = u"نمایش";
+inline constexpr QStringView kNew = u"جدید";
+inline constexpr QStringView kOpen = u"باز کردن…";
+inline constexpr QStringView kRecent = u"پرونده\u200cهای اخیر";
+inline constexpr QStringView kSave = u"ذخیره";
+inline constexpr QStringView kSaveAs = u"ذخیره با نام…";
+inline constexpr QStringView kExportPdf = u"خروجی PDF…";
+inline constexpr QStringView kExportCsv = u"خروجی CSV…";
+inline constexpr QStringView kPrint = u"چاپ…";
+inline constexpr QStringView kClose = u"بستن";
+inline constexpr QStringView kUndo = u"واگرد";
+inline constexpr QStringView kRedo = u"انجام دوباره";
+inline constexpr QStringView kCopy = u"کپی";
+inline constexpr QStringView kCopyTable = u"کپی کل جدول";
+inline constexpr QStringView kPaste = u"چسباندن";
+inline constexpr QStringView kClear = u"پاک کردن خانه‌ها";
+inline constexpr QStringView kAddRow = u"افزودن ردیف";
+inline constexpr QStringView kRemoveRows = u"حذف ردیف\u200cها";
+inline constexpr QStringView kDuplicateRow = u"تکثیر ردیف";
+inline constexpr QStringView kMoveUp = u"ردیف به بالا";
+inline constexpr QStringView kMoveDown = u"ردیف به پایین";
+inline constexpr QStringView kDemand = u"واحد مصرف ردیف از جدول وسایل…";
+inline constexpr QStringView kUnitsUS = u"US";
+inline constexpr QStringView kUnitsSI = u"SI";
+
+// What each undoable change is called in the undo history.
+inline constexpr QStringView kUndoCell = u"ویرایش خانه";
+inline constexpr QStringView kUndoHeader = u"ویرایش سربرگ";
+inline constexpr QStringView kUndoUnits = u"تغییر واحدها";
+inline constexpr QStringView kUndoAdd = u"افزودن ردیف";
+inline constexpr QStringView kUndoRemove = u"حذف ردیف\u200cها";
+inline constexpr QStringView kUndoMove = u"جابه\u200cجایی ردیف\u200cها";
+inline constexpr QStringView kUndoPaste = u"چسباندن";
+inline constexpr QStringView kUndoLoad = u"واحد مصرف از جدول وسایل";
+inline constexpr QStringView kUndoClear = u"پاک کردن خانه‌ها";
+
+// Files.
+inline constexpr QStringView kFileFilter = u"پروژهٔ Keldaran (*.keldaran)";
+inline constexpr QStringView kPdfFilter = u"PDF (*.pdf)";
+inline constexpr QStringView kCsvFilter = u"CSV (*.csv)";
+// "%1" is the file's name.
+inline constexpr QStringView kAskSave = u"تغییرات «%1» ذخیره شود؟";
+inline constexpr QStringView kAskSaveDetail = u"اگر ذخیره نکنید، تغییرات از دست می\u200cرود.";
+inline constexpr QStringView kButtonSave = u"ذخیره";
+inline constexpr QStringView kButtonDiscard = u"ذخیره نکن";
+inline constexpr QStringView kButtonCancel = u"انصراف";
+// "%1" is the original file's name (or kUntitled), "%2" when it was saved last.
+inline constexpr QStringView kAskRestore
+    = u"برنامه بار قبل پیش از ذخیرهٔ «%1» بسته شد. نسخهٔ ذخیرهٔ خودکار (%2) بازیابی شود؟";
+inline constexpr QStringView kButtonRestore = u"بازیابی";
+inline constexpr QStringView kButtonThrowAway = u"دور ریختن";
+inline constexpr QStringView kButtonLater = u"بعدا\u064b";
+inline constexpr QStringView kSaved = u"ذخیره شد.";
+// "%1" is the report's path.
+inline constexpr QStringView kReportWritten = u"گزارش نوشته شد: %1";
+inline constexpr QStringView kPrintFailed = u"چاپ نشد: صفحه\u200cها ساخته نشد.";
+
+} // namespace ScheduleTexts

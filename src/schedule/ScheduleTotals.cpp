@@ -1,0 +1,92 @@
+#include "ScheduleTotals.h"
+
+#include "NumberText.h"
+#include "Report.h"
+#include "ScheduleModel.h"
+#include "ScheduleTexts.h"
+#include "ScheduleUnits.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+
+using namespace ScheduleTexts;
+
+constexpr int kPressureDecimals = 2;
+constexpr int kLossDecimals = 3;
+
+QString line(QStringView name, double value, int decimals, const QString& unit)
+{
+    return name.toString() + QStringLiteral(": ") + leftToRight(formatFixed(value, decimals) + u' ' + unit);
+}
+
+QLabel* totalLabel(const char* name, QWidget* parent, QHBoxLayout* layout)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+    return label;
+}
+
+} // namespace
+
+TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TScheduleCheck& check,
+                         const Sizing::TScheduleResult& result)
+{
+    TTotalsLines lines;
+    if (check.problem != Sizing::TScheduleProblem::None) {
+        lines.Problem = kNotEvaluated.toString().arg(Report::scheduleProblemText(project.schedule, check));
+        return lines;
+    }
+    using namespace ScheduleUnits;
+    const Project::TUnits units = project.units;
+    lines.Evaluated = true;
+    lines.Available = line(kAvailable, pressureIn(result.availablePsi, units), kPressureDecimals, pressureUnit(units));
+    lines.Allowable = line(kAllowable, lossIn(result.allowablePsiPer100ft, units), kLossDecimals, lossUnit(units));
+    lines.PathLoss = line(kPathLoss, pressureIn(result.pathLossPsi, units), kPressureDecimals, pressureUnit(units));
+    lines.Residual = line(kResidual, pressureIn(result.residualPsi, units), kPressureDecimals, pressureUnit(units));
+    lines.ResidualShort = result.residualPsi < 0.0;
+    int unsizedOnPath = 0;
+    for (std::size_t i = 0; i < result.segments.size() && i < project.schedule.segments.size(); ++i)
+        if (project.schedule.segments[i].onCriticalPath && !result.segments[i].sized)
+            ++unsizedOnPath;
+    if (unsizedOnPath > 0)
+        lines.Problem = kUnsizedOnPath.toString().arg(unsizedOnPath);
+    return lines;
+}
+
+TScheduleTotals::TScheduleTotals(const TScheduleModel& model, QWidget* parent)
+    : QFrame(parent)
+    , FModel(model)
+{
+    setObjectName(QStringLiteral("PanelTotals"));
+    setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QHBoxLayout(this);
+    FAvailable = totalLabel("TotalAvailable", this, layout);
+    FAllowable = totalLabel("TotalAllowable", this, layout);
+    FPathLoss = totalLabel("TotalPathLoss", this, layout);
+    FResidual = totalLabel("TotalResidual", this, layout);
+    FProblem = totalLabel("TotalProblem", this, layout);
+    FProblem->setWordWrap(true);
+    QPalette red = FProblem->palette();
+    red.setColor(QPalette::WindowText, QColor(190, 0, 0));
+    FProblem->setPalette(red);
+    layout->addStretch();
+    connect(&FModel, &TScheduleModel::recalculated, this, &TScheduleTotals::refresh);
+    refresh();
+}
+
+void TScheduleTotals::refresh()
+{
+    const TTotalsLines lines = totalsLines(FModel.project(), FModel.check(), FModel.result());
+    for (auto [label, text] : {std::pair{FAvailable, lines.Available}, std::pair{FAllowable, lines.Allowable},
+                               std::pair{FPathLoss, lines.PathLoss}, std::pair{FResidual, lines.Residual}}) {
+        label->setText(text);
+        label->setVisible(lines.Evaluated);
+    }
+    FResidual->setPalette(lines.ResidualShort ? FProblem->palette() : palette());
+    FProblem->setText(lines.Problem);
+    FProblem->setVisible(!lines.Problem.isEmpty());
+}

@@ -1,0 +1,290 @@
+// The schedule window through its real widgets: text refused where it was typed, blocks pasted
+// from a spreadsheet and copied back, the question before unsaved changes are replaced or
+// closed, a file that cannot be read, and the minute's copy restored after a crash. Every prompt
+// is answered by a named button; a prompt that never comes fails the test.
+#include "FormSchedule.h"
+#include "KeyboardInput.h"
+#include "ProjectFile.h"
+#include "PromptAnswers.h"
+#include "ScheduleAutosave.h"
+#include "ScheduleCells.h"
+#include "ScheduleModel.h"
+#include "ScheduleProjects.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString cell(const TScheduleModel& model, int row, int column)
+{
+    return model.data(model.index(row, column), Qt::DisplayRole).toString();
+}
+
+bool sameSegments(const Sizing::TSchedule& a, const Sizing::TSchedule& b)
+{
+    return std::equal(a.segments.begin(), a.segments.end(), b.segments.begin(), b.segments.end(),
+                      &ScheduleCells::sameSegment);
+}
+
+bool writeProjectFile(const QString& path, const Project::TProject& project)
+{
+    QString message;
+    return Project::writeProject(path, project, message);
+}
+
+} // namespace
+
+class TestScheduleWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    }
+
+    void init()
+    {
+        QVERIFY(FFolder.isValid());
+        QDir(TScheduleAutosave::folder()).removeRecursively();
+        FPath = FFolder.filePath(QStringLiteral("three.keldaran"));
+        FOtherPath = FFolder.filePath(QStringLiteral("other.keldaran"));
+        QVERIFY(writeProjectFile(FPath, threeStoreys()));
+        Project::TProject other = threeStoreys();
+        other.title = QStringLiteral("other");
+        QVERIFY(writeProjectFile(FOtherPath, other));
+        FWindow = std::make_unique<TFormSchedule>();
+        FWindow->setFileChooser([this](TFormSchedule::TFileRole, const QString&) { return FOtherPath; });
+        FWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
+        QVERIFY(FWindow->openFile(FPath));
+    }
+
+    void cleanup()
+    {
+        FWindow.reset();
+        QDir(TScheduleAutosave::folder()).removeRecursively();
+    }
+
+    void refusedInPlace()
+    {
+        using namespace ScheduleCells;
+        TScheduleModel& model = FWindow->model();
+        auto* grid = FWindow->findChild<QTableView*>(QStringLiteral("GridSegments"));
+        auto* status = FWindow->findChild<QLabel*>(QStringLiteral("LabelStatus"));
+        QVERIFY(giveFocus(grid));
+        grid->setCurrentIndex(model.index(1, kLength));
+        type(QStringLiteral("1x"));
+        press(Qt::Key_Return);
+        QCOMPARE(cell(model, 1, kLength), QStringLiteral("12.00"));
+        QCOMPARE(grid->currentIndex(), model.index(1, kLength));
+        QVERIFY(status->text().contains(columnTitle(kLength, Project::TUnits::US).section(u' ', 0, 0)));
+        // Taken, the next edit clears the line and Enter goes down.
+        type(QStringLiteral("2,5"));
+        press(Qt::Key_Return);
+        QCOMPARE(cell(model, 1, kLength), QStringLiteral("2.50"));
+        QCOMPARE(grid->currentIndex(), model.index(2, kLength));
+        QVERIFY(status->text().isEmpty());
+
+        auto* source = FWindow->findChild<QLineEdit*>(QStringLiteral("EditSource"));
+        QVERIFY(giveFocus(source));
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(QStringLiteral("-3"));
+        press(Qt::Key_Return);
+        QCOMPARE(source->text(), QStringLiteral("60"));
+        QCOMPARE(model.header().sourcePsi, 60.0);
+        QVERIFY(!status->text().isEmpty());
+        QCOMPARE(model.undoStack()->count(), 1);
+    }
+
+    void pastedFromASpreadsheet()
+    {
+        using namespace ScheduleCells;
+        TScheduleModel& model = FWindow->model();
+        auto* grid = FWindow->findChild<QTableView*>(QStringLiteral("GridSegments"));
+        const auto trigger
+            = [this](const char* name) { FWindow->findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
+        // Over the last row and one more, a heading row first, a comma for a decimal point.
+        grid->setCurrentIndex(model.index(3, kName));
+        QGuiApplication::clipboard()->setText(QStringLiteral("%1\t%2\t%3\nX\tbranch\t5,5\nY\tmain\t3\n")
+                                                  .arg(columnTitle(kName, Project::TUnits::US),
+                                                       columnTitle(kRun, Project::TUnits::US),
+                                                       columnTitle(kFixtureUnits, Project::TUnits::US)));
+        trigger("actPaste");
+        QCOMPARE(model.rowCount(), 5);
+        QCOMPARE(cell(model, 3, kName), QStringLiteral("X"));
+        QCOMPARE(model.project().schedule.segments[3].fixtureUnits, 5.5);
+        QCOMPARE(model.project().schedule.segments[4].run, Sizing::TRun::Main);
+        QCOMPARE(model.undoStack()->count(), 1);
+
+        // One value into every cell chosen.
+        grid->selectionModel()->select(QItemSelection(model.index(0, kFittings), model.index(2, kFittings)),
+                                       QItemSelectionModel::ClearAndSelect);
+        QGuiApplication::clipboard()->setText(QStringLiteral("15\n"));
+        trigger("actPaste");
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(model.project().schedule.segments[static_cast<std::size_t>(row)].fittingsPercent, 15.0);
+
+        // The whole table copied, emptied and pasted back is the same schedule.
+        const Sizing::TSchedule copied = model.project().schedule;
+        trigger("actCopyTable");
+        grid->selectAll();
+        trigger("actRemoveRows");
+        QCOMPARE(model.rowCount(), 0);
+        trigger("actPaste");
+        QVERIFY(sameSegments(model.project().schedule, copied));
+    }
+
+    void askBeforeReplacing_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("replaced");
+
+        QTest::newRow("close, save") << "close" << int(QMessageBox::Save) << true << true;
+        QTest::newRow("close, discard") << "close" << int(QMessageBox::Discard) << false << true;
+        QTest::newRow("close, cancel") << "close" << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("new, save") << "new" << int(QMessageBox::Save) << true << true;
+        QTest::newRow("new, cancel") << "new" << int(QMessageBox::Cancel) << false << false;
+        QTest::newRow("open, discard") << "open" << int(QMessageBox::Discard) << false << true;
+        QTest::newRow("open, cancel") << "open" << int(QMessageBox::Cancel) << false << false;
+    }
+
+    void askBeforeReplacing()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        QFETCH(bool, replaced);
+        const QByteArray onDisk = fileText(FPath);
+        TScheduleModel& model = FWindow->model();
+        QVERIFY(model.setData(model.index(0, ScheduleCells::kLength), QStringLiteral("33"), Qt::EditRole));
+        QVERIFY(FWindow->isWindowModified());
+        QVERIFY(FWindow->autosaveNow());
+        const QString copy = FWindow->autosavePath();
+        QVERIFY(QFile::exists(copy));
+
+        TPromptAnswers answers({static_cast<QMessageBox::StandardButton>(answer)});
+        bool done = false;
+        if (action == QLatin1String("close"))
+            done = FWindow->close();
+        else if (action == QLatin1String("new"))
+            done = FWindow->fileNew();
+        else
+            done = FWindow->openFile(FOtherPath);
+        QVERIFY(answers.allGiven());
+        QCOMPARE(done, replaced);
+        QCOMPARE(fileText(FPath) != onDisk, saved);
+        QCOMPARE(FWindow->isVisible(), action != QLatin1String("close") || !replaced);
+        // The copy goes with the changes, saved or thrown away; cancelled, they are still there.
+        QCOMPARE(QFile::exists(copy), !replaced);
+        QCOMPARE(FWindow->isWindowModified(), !replaced);
+        if (action == QLatin1String("open") && replaced)
+            QCOMPARE(model.project().title, QStringLiteral("other"));
+        if (action == QLatin1String("new") && replaced)
+            QCOMPARE(model.rowCount(), 0);
+    }
+
+    void unreadableFileChangesNothing()
+    {
+        const QString broken = FFolder.filePath(QStringLiteral("broken.keldaran"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"format\": \"keldaran-schedule\", \"version\": 1, \"roughnessClass\": 7");
+        file.close();
+        TScheduleModel& model = FWindow->model();
+        QVERIFY(model.setData(model.index(1, ScheduleCells::kName), QStringLiteral("edited"), Qt::EditRole));
+        const QByteArray before = Project::projectJson(model.project());
+        const QString title = FWindow->windowTitle();
+
+        // Thrown away for the file that was to come, which then cannot be read.
+        TPromptAnswers answers({QMessageBox::Discard, QMessageBox::Ok});
+        QVERIFY(!FWindow->openFile(broken));
+        QVERIFY(answers.allGiven());
+        QVERIFY(answers.texts().last().contains(QLatin1String("broken.keldaran")));
+        QCOMPARE(Project::projectJson(model.project()), before);
+        QCOMPARE(FWindow->windowTitle(), title);
+        QVERIFY(FWindow->isWindowModified());
+        QCOMPARE(model.undoStack()->count(), 1);
+    }
+
+    void restoredAfterACrash()
+    {
+        TScheduleModel& model = FWindow->model();
+        QVERIFY(model.setData(model.index(2, ScheduleCells::kFixtureUnits), QStringLiteral("24"), Qt::EditRole));
+        const QByteArray onDisk = fileText(FPath);
+        const QByteArray edited = Project::projectJson(model.project());
+        QVERIFY(FWindow->autosaveNow());
+        QVERIFY2(!FWindow->autosaveNow(), "nothing changed since the last copy");
+        QCOMPARE(fileText(FPath), onDisk);
+        QVERIFY(FWindow->isWindowModified());
+        // A copy whose program runs is not left behind.
+        QVERIFY(TScheduleAutosave::leftBehind().empty());
+
+        // The window goes as in a crash: no close, no question.
+        FWindow.reset();
+        const auto copies = TScheduleAutosave::leftBehind();
+        QCOMPARE(copies.size(), std::size_t(1));
+        QCOMPARE(QFileInfo(copies.front().DocumentPath).absoluteFilePath(), QFileInfo(FPath).absoluteFilePath());
+        QCOMPARE(Project::projectJson(copies.front().Project), edited);
+
+        FWindow = std::make_unique<TFormSchedule>();
+        FWindow->show();
+        QVERIFY(FWindow->restoreAutosave(copies.front()));
+        QCOMPARE(Project::projectJson(FWindow->model().project()), edited);
+        QVERIFY(FWindow->isWindowModified());
+        QVERIFY(FWindow->windowTitle().startsWith(QLatin1String("three.keldaran")));
+        QVERIFY(FWindow->save());
+        QCOMPARE(fileText(FPath), edited);
+        QVERIFY(!QFile::exists(copies.front().AutosavePath));
+        QVERIFY(TScheduleAutosave::leftBehind().empty());
+    }
+
+    void copyOlderThanItsFileIsNotOffered()
+    {
+        TScheduleModel& model = FWindow->model();
+        QVERIFY(model.setData(model.index(0, ScheduleCells::kName), QStringLiteral("X"), Qt::EditRole));
+        QVERIFY(FWindow->autosaveNow());
+        const QString copy = FWindow->autosavePath();
+        FWindow.reset();
+        // The project was saved again after the copy, by another program.
+        QFile document(FPath);
+        QVERIFY(document.open(QIODevice::ReadWrite));
+        QVERIFY(document.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        document.close();
+        QVERIFY(TScheduleAutosave::leftBehind().empty());
+        QVERIFY(!QFile::exists(copy));
+    }
+
+private:
+    QTemporaryDir FFolder;
+    QString FPath;
+    QString FOtherPath;
+    std::unique_ptr<TFormSchedule> FWindow;
+};
+
+QTEST_MAIN(TestScheduleWindow)
+#include "tst_schedule_window.moc"
