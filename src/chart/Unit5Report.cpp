@@ -3,6 +3,7 @@
 #include "ChartPlot.h"
 #include "FontFamilies.h"
 #include "MarkLabels.h"
+#include "NomogramFrame.h"
 #include "NumberText.h"
 #include "OperatingPoint.h"
 #include "Unit5.h"
@@ -13,10 +14,10 @@
 #include <cmath>
 
 namespace {
-constexpr double kPressureLow = 0.1;
-constexpr double kPressureHigh = 100.0;
-constexpr double kFlowLowGpm = 1.0;
-constexpr double kFlowHighGpm = 10000.0;
+using Nomogram::kLeastFlowGpm;
+using Nomogram::kLeastPsiPer100ft;
+using Nomogram::kMostFlowGpm;
+using Nomogram::kMostPsiPer100ft;
 
 constexpr int kMarkFontPx = 10;
 constexpr double kDotDiameterPx = 5.0;
@@ -63,8 +64,8 @@ QSizeF roomFor(const QFont& font, const QString& text)
 
 bool onChart(const TChartMark& mark)
 {
-    return mark.flowGpm >= kFlowLowGpm && mark.flowGpm <= kFlowHighGpm && mark.pressurePsiPer100ft >= kPressureLow
-        && mark.pressurePsiPer100ft <= kPressureHigh;
+    return mark.flowGpm >= kLeastFlowGpm && mark.flowGpm <= kMostFlowGpm
+        && mark.pressurePsiPer100ft >= kLeastPsiPer100ft && mark.pressurePsiPer100ft <= kMostPsiPer100ft;
 }
 
 // The name stands in the middle of the room it was given, so that however wide it is drawn it
@@ -141,10 +142,11 @@ bool TForm5::MarkForReport(const QSize& sizePx, double allowablePsiPer100ft, con
     FReportSizePx = sizePx;
     Chart1->setViewport(QRect(QPoint(0, 0), sizePx));
 
-    const double limitAt = std::clamp(onLogAxis(allowablePsiPer100ft, kPressureLow), kPressureLow, kPressureHigh);
+    const double limitAt
+        = std::clamp(onLogAxis(allowablePsiPer100ft, kLeastPsiPer100ft), kLeastPsiPer100ft, kMostPsiPer100ft);
     QCPGraph* limit = Chart1->addGraph(Chart1->xAxis, Chart1->yAxis);
     limit->setPen(QPen(kLimitColour, 1.5, Qt::DashLine));
-    limit->setData({limitAt, limitAt}, {kFlowLowGpm, kFlowHighGpm});
+    limit->setData({limitAt, limitAt}, {kLeastFlowGpm, kMostFlowGpm});
     QCPGraph* dots = Chart1->addGraph(Chart1->xAxis, Chart1->yAxis);
     dots->setLineStyle(QCPGraph::lsNone);
     dots->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kMarkColour, kMarkColour, kDotDiameterPx));
