@@ -160,12 +160,13 @@ private slots:
         QTest::newRow("row added below the first")
             << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { QCOMPARE(m.addRow(0), 1); }) << 5;
         QTest::newRow("scattered rows removed") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
-            m.removeRows({3, 0, 1});
+            m.removeSegmentRows({3, 0, 1});
         }) << 1;
         QTest::newRow("two rows moved down")
-            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { QVERIFY(m.moveRows(0, 2, 1)); }) << 4;
+            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { QVERIFY(m.moveSegmentRows(0, 2, 1)); })
+            << 4;
         QTest::newRow("row moved up") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
-            QVERIFY(m.moveRows(1, 1, -1));
+            QVERIFY(m.moveSegmentRows(1, 1, -1));
         }) << 4;
         QTest::newRow("rows duplicated") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
             m.duplicateRows({1, 2});
@@ -202,11 +203,11 @@ private slots:
     {
         TScheduleModel model;
         model.setProject(threeStoreys());
-        QVERIFY(model.moveRows(1, 1, 1));
+        QVERIFY(model.moveSegmentRows(1, 1, 1));
         QCOMPARE(model.project().otherSegmentKeys[2].value(QStringLiteral("tag")).toInt(), 2);
         model.duplicateRows({2});
         QVERIFY(model.project().otherSegmentKeys[3].isEmpty());
-        model.removeRows({0});
+        model.removeSegmentRows({0});
         QCOMPARE(model.project().otherSegmentKeys[1].value(QStringLiteral("tag")).toInt(), 2);
         QCOMPARE(model.project().otherSegmentKeys.size(), model.project().schedule.segments.size());
     }

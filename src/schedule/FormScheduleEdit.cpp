@@ -95,7 +95,7 @@ void TFormSchedule::removeRows()
     if (rows.isEmpty())
         return;
     const int column = std::max(FTable->currentIndex().column(), 0);
-    FModel->removeRows(rows);
+    FModel->removeSegmentRows(rows);
     FTable->moveToCell(std::min(rows.front(), FModel->rowCount() - 1), column);
 }
 
@@ -117,7 +117,7 @@ void TFormSchedule::moveRows(int delta)
     const QList<int> rows = FTable->chosenRows();
     if (rows.isEmpty() || rows.back() - rows.front() + 1 != rows.size())
         return;
-    FModel->moveRows(rows.front(), static_cast<int>(rows.size()), delta);
+    FModel->moveSegmentRows(rows.front(), static_cast<int>(rows.size()), delta);
 }
 
 void TFormSchedule::copyCells()

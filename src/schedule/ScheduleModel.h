@@ -53,9 +53,9 @@ public:
     // A new segment below `row` (at the top for -1), like the row above it; its row.
     int addRow(int row);
     void duplicateRows(const QList<int>& rows);
-    void removeRows(const QList<int>& rows);
+    void removeSegmentRows(const QList<int>& rows);
     // A block of rows one place up (delta -1) or down (+1); false at the table's edge.
-    bool moveRows(int first, int count, int delta);
+    bool moveSegmentRows(int first, int count, int delta);
     // Pasted cells, as one step; a row past the end adds rows up to it, and a cell in a computed
     // column is skipped. All or nothing: one text a column does not take refuses the paste.
     struct TCellText {

@@ -114,7 +114,7 @@ void TScheduleModel::duplicateRows(const QList<int>& rows)
     FUndoStack->push(new TInsertCommand(*this, chosen.back() + 1, std::move(copies), kDuplicateRow.toString()));
 }
 
-void TScheduleModel::removeRows(const QList<int>& rows)
+void TScheduleModel::removeSegmentRows(const QList<int>& rows)
 {
     const QList<int> chosen = cleanRows(rows, rowCount());
     if (chosen.isEmpty())
@@ -136,7 +136,7 @@ void TScheduleModel::removeRows(const QList<int>& rows)
     FUndoStack->push(batch);
 }
 
-bool TScheduleModel::moveRows(int first, int count, int delta)
+bool TScheduleModel::moveSegmentRows(int first, int count, int delta)
 {
     if (count <= 0 || first < 0 || (delta != -1 && delta != 1) || first + delta < 0
         || first + count - 1 + delta >= rowCount())
