@@ -8,11 +8,19 @@
 
 #include <QApplication>
 
+namespace {
+const QString kNoDisplay = QStringLiteral("no display to open the calculator on (neither DISPLAY nor WAYLAND_DISPLAY "
+                                          "is set); a report needs none: keldaran --report OUT PROJECT");
+} // namespace
+
 int main(int argc, char* argv[])
 {
     if (argc > 1)
         attachParentConsole();
-    if (opensNoWindow(argc, argv))
+    // With no window system to open on, the arguments are still read, so that a mistyped option
+    // is named instead of Qt aborting for want of a display.
+    const bool headless = opensNoWindow(argc, argv) || !windowSystemNamed(argc, argv);
+    if (headless)
         prepareHeadless();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("keldaran"));
@@ -25,6 +33,10 @@ int main(int argc, char* argv[])
     case TCommand::Refuse: printLine(TConsoleStream::Error, QStringLiteral("keldaran: ") + commandLine.text); return 2;
     case TCommand::Report: return runReport(commandLine.reportPath, commandLine.projectPath);
     case TCommand::OpenWindows: break;
+    }
+    if (headless) {
+        printLine(TConsoleStream::Error, QStringLiteral("keldaran: ") + kNoDisplay);
+        return 2;
     }
     CreateWindows();
     Form1->show();
