@@ -3,8 +3,9 @@
 // well as with the bare window it starts from its own program: that one loads every library
 // Keldaran links (QCustomPlot, Qt Network, Qt Print Support, Qt SVG), which a bare Qt window
 // does not.
+#include "FirstPaintQuit.h"
+
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -13,24 +14,6 @@ namespace {
 // Keldaran's.
 constexpr int kClientWidth = 331;
 constexpr int kClientHeight = 523;
-
-class TFirstPaintQuit : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !FSeen) {
-            FSeen = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool FSeen = false;
-};
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "FormSchedule.h"
 #include "ScheduleCells.h"
 #include "ScheduleModel.h"
+#include "TallBuilding.h"
 
 #include <QApplication>
 
@@ -15,34 +16,13 @@ namespace {
 constexpr int kSegments = 200;
 constexpr int kEditedRow = kSegments / 2;
 
-// Loads and lengths spread as a tall building's are; every tenth segment on the critical path.
-Project::TProject tallBuilding()
-{
-    Project::TProject project;
-    project.schedule.roughnessClass = 2;
-    project.schedule.sourcePsi = 120.0;
-    project.schedule.meterAndDevicesPsi = 8.0;
-    project.schedule.heightFt = 150.0;
-    project.schedule.fixturePsi = 15.0;
-    project.schedule.supply = Design::TSupply::FlushValve;
-    for (int i = 0; i < kSegments; ++i) {
-        Sizing::TSegment segment;
-        segment.name = "S" + std::to_string(i);
-        segment.run = i % 4 == 0 ? Sizing::TRun::Main : Sizing::TRun::Branch;
-        segment.fixtureUnits = 5.0 + (i * 37) % 2000;
-        segment.lengthFt = 3.0 + (i % 11);
-        segment.fittingsPercent = 30.0 + (i % 5) * 10.0;
-        segment.onCriticalPath = i % 10 == 0;
-        project.schedule.segments.push_back(segment);
-    }
-    return project;
-}
-
 TFormSchedule& shownSchedule()
 {
     static TFormSchedule* window = [] {
         auto* created = new TFormSchedule;
-        created->model().setProject(tallBuilding());
+        Project::TProject project;
+        project.schedule = tallBuilding(kSegments);
+        created->model().setProject(project);
         created->show();
         QCoreApplication::processEvents();
         return created;

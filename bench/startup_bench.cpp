@@ -20,10 +20,11 @@
 #include "Unit1Texts.h"
 #include "Win11Button.h"
 
+#include "FirstPaintQuit.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -48,25 +49,6 @@ constexpr int kGuardRuns = 5;
 // The goals: Keldaran's start-up to its first paint against the bare window's.
 constexpr double kTimeRatioGoal = 1.25;
 constexpr double kMemoryRatioGoal = 1.35;
-
-// Quits the event loop once the watched window has painted for the first time.
-class TFirstPaintQuit : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !FSeen) {
-            FSeen = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool FSeen = false;
-};
 
 int runChild(const std::string& mode, int argc, char* argv[])
 {
