@@ -123,12 +123,8 @@ void totalsBlock(TBlock& b)
     b.line(labelled(kPathLoss, pressure(r.pathLossPsi, u)));
     b.line(labelled(kResidual, pressure(r.residualPsi, u)) + QStringLiteral(" (")
            + kResidualAbove.toString().arg(leftToRight(pressure(b.schedule().fixturePsi + r.residualPsi, u))) + u')');
-    int unsizedOnPath = 0;
-    for (std::size_t i = 0; i < r.segments.size(); ++i)
-        if (b.schedule().segments[i].onCriticalPath && !r.segments[i].sized)
-            ++unsizedOnPath;
-    if (unsizedOnPath > 0)
-        b.line(kUnsizedOnPath.toString().arg(unsizedOnPath));
+    if (r.unsizedOnPath > 0)
+        b.line(kUnsizedOnPath.toString().arg(r.unsizedOnPath));
     b.gap();
 }
 

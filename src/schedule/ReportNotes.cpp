@@ -71,9 +71,9 @@ QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index, const 
     if (result.sized && result.size.raisedForVelocity) {
         // Every size from the chart's own answer up to the one taken ran too fast; the one just
         // below the pipe taken is the last of them.
-        Sizing::TSegmentSize tooFast;
-        if (!Sizing::nextSmallerSize(schedule.roughnessClass, result.size.pipe, result.flowGpm, tooFast))
+        if (!result.hasTooFastSize)
             return kShortRaised.toString();
+        const Sizing::TSegmentSize& tooFast = result.tooFastSize;
         return kNoteRaised.toString().arg(
             leftToRight(ScheduleUnits::pipeLabel(QString::fromStdString(tooFast.pipe), units)),
             velocity(tooFast.velocityFtPerS, units), velocity(limitFtPerS, units));

@@ -55,8 +55,9 @@ bool writeReport(const QString& outPath, const Project::TProject& project, QStri
     if (!formatOf(outPath, format))
         return refuse(kUnknownExtension.toString());
     Sizing::TScheduleResult result;
-    if (!Sizing::evaluateSchedule(project.schedule, result))
-        return refuse(scheduleProblemText(project.schedule, Sizing::checkSchedule(project.schedule)));
+    Sizing::TScheduleCheck check;
+    if (!Sizing::evaluateSchedule(project.schedule, result, check))
+        return refuse(scheduleProblemText(project.schedule, check));
 
     QSaveFile file(outPath);
     if (!file.open(QIODevice::WriteOnly))

@@ -212,10 +212,8 @@ void TScheduleModel::recalculate()
         return;
     }
     FRecalcPending = false;
-    FCheck = Sizing::checkSchedule(FProject.schedule);
     FResult = {};
-    if (FCheck.problem == Sizing::TScheduleProblem::None && !Sizing::evaluateSchedule(FProject.schedule, FResult))
-        FCheck.problem = Sizing::TScheduleProblem::OutOfRange;
+    (void)Sizing::evaluateSchedule(FProject.schedule, FResult, FCheck);
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
     emit recalculated();

@@ -48,12 +48,8 @@ TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TSchedu
     lines.PathLoss = line(kPathLoss, pressureIn(result.pathLossPsi, units), kPressureDecimals, pressureUnit(units));
     lines.Residual = line(kResidual, pressureIn(result.residualPsi, units), kPressureDecimals, pressureUnit(units));
     lines.ResidualShort = result.residualPsi < 0.0;
-    int unsizedOnPath = 0;
-    for (std::size_t i = 0; i < result.segments.size() && i < project.schedule.segments.size(); ++i)
-        if (project.schedule.segments[i].onCriticalPath && !result.segments[i].sized)
-            ++unsizedOnPath;
-    if (unsizedOnPath > 0)
-        lines.Problem = kUnsizedOnPath.toString().arg(unsizedOnPath);
+    if (result.unsizedOnPath > 0)
+        lines.Problem = kUnsizedOnPath.toString().arg(result.unsizedOnPath);
     return lines;
 }
 

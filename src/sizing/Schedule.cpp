@@ -106,7 +106,14 @@ TScheduleCheck checkSchedule(const TSchedule& schedule)
 
 bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result)
 {
-    if (checkSchedule(schedule).problem != TScheduleProblem::None)
+    TScheduleCheck check;
+    return evaluateSchedule(schedule, result, check);
+}
+
+bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result, TScheduleCheck& check)
+{
+    check = checkSchedule(schedule);
+    if (check.problem != TScheduleProblem::None)
         return false;
     TScheduleResult r;
     r.availablePsi = availableFor(schedule);
@@ -125,6 +132,11 @@ bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result)
             out.size = {};
         else
             out.lossPsi = out.size.lossPsiPer100ft * out.equivalentLengthFt / 100.0;
+        if (out.sized && out.size.raisedForVelocity)
+            out.hasTooFastSize
+                = nextSmallerSize(schedule.roughnessClass, out.size.pipe, out.flowGpm, out.tooFastSize);
+        if (segment.onCriticalPath && !out.sized)
+            ++r.unsizedOnPath;
         if (segment.onCriticalPath) {
             r.pathLossPsi += out.lossPsi;
             out.cumulativeLossPsi = r.pathLossPsi;

@@ -8,6 +8,7 @@
 
 #include "Demand.h"
 #include "NomogramFrame.h"
+#include "Units.h"
 
 #include <cstddef>
 #include <string>
@@ -16,6 +17,13 @@
 namespace Sizing {
 
 enum class TRun { Main, Branch };
+
+// A list is typed as the engineer walks the critical path, each segment with the load it serves;
+// a tree names the riser diagram's nodes, each segment running from one to the next, and the
+// loads are summed downstream.
+enum class TLayout { List, Tree };
+
+inline constexpr double kMostStaticPsi = 4.0 * Design::kPsiPerBar; // the regulations' 4 bar at an outlet
 
 // The velocity limits of the regulations: the calculator's warning for mains, the recommended
 // value for branches.
@@ -30,6 +38,10 @@ struct TSegment {
     double lengthFt = 0.0;        // > 0
     double fittingsPercent = 0.0; // >= 0
     bool onCriticalPath = true;   // its length counts in the run from the source to the critical fixture
+    std::string from;             // tree: the node at the segment's upstream end
+    std::string to;               // tree: the node at its downstream end
+    double elevationFt = 0.0;     // the height of the `to` node above the source (negative below it)
+    double outletPsi = 0.0;       // tree: least pressure needed at `to`; 0 means the schedule's fixturePsi
 };
 
 struct TSchedule {
@@ -42,6 +54,10 @@ struct TSchedule {
     double mainLimitFtPerS = kDefaultMainLimitFtPerS;
     double branchLimitFtPerS = kDefaultBranchLimitFtPerS;
     std::vector<TSegment> segments;
+    TLayout layout = TLayout::List;
+    double staticSourcePsi = 0.0;   // the source's pressure with no flow; 0 means sourcePsi
+    std::string material;           // a computed pipe material's id; "" sizes on the class's nomogram
+    double waterTemperatureC = 10.0; // for a computed material's water properties
 };
 
 struct TSegmentSize {
@@ -49,6 +65,7 @@ struct TSegmentSize {
     double velocityFtPerS = 0.0;
     double lossPsiPer100ft = 0.0;
     bool raisedForVelocity = false;
+    double outsideMm = 0.0; // a computed material's outside diameter; 0 for a nomogram pipe
 };
 
 // Why a segment was left without a pipe.
@@ -66,6 +83,25 @@ struct TSegmentResult {
     double lossPsi = 0.0;
     TSizeProblem problem = TSizeProblem::None;
     double cumulativeLossPsi = 0.0; // along the critical path up to and including this segment; 0 off the path
+    // For a segment raised for velocity: the size just below the one taken, the last that ran too
+    // fast, read on its own line. False when the taken size has none below it.
+    bool hasTooFastSize = false;
+    TSegmentSize tooFastSize;
+    double servedFixtureUnits = 0.0;   // tree: the load at and below `to`; list: the segment's own
+    bool onCriticalPath = false;       // as evaluated (tree: found; list: the segment's flag)
+    double staticPsi = 0.0;            // at `to`, with no flow
+    bool needsPressureReducer = false; // staticPsi > kMostStaticPsi
+};
+
+// An outlet of a tree: a segment with a load of its own, at its `to` node.
+struct TOutletResult {
+    std::size_t segment = 0;              // the segment whose `to` node is the outlet
+    double availablePsi = 0.0;            // sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - need
+    double pathEquivalentLengthFt = 0.0;  // from the source to the outlet
+    double allowablePsiPer100ft = 0.0;    // availablePsi * 100 / pathEquivalentLengthFt
+    bool complete = false;                // every segment on its path was sized
+    double pressurePsi = 0.0;             // in flow: sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - losses on its path
+    double marginPsi = 0.0;               // pressurePsi - need
 };
 
 struct TScheduleResult {
@@ -74,7 +110,10 @@ struct TScheduleResult {
     double allowablePsiPer100ft = 0.0;
     double pathLossPsi = 0.0;
     double residualPsi = 0.0;
+    std::size_t unsizedOnPath = 0; // segments of the critical path left without a pipe
     std::vector<TSegmentResult> segments;
+    std::vector<TOutletResult> outlets; // tree: one per segment with a load of its own, in segment order
+    std::size_t criticalOutlet = 0;     // tree: index into outlets
 };
 
 // Why a schedule cannot be evaluated at all.
@@ -123,5 +162,7 @@ inline constexpr double kChartLeastPsiPer100ft = Nomogram::kLeastPsiPer100ft;
 
 // false, with result untouched, whenever checkSchedule finds a problem.
 [[nodiscard]] bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result);
+// The same, handing back the check it made, so that a caller never checks twice: None when true.
+[[nodiscard]] bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result, TScheduleCheck& check);
 
 } // namespace Sizing
