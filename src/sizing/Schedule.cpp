@@ -133,8 +133,7 @@ bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result, TSched
         else
             out.lossPsi = out.size.lossPsiPer100ft * out.equivalentLengthFt / 100.0;
         if (out.sized && out.size.raisedForVelocity)
-            out.hasTooFastSize
-                = nextSmallerSize(schedule.roughnessClass, out.size.pipe, out.flowGpm, out.tooFastSize);
+            out.hasTooFastSize = nextSmallerSize(schedule.roughnessClass, out.size.pipe, out.flowGpm, out.tooFastSize);
         if (segment.onCriticalPath && !out.sized)
             ++r.unsizedOnPath;
         if (segment.onCriticalPath) {

@@ -55,8 +55,8 @@ struct TSchedule {
     double branchLimitFtPerS = kDefaultBranchLimitFtPerS;
     std::vector<TSegment> segments;
     TLayout layout = TLayout::List;
-    double staticSourcePsi = 0.0;   // the source's pressure with no flow; 0 means sourcePsi
-    std::string material;           // a computed pipe material's id; "" sizes on the class's nomogram
+    double staticSourcePsi = 0.0;    // the source's pressure with no flow; 0 means sourcePsi
+    std::string material;            // a computed pipe material's id; "" sizes on the class's nomogram
     double waterTemperatureC = 10.0; // for a computed material's water properties
 };
 
@@ -95,13 +95,13 @@ struct TSegmentResult {
 
 // An outlet of a tree: a segment with a load of its own, at its `to` node.
 struct TOutletResult {
-    std::size_t segment = 0;              // the segment whose `to` node is the outlet
-    double availablePsi = 0.0;            // sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - need
-    double pathEquivalentLengthFt = 0.0;  // from the source to the outlet
-    double allowablePsiPer100ft = 0.0;    // availablePsi * 100 / pathEquivalentLengthFt
-    bool complete = false;                // every segment on its path was sized
-    double pressurePsi = 0.0;             // in flow: sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - losses on its path
-    double marginPsi = 0.0;               // pressurePsi - need
+    std::size_t segment = 0;             // the segment whose `to` node is the outlet
+    double availablePsi = 0.0;           // sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - need
+    double pathEquivalentLengthFt = 0.0; // from the source to the outlet
+    double allowablePsiPer100ft = 0.0;   // availablePsi * 100 / pathEquivalentLengthFt
+    bool complete = false;               // every segment on its path was sized
+    double pressurePsi = 0.0; // in flow: sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - losses on its path
+    double marginPsi = 0.0;   // pressurePsi - need
 };
 
 struct TScheduleResult {
