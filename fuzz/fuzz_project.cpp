@@ -1,10 +1,11 @@
 // The project file's reader on arbitrary bytes. A refused file leaves the project as it was and
 // says why; an accepted one holds only values in their ranges, is written back in a form the
-// reader takes again unchanged, and reports without a fault.
+// reader takes again unchanged, and gives every segment its row of figures and its note.
 #include "FuzzInput.h"
 
 #include "ProjectFile.h"
-#include "Report.h"
+#include "ReportNotes.h"
+#include "SegmentFigures.h"
 
 #include <cmath>
 
@@ -47,7 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Sizing::TScheduleResult result;
     if (Sizing::evaluateSchedule(project.schedule, result)) {
-        require(Report::csvReport(project, result).startsWith("\xEF\xBB\xBF"), "the CSV starts with its mark");
+        for (std::size_t i = 0; i < project.schedule.segments.size(); ++i) {
+            const Sizing::TSegmentResult& r = result.segments[i];
+            const SegmentFigures::TFigure pipe
+                = SegmentFigures::figure(project.schedule.segments[i], r, SegmentFigures::TColumn::Pipe, project.units);
+            require(pipe.isEmpty() != r.sized, "a pipe is shown exactly when the segment is sized");
+            const QString note = Report::segmentNote(project.schedule, i, r, project.units, u'.');
+            require(note.isEmpty() == (r.sized && !r.size.raisedForVelocity), "a note says why, and only then");
+        }
     } else {
         const QString why = Report::scheduleProblemText(project.schedule, Sizing::checkSchedule(project.schedule));
         require(!why.isEmpty(), "a schedule that cannot be evaluated says why");

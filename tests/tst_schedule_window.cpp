@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTableView>
@@ -147,9 +148,15 @@ private slots:
         for (int row = 0; row < 3; ++row)
             QCOMPARE(model.project().schedule.segments[static_cast<std::size_t>(row)].fittingsPercent, 15.0);
 
-        // The whole table copied, emptied and pasted back is the same schedule.
+        // The whole table copied, emptied and pasted back is the same schedule; copied under a
+        // decimal comma, its cells of numbers still have ".".
         const Sizing::TSchedule copied = model.project().schedule;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); });
         trigger("actCopyTable");
+        const QString copy = QGuiApplication::clipboard()->text();
+        QVERIFY(copy.contains(QRegularExpression(QStringLiteral("\\t\\d+\\.\\d\\d\\t"))));
+        QVERIFY2(!copy.contains(QRegularExpression(QStringLiteral("\\t\\d+,\\d+\\t"))), qPrintable(copy));
         grid->selectAll();
         trigger("actRemoveRows");
         QCOMPARE(model.rowCount(), 0);

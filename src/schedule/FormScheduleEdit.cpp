@@ -1,6 +1,7 @@
 // The schedule window's rows and clipboard, and the demand helper asked for one row.
 #include "FormSchedule.h"
 
+#include "ReportFormat.h"
 #include "ScheduleCells.h"
 #include "ScheduleClipboard.h"
 #include "ScheduleModel.h"
@@ -42,14 +43,16 @@ bool isHeaderRow(const QStringList& cells)
     return named;
 }
 
-QString copiedText(const QModelIndex& index)
+// A number is copied from its figure with ".", so that any spreadsheet reads it; words as shown.
+QString copiedText(const TScheduleModel& model, const QModelIndex& index)
 {
     const int column = index.column();
     if (column == kOnPath)
         return onPathWord(index.data(Qt::CheckStateRole).toInt() == Qt::Checked);
-    const QString shown = index.data(Qt::DisplayRole).toString();
-    const bool words = column == kName || column == kRun || column == kPipe || column == kNote;
-    return ScheduleClipboard::withoutIsolates(words ? shown : ScheduleClipboard::numberForCopy(shown));
+    SegmentFigures::TFigure figure;
+    if (model.figureAt(index.row(), column, figure))
+        return SegmentFigures::written(figure, ReportFormat::kPlainDecimalMark);
+    return ScheduleClipboard::withoutIsolates(index.data(Qt::DisplayRole).toString());
 }
 
 // The cells of the rows and columns given, under a row of the columns' titles.
@@ -64,7 +67,7 @@ QString blockText(const TScheduleModel& model, const QList<int>& rows, const QLi
     for (int row : rows) {
         QStringList cells;
         for (int column : columns)
-            cells << (chosen == nullptr || chosen->contains({row, column}) ? copiedText(model.index(row, column))
+            cells << (chosen == nullptr || chosen->contains({row, column}) ? copiedText(model, model.index(row, column))
                                                                            : QString());
         block << cells;
     }

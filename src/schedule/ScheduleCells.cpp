@@ -1,9 +1,10 @@
 #include "ScheduleCells.h"
 
+#include "CommonTexts.h"
 #include "Demand.h"
 #include "NumberInput.h"
 #include "NumberText.h"
-#include "Report.h"
+#include "ReportNotes.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
 #include "TextTrim.h"
@@ -13,12 +14,10 @@
 namespace ScheduleCells {
 namespace {
 
+using namespace CommonTexts;
 using namespace ScheduleTexts;
 using Project::TUnits;
-
-// As the report writes them: flows, lengths and velocities with two decimals, losses with three.
-constexpr int kDecimals = 2;
-constexpr int kLossDecimals = 3;
+using TFigureColumn = SegmentFigures::TColumn;
 
 QString name(int column) { return columnTitle(column, TUnits::US).section(QLatin1String(" ("), 0, 0); }
 
@@ -94,47 +93,91 @@ bool readQuantity(const QString& text, int column, TUnits units, double& value, 
     return true;
 }
 
-QString pressure(double psi, TUnits units, int decimals)
+// "Flow (gpm)".
+QString titled(QStringView word, const QString& unit) { return word.toString() + QStringLiteral(" (") + unit + u')'; }
+
+bool figureColumn(int column, TFigureColumn& figure)
 {
-    return formatFixed(ScheduleUnits::pressureIn(psi, units), decimals);
+    switch (column) {
+    case kFixtureUnits: figure = TFigureColumn::TypedLoad; return true;
+    case kTypedFlow: figure = TFigureColumn::TypedFlow; return true;
+    case kLength: figure = TFigureColumn::Length; return true;
+    case kFittings: figure = TFigureColumn::Fittings; return true;
+    case kFlow: figure = TFigureColumn::Flow; return true;
+    case kEquivalentLength: figure = TFigureColumn::EquivalentLength; return true;
+    case kPipe: figure = TFigureColumn::Pipe; return true;
+    case kVelocity: figure = TFigureColumn::Velocity; return true;
+    case kLossPer100: figure = TFigureColumn::LossPer100; return true;
+    case kSegmentLoss: figure = TFigureColumn::SegmentLoss; return true;
+    case kCumulativeLoss: figure = TFigureColumn::CumulativeLoss; return true;
+    default: return false;
+    }
+}
+
+// What the window shows of a figure: with the user's decimal mark; a pipe kept left to right, or
+// a right-to-left cell shows 1 1/2" as 1/2" 1.
+QString shown(const SegmentFigures::TFigure& figure)
+{
+    const QString text = SegmentFigures::written(figure, userDecimalSeparator());
+    return figure.isText && !text.isEmpty() ? leftToRight(text) : text;
 }
 
 } // namespace
 
 QString columnTitle(int column, TUnits units)
 {
+    using namespace ScheduleUnits;
     switch (column) {
-    case kName: return kColumnName.toString();
+    case kName: return kColumnSegment.toString();
     case kRun: return kColumnRun.toString();
     case kFixtureUnits: return kColumnFixtureUnits.toString();
-    case kTypedFlow: return kColumnTypedFlow.toString().arg(ScheduleUnits::flowUnit(units));
-    case kLength: return kColumnLength.toString().arg(ScheduleUnits::lengthUnit(units));
-    case kFittings: return kColumnFittings.toString();
+    case kTypedFlow: return kColumnTypedFlow.toString().arg(flowUnit(units));
+    case kLength: return titled(kColumnLength, lengthUnit(units));
+    case kFittings: return titled(kColumnFittings, QStringLiteral("%"));
     case kOnPath: return kColumnOnPath.toString();
-    case kFlow: return kColumnFlow.toString().arg(ScheduleUnits::flowUnit(units));
-    case kEquivalentLength: return kColumnEquivalentLength.toString().arg(ScheduleUnits::lengthUnit(units));
+    case kFlow: return titled(kColumnFlow, flowUnit(units));
+    case kEquivalentLength: return titled(kColumnEquivalentLength, lengthUnit(units));
     case kPipe: return kColumnPipe.toString();
-    case kVelocity: return kColumnVelocity.toString().arg(ScheduleUnits::velocityUnit(units));
-    case kLossPer100: return kColumnLossPer100.toString().arg(ScheduleUnits::lossUnit(units));
-    case kSegmentLoss: return kColumnSegmentLoss.toString().arg(ScheduleUnits::pressureUnit(units));
-    case kCumulativeLoss: return kColumnCumulativeLoss.toString().arg(ScheduleUnits::pressureUnit(units));
+    case kVelocity: return titled(kColumnVelocity, velocityUnit(units));
+    case kLossPer100: return titled(kColumnLoss, lossUnit(units));
+    case kSegmentLoss: return titled(kColumnSegmentLoss, pressureUnit(units));
+    case kCumulativeLoss: return titled(kColumnCumulative, pressureUnit(units));
     case kNote: return kColumnNote.toString();
     default: return {};
     }
 }
 
+bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult* result, int column,
+                TUnits units, SegmentFigures::TFigure& figure)
+{
+    TFigureColumn figureOf = TFigureColumn::Flow;
+    if (index >= schedule.segments.size() || !figureColumn(column, figureOf))
+        return false;
+    const Sizing::TSegment& segment = schedule.segments[index];
+    Sizing::TSegmentResult unevaluated;
+    if (result == nullptr) {
+        // Only what the segment gives on its own: its flow and its equivalent length.
+        const bool own = isEditable(column)
+            || (column == kFlow && Sizing::segmentFlowGpm(segment, schedule.supply, unevaluated.flowGpm))
+            || (column == kEquivalentLength && std::isfinite(Sizing::equivalentLengthFt(segment)));
+        if (!own)
+            return false;
+        unevaluated.equivalentLengthFt = Sizing::equivalentLengthFt(segment);
+        result = &unevaluated;
+    }
+    figure = SegmentFigures::figure(segment, *result, figureOf, units);
+    // The grid shows no loss for a segment without a pipe; the reports write what the sums count.
+    if (figure.withoutPipe)
+        figure.empty = SegmentFigures::TEmpty::NotSized;
+    return true;
+}
+
 QString segmentText(const Sizing::TSegment& segment, int column, TUnits units)
 {
-    switch (column) {
-    case kFixtureUnits: return segment.fixtureUnits == 0.0 ? QString() : formatUpTo(segment.fixtureUnits, kDecimals);
-    case kTypedFlow:
-        return segment.flowGpm == 0.0 ? QString()
-                                      : formatFixed(ScheduleUnits::flowIn(segment.flowGpm, units), kDecimals);
-    case kLength: return formatFixed(ScheduleUnits::lengthIn(segment.lengthFt, units), kDecimals);
-    case kFittings: return formatUpTo(segment.fittingsPercent, kDecimals);
-    case kOnPath: return {};
-    default: return segmentEditText(segment, column, units);
-    }
+    TFigureColumn figureOf = TFigureColumn::Flow;
+    if (isEditable(column) && figureColumn(column, figureOf))
+        return shown(SegmentFigures::figure(segment, {}, figureOf, units));
+    return column == kOnPath ? QString() : segmentEditText(segment, column, units);
 }
 
 QString segmentEditText(const Sizing::TSegment& segment, int column, TUnits units)
@@ -157,37 +200,17 @@ QString onPathWord(bool onPath) { return (onPath ? kYes : kNo).toString(); }
 QString resultText(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult& result,
                    int column, TUnits units)
 {
-    const bool onPath = index < schedule.segments.size() && schedule.segments[index].onCriticalPath;
-    switch (column) {
-    case kFlow: return formatFixed(ScheduleUnits::flowIn(result.flowGpm, units), kDecimals);
-    case kEquivalentLength: return formatFixed(ScheduleUnits::lengthIn(result.equivalentLengthFt, units), kDecimals);
-    case kNote: return Report::segmentNote(schedule, index, result, units);
-    default: break;
-    }
-    if (!result.sized)
-        return {};
-    switch (column) {
-    // Kept left to right, or a right-to-left cell shows 1 1/2" as 1/2" 1.
-    case kPipe: return leftToRight(ScheduleUnits::pipeLabel(QString::fromStdString(result.size.pipe), units));
-    case kVelocity: return formatFixed(ScheduleUnits::velocityIn(result.size.velocityFtPerS, units), kDecimals);
-    case kLossPer100: return formatFixed(ScheduleUnits::lossIn(result.size.lossPsiPer100ft, units), kLossDecimals);
-    case kSegmentLoss: return pressure(result.lossPsi, units, kLossDecimals);
-    case kCumulativeLoss: return onPath ? pressure(result.cumulativeLossPsi, units, kLossDecimals) : QString();
-    default: return {};
-    }
+    if (column == kNote)
+        return Report::segmentNote(schedule, index, result, units, userDecimalSeparator());
+    SegmentFigures::TFigure figure;
+    return cellFigure(schedule, index, &result, column, units, figure) ? shown(figure) : QString();
 }
 
 QString unevaluatedText(const Sizing::TSchedule& schedule, std::size_t index, int column, TUnits units)
 {
-    if (index >= schedule.segments.size())
-        return {};
-    const Sizing::TSegment& segment = schedule.segments[index];
-    double flowGpm = 0.0;
-    if (column == kFlow && Sizing::segmentFlowGpm(segment, schedule.supply, flowGpm))
-        return formatFixed(ScheduleUnits::flowIn(flowGpm, units), kDecimals);
-    if (column == kEquivalentLength && std::isfinite(Sizing::equivalentLengthFt(segment)))
-        return formatFixed(ScheduleUnits::lengthIn(Sizing::equivalentLengthFt(segment), units), kDecimals);
-    return {};
+    SegmentFigures::TFigure figure;
+    return !isEditable(column) && cellFigure(schedule, index, nullptr, column, units, figure) ? shown(figure)
+                                                                                              : QString();
 }
 
 bool sameSegment(const Sizing::TSegment& a, const Sizing::TSegment& b)

@@ -5,6 +5,7 @@
 // to the file's US units once, here, and never read back through a rounded display.
 
 #include "ProjectFile.h"
+#include "SegmentFigures.h"
 #include "Sizing.h"
 
 #include <QString>
@@ -45,6 +46,13 @@ inline constexpr int kColumnCount = kNote + 1;
 [[nodiscard]] QString segmentEditText(const Sizing::TSegment& segment, int column, Project::TUnits units);
 // The check box's column as words, for a copy.
 [[nodiscard]] QString onPathWord(bool onPath);
+
+// The figure a cell of numbers (or of the pipe) holds, as the project's row of figures gives it:
+// of an evaluated schedule when `result` is given; otherwise of the segment alone, whose flow and
+// equivalent length can still be worked out. False for a cell of words or one with no figure.
+[[nodiscard]] bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index,
+                              const Sizing::TSegmentResult* result, int column, Project::TUnits units,
+                              SegmentFigures::TFigure& figure);
 
 // What a computed cell shows for a segment of an evaluated schedule.
 [[nodiscard]] QString resultText(const Sizing::TSchedule& schedule, std::size_t index,

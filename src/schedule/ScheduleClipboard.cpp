@@ -1,7 +1,5 @@
 #include "ScheduleClipboard.h"
 
-#include "NumberText.h"
-
 namespace ScheduleClipboard {
 namespace {
 
@@ -72,12 +70,6 @@ QString tabSeparated(const QList<QStringList>& rows)
         text += kLineFeed;
     }
     return text;
-}
-
-QString numberForCopy(const QString& shown)
-{
-    QString copied = shown;
-    return copied.replace(userDecimalSeparator(), QLatin1Char('.'));
 }
 
 QString withoutIsolates(const QString& shown)

@@ -17,9 +17,6 @@ namespace ScheduleClipboard {
 // quote is quoted.
 [[nodiscard]] QString tabSeparated(const QList<QStringList>& rows);
 
-// A number as it is copied: with "." whatever the user's decimal mark, so that any spreadsheet
-// reads it.
-[[nodiscard]] QString numberForCopy(const QString& shown);
 // A text without the marks that keep its left-to-right parts in order on screen; a spreadsheet
 // cell orders them itself.
 [[nodiscard]] QString withoutIsolates(const QString& shown);

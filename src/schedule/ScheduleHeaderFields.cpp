@@ -1,5 +1,6 @@
 #include "ScheduleHeaderFields.h"
 
+#include "CommonTexts.h"
 #include "NumberInput.h"
 #include "NumberText.h"
 #include "ScheduleTexts.h"
@@ -11,6 +12,7 @@
 
 namespace {
 
+using namespace CommonTexts;
 using namespace ScheduleTexts;
 using F = THeaderField;
 using Q = THeaderQuantity;

@@ -1,6 +1,7 @@
 #include "ScheduleHeaderPanel.h"
 
 #include "ClassTexts.h"
+#include "CommonTexts.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 
@@ -15,6 +16,7 @@
 
 namespace {
 
+using namespace CommonTexts;
 using namespace ScheduleTexts;
 
 // Three fields to a row: label, value and unit each.
@@ -64,7 +66,7 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
     FSupply->addItem(kSupplyFlushValve.toString(), static_cast<int>(Design::TSupply::FlushValve));
     grid->addWidget(label(kClassLabel, this), 1, 0);
     grid->addWidget(FClass, 1, 1, 1, 2);
-    grid->addWidget(label(kSupplyLabel, this), 1, kColumnsPerField);
+    grid->addWidget(label(kSupplyLabel.toString() + u':', this), 1, kColumnsPerField);
     grid->addWidget(FSupply, 1, kColumnsPerField + 1, 1, 2);
 
     const auto numbers = headerNumbers();

@@ -1,7 +1,7 @@
 // The model's reading side, the changes the undo commands make, and the recalculation.
 #include "ScheduleModel.h"
 
-#include "Report.h"
+#include "ReportNotes.h"
 #include "ScheduleCells.h"
 
 #include <QColor>
@@ -81,6 +81,14 @@ QVariant TScheduleModel::displayText(int row, int column) const
     if (evaluated())
         return resultText(schedule, at(row), FResult.segments[at(row)], column, FProject.units);
     return unevaluatedText(schedule, at(row), column, FProject.units);
+}
+
+bool TScheduleModel::figureAt(int row, int column, SegmentFigures::TFigure& figure) const
+{
+    if (row < 0 || row >= rowCount())
+        return false;
+    const Sizing::TSegmentResult* result = evaluated() ? &FResult.segments[at(row)] : nullptr;
+    return cellFigure(FProject.schedule, at(row), result, column, FProject.units, figure);
 }
 
 QString TScheduleModel::noteOf(int row) const

@@ -10,6 +10,7 @@
 
 #include "ProjectFile.h"
 #include "ScheduleHeader.h"
+#include "SegmentFigures.h"
 #include "Sizing.h"
 
 #include <QAbstractTableModel>
@@ -39,6 +40,8 @@ public:
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    // The figure behind a cell of numbers or of the pipe, as a copy takes it; false for words.
+    [[nodiscard]] bool figureAt(int row, int column, SegmentFigures::TFigure& figure) const;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
     // Pushes the edit as a command; false, with editRefused, for text the column does not take.

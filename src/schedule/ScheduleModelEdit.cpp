@@ -1,6 +1,7 @@
 // The model's editing side: every change becomes a command on the undo stack.
 #include "ScheduleModel.h"
 
+#include "CommonTexts.h"
 #include "Demand.h"
 #include "ScheduleCells.h"
 #include "ScheduleCommands.h"
@@ -203,7 +204,7 @@ void TScheduleModel::applyLoad(int row, double fixtureUnits)
     if (row < 0 || row >= rowCount())
         return;
     if (!std::isfinite(fixtureUnits) || fixtureUnits < 0.0 || fixtureUnits > Design::kMaxFixtureUnits) {
-        emit editRefused(kLoadTooLarge.toString().arg(kColumnFixtureUnits).arg(Design::kMaxFixtureUnits));
+        emit editRefused(kLoadTooLarge.toString().arg(CommonTexts::kColumnFixtureUnits).arg(Design::kMaxFixtureUnits));
         return;
     }
     const Sizing::TSegment& before = FProject.schedule.segments[at(row)];

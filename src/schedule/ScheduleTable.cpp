@@ -1,5 +1,6 @@
 #include "ScheduleTable.h"
 
+#include "CommonTexts.h"
 #include "ScheduleCells.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
@@ -32,7 +33,7 @@ QWidget* TScheduleDelegate::createEditor(QWidget* parent, const QStyleOptionView
     if (index.column() != kRun)
         return QStyledItemDelegate::createEditor(parent, option, index);
     auto* runs = new QComboBox(parent);
-    runs->addItems({ScheduleTexts::kRunMain.toString(), ScheduleTexts::kRunBranch.toString()});
+    runs->addItems({CommonTexts::kRunMain.toString(), CommonTexts::kRunBranch.toString()});
     return runs;
 }
 

@@ -3,13 +3,15 @@
 // the tanween (U+064B) and the "ٔ" of the ezafe stay where Persian writes them. Latin units are
 // put in by the code, as left-to-right isolates where they sit inside a Persian line.
 
+#include "ReportFormat.h"
+
 #include <QString>
 #include <QStringView>
 
+// The words the window shares with the reports are CommonTexts.
 namespace ScheduleTexts {
 
-// A number with its Latin unit kept in its left-to-right order inside a Persian line.
-[[nodiscard]] inline QString leftToRight(const QString& text) { return QChar(u'\u2066') + text + QChar(u'\u2069'); }
+using ReportFormat::leftToRight;
 
 // "%1" is the file's name (or kUntitled) followed by Qt's modified mark "[*]".
 inline constexpr QStringView kWindowTitle = u"%1 — جدول سایزینگ";
@@ -17,25 +19,10 @@ inline constexpr QStringView kUntitled = u"بی\u200cنام";
 // The calculator's opener.
 inline constexpr QStringView kCaptionSchedule = u"جدول سایزینگ";
 
-// The table's columns; "%1" is the unit.
-inline constexpr QStringView kColumnName = u"قطعه";
-inline constexpr QStringView kColumnRun = u"نوع";
-inline constexpr QStringView kColumnFixtureUnits = u"واحد مصرف";
+// The table's columns of its own; "%1" is the unit.
 inline constexpr QStringView kColumnTypedFlow = u"دبی وارد شده (%1)";
-inline constexpr QStringView kColumnLength = u"طول (%1)";
-inline constexpr QStringView kColumnFittings = u"اتصالات (%)";
 inline constexpr QStringView kColumnOnPath = u"مسیر بحرانی";
-inline constexpr QStringView kColumnFlow = u"دبی (%1)";
-inline constexpr QStringView kColumnEquivalentLength = u"طول معادل (%1)";
-inline constexpr QStringView kColumnPipe = u"لوله";
-inline constexpr QStringView kColumnVelocity = u"سرعت (%1)";
-inline constexpr QStringView kColumnLossPer100 = u"افت (%1)";
-inline constexpr QStringView kColumnSegmentLoss = u"افت قطعه (%1)";
-inline constexpr QStringView kColumnCumulativeLoss = u"افت تجمعی (%1)";
-inline constexpr QStringView kColumnNote = u"یادداشت";
 
-inline constexpr QStringView kRunMain = u"اصلی";
-inline constexpr QStringView kRunBranch = u"انشعاب";
 // The check box's column as text, when copied or pasted.
 inline constexpr QStringView kYes = u"بله";
 inline constexpr QStringView kNo = u"خیر";
@@ -43,25 +30,13 @@ inline constexpr QStringView kNo = u"خیر";
 // The header.
 inline constexpr QStringView kTitleLabel = u"عنوان پروژه:";
 inline constexpr QStringView kClassLabel = u"کلاس زبری:";
-inline constexpr QStringView kSupplyLabel = u"سیستم:";
-inline constexpr QStringView kSupplyFlushTank = u"عمدتا\u064b فلاش تانک";
-inline constexpr QStringView kSupplyFlushValve = u"عمدتا\u064b فلاش والو";
 inline constexpr QStringView kUnitsLabel = u"واحدها:";
-inline constexpr QStringView kSource = u"فشار در مبدأ";
-inline constexpr QStringView kMeter = u"افت کنتور و تجهیزات";
-inline constexpr QStringView kHeight = u"ارتفاع بالاترین مصرف\u200cکننده از مبدأ";
-inline constexpr QStringView kFixture = u"حداقل فشار لازم مصرف\u200cکننده";
 inline constexpr QStringView kMainLimit = u"حد سرعت لوله\u200cهای اصلی";
 inline constexpr QStringView kBranchLimit = u"حد سرعت انشعاب\u200cها";
 // The hint in the height field: a roof tank stands above the fixture.
 inline constexpr QStringView kHeightHint = u"مخزن بالاتر: منفی";
 
-// The totals bar.
-inline constexpr QStringView kAvailable = u"فشار باقی\u200cمانده برای اصطکاک";
-inline constexpr QStringView kAllowable = u"افت مجاز";
-inline constexpr QStringView kPathLoss = u"افت اصطکاک مسیر بحرانی";
-inline constexpr QStringView kResidual = u"فشار اضافه در مصرف\u200cکنندهٔ بحرانی";
-// "%1" is how many segments of the path have no pipe.
+// The totals bar. "%1" is how many segments of the path have no pipe.
 inline constexpr QStringView kUnsizedOnPath = u"%1 قطعهٔ مسیر سایز نشد";
 // "%1" is why the schedule cannot be evaluated.
 inline constexpr QStringView kNotEvaluated = u"جدول محاسبه نشد: %1";

@@ -1,7 +1,9 @@
 #include "ScheduleTotals.h"
 
+#include "CommonTexts.h"
 #include "NumberText.h"
-#include "Report.h"
+#include "ReportFormat.h"
+#include "ReportNotes.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
@@ -11,10 +13,10 @@
 
 namespace {
 
+using namespace CommonTexts;
 using namespace ScheduleTexts;
-
-constexpr int kPressureDecimals = 2;
-constexpr int kLossDecimals = 3;
+using ReportFormat::kLossDecimals;
+using ReportFormat::kPressureDecimals;
 
 QString line(QStringView name, double value, int decimals, const QString& unit)
 {

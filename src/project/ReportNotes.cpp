@@ -1,18 +1,19 @@
 // The report's words about a schedule that cannot be evaluated and about single segments.
-#include "Report.h"
+#include "ReportNotes.h"
 
 #include "BudgetText.h"
+#include "CommonTexts.h"
 #include "NomogramLookup.h"
 #include "NumberText.h"
 #include "PressureBudget.h"
+#include "ProjectFile.h"
 #include "ReportFormat.h"
-#include "ReportTexts.h"
 #include "ScheduleUnits.h"
 
 namespace Report {
 namespace {
 
-using namespace ReportTexts;
+using namespace CommonTexts;
 using ReportFormat::leftToRight;
 using ReportFormat::quantity;
 
@@ -36,10 +37,10 @@ double limitOf(const Sizing::TSchedule& schedule, std::size_t index)
     return isMain ? schedule.mainLimitFtPerS : schedule.branchLimitFtPerS;
 }
 
-QString velocity(double ftPerS, Project::TUnits units)
+QString velocity(double ftPerS, Project::TUnits units, QChar decimalMark)
 {
     return quantity(ScheduleUnits::velocityIn(ftPerS, units), ReportFormat::kVelocityDecimals,
-                    ScheduleUnits::velocityUnit(units));
+                    ScheduleUnits::velocityUnit(units), decimalMark);
 }
 
 } // namespace
@@ -65,7 +66,7 @@ QString scheduleProblemText(const Sizing::TSchedule& schedule, const Sizing::TSc
 }
 
 QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult& result,
-                    Project::TUnits units)
+                    Project::TUnits units, QChar decimalMark)
 {
     const double limitFtPerS = limitOf(schedule, index);
     if (result.sized && result.size.raisedForVelocity) {
@@ -76,7 +77,7 @@ QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index, const 
         const Sizing::TSegmentSize& tooFast = result.tooFastSize;
         return kNoteRaised.toString().arg(
             leftToRight(ScheduleUnits::pipeLabel(QString::fromStdString(tooFast.pipe), units)),
-            velocity(tooFast.velocityFtPerS, units), velocity(limitFtPerS, units));
+            velocity(tooFast.velocityFtPerS, units, decimalMark), velocity(limitFtPerS, units, decimalMark));
     }
     if (result.sized)
         return {};
@@ -85,10 +86,11 @@ QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index, const 
         const QString largest = tables == nullptr || tables->PipeSizes.empty()
             ? QString()
             : ScheduleUnits::pipeLabel(QString::fromStdString(tables->PipeSizes.back().Name), units);
-        return kNoteTooFast.toString().arg(leftToRight(largest), velocity(limitFtPerS, units));
+        return kNoteTooFast.toString().arg(leftToRight(largest), velocity(limitFtPerS, units, decimalMark));
     }
     return kNoteOffChart.toString().arg(quantity(ScheduleUnits::flowIn(result.flowGpm, units),
-                                                 ReportFormat::kFlowDecimals, ScheduleUnits::flowUnit(units)));
+                                                 ReportFormat::kFlowDecimals, ScheduleUnits::flowUnit(units),
+                                                 decimalMark));
 }
 
 } // namespace Report

@@ -4,6 +4,7 @@
 
 #include "BudgetText.h"
 #include "ClassTexts.h"
+#include "CommonTexts.h"
 #include "NumberText.h"
 #include "PdfTable.h"
 #include "PressureBudget.h"
@@ -20,6 +21,7 @@
 namespace Report {
 namespace {
 
+using namespace CommonTexts;
 using namespace ReportTexts;
 using namespace ReportFormat;
 using namespace ScheduleUnits;
@@ -132,7 +134,8 @@ void notesBlock(TBlock& b)
 {
     QStringList notes;
     for (std::size_t i = 0; i < b.result.segments.size(); ++i) {
-        const QString note = segmentNote(b.schedule(), i, b.result.segments[i], b.project.units);
+        const QString note
+            = segmentNote(b.schedule(), i, b.result.segments[i], b.project.units, userDecimalSeparator());
         if (!note.isEmpty())
             notes << kNoteLine.toString().arg(QString::fromStdString(b.schedule().segments[i].name),
                                               QString::number(i + 1), note);

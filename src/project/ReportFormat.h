@@ -1,15 +1,16 @@
 #pragma once
-// How the report writes its numbers: in the PDF and the notes with the user's decimal
-// separator, as the windows write them, each with its unit kept left to right inside Persian
-// text; in the CSV always with ".", whatever the locale, for the spreadsheets it is pasted into.
+// How the window and the reports write their numbers: in the window, the PDF and the notes with
+// the user's decimal separator, each with its unit kept left to right inside Persian text; in the
+// CSV and a copy always with ".", whatever the locale, for the spreadsheets they go into.
 
 #include <QByteArray>
+#include <QChar>
 #include <QDate>
 #include <QString>
 
 namespace ReportFormat {
 
-// Decimals of the report's quantities.
+// The decimals of every quantity the window and the reports show, declared here alone.
 inline constexpr int kFlowDecimals = 2;
 inline constexpr int kLengthDecimals = 2;
 inline constexpr int kVelocityDecimals = 2;
@@ -20,8 +21,15 @@ inline constexpr int kCountDecimals = 2;
 // A number or a line of arithmetic kept in its left-to-right order inside a Persian line.
 [[nodiscard]] QString leftToRight(const QString& text);
 
-// "24.01 psi", isolated left to right.
+// The CSV's decimal mark, and the copy's, whatever the user's.
+inline constexpr QChar kPlainDecimalMark = u'.';
+
+// Exactly `decimals` decimals with `decimalMark`, no group separator.
+[[nodiscard]] QString fixed(double value, int decimals, QChar decimalMark);
+
+// "24.01 psi", isolated left to right, with the user's decimal mark unless another is given.
 [[nodiscard]] QString quantity(double value, int decimals, const QString& unit);
+[[nodiscard]] QString quantity(double value, int decimals, const QString& unit, QChar decimalMark);
 
 // A count or a percentage with at most `decimals` decimals, trailing zeros dropped: "34", "2.5".
 [[nodiscard]] QString count(double value, int decimals = kCountDecimals);
@@ -29,10 +37,5 @@ inline constexpr int kCountDecimals = 2;
 // The date in the Solar Hijri calendar, "1405/09/18", with the Gregorian date beside it,
 // "(2026-12-09)", both in Latin digits; the Gregorian alone where Qt has no Jalali calendar.
 [[nodiscard]] QString reportDate(const QDate& date);
-
-// Fixed decimals with ".", never "-0.00", never a group separator; ASCII, as the CSV is written.
-[[nodiscard]] QByteArray csvNumber(double value, int decimals);
-// The same as count(), with ".".
-[[nodiscard]] QByteArray csvCount(double value);
 
 } // namespace ReportFormat

@@ -1,21 +1,19 @@
 // The report as CSV, for engineers who paste it into their own sheets: its columns are fixed.
 #include "Report.h"
 
+#include "CommonTexts.h"
 #include "ReportFormat.h"
 #include "ReportTexts.h"
-#include "Units.h"
-
-#include <QLocale>
-#include <QScopeGuard>
+#include "SegmentFigures.h"
 
 #include <array>
 
 namespace Report {
 namespace {
 
+using namespace CommonTexts;
 using namespace ReportTexts;
-using ReportFormat::csvCount;
-using ReportFormat::csvNumber;
+using SegmentFigures::TColumn;
 
 constexpr std::size_t kColumns = 17;
 using TRecord = std::array<QByteArray, kColumns>;
@@ -48,49 +46,53 @@ QByteArray plainNote(QString note)
 TRecord header()
 {
     return {kCsvName.toUtf8(),
-            kCsvRun.toUtf8(),
-            kCsvFixtureUnits.toUtf8(),
-            withUnit(kCsvFlow, "gpm"),
-            withUnit(kCsvFlow, "L/s"),
-            withUnit(kCsvLength, "ft"),
-            withUnit(kCsvLength, "m"),
-            withUnit(kCsvFittings, "%"),
-            withUnit(kCsvEquivalentLength, "ft"),
-            kCsvPipe.toUtf8(),
-            withUnit(kCsvVelocity, "ft/s"),
-            withUnit(kCsvVelocity, "m/s"),
-            withUnit(kCsvLoss, "psi/100ft"),
-            withUnit(kCsvLoss, "kPa/m"),
-            withUnit(kCsvSegmentLoss, "psi"),
+            kColumnRun.toUtf8(),
+            kColumnFixtureUnits.toUtf8(),
+            withUnit(kColumnFlow, "gpm"),
+            withUnit(kColumnFlow, "L/s"),
+            withUnit(kColumnLength, "ft"),
+            withUnit(kColumnLength, "m"),
+            withUnit(kColumnFittings, "%"),
+            withUnit(kColumnEquivalentLength, "ft"),
+            kColumnPipe.toUtf8(),
+            withUnit(kColumnVelocity, "ft/s"),
+            withUnit(kColumnVelocity, "m/s"),
+            withUnit(kColumnLoss, "psi/100ft"),
+            withUnit(kColumnLoss, "kPa/m"),
+            withUnit(kColumnSegmentLoss, "psi"),
             withUnit(kCsvCumulativeLoss, "psi"),
-            kCsvNote.toUtf8()};
+            kColumnNote.toUtf8()};
 }
 
+// Every number in US units, and the ones a metric sheet needs again in SI beside them.
 TRecord record(const Project::TProject& project, std::size_t index, const Sizing::TSegmentResult& r,
                const std::array<QByteArray, 2>& runs)
 {
-    using namespace ReportFormat;
     const Sizing::TSegment& segment = project.schedule.segments[index];
-    const bool flowTyped = segment.flowGpm > 0.0;
-    const auto ifSized
-        = [&](double value, int decimals) { return r.sized ? csvNumber(value, decimals) : QByteArray(); };
+    const auto in = [&](TColumn column, Project::TUnits units) {
+        return SegmentFigures::written(SegmentFigures::figure(segment, r, column, units),
+                                       ReportFormat::kPlainDecimalMark)
+            .toUtf8();
+    };
+    const auto us = [&](TColumn column) { return in(column, Project::TUnits::US); };
+    const auto si = [&](TColumn column) { return in(column, Project::TUnits::SI); };
     return {asText(segment.name),
             runs[segment.run == Sizing::TRun::Main ? 0 : 1],
-            flowTyped ? QByteArray() : csvCount(segment.fixtureUnits),
-            csvNumber(r.flowGpm, kFlowDecimals),
-            csvNumber(Design::flowLitresPerSecond(r.flowGpm), kFlowDecimals),
-            csvNumber(segment.lengthFt, kLengthDecimals),
-            csvNumber(segment.lengthFt * Design::kMetresPerFoot, kLengthDecimals),
-            csvCount(segment.fittingsPercent),
-            csvNumber(r.equivalentLengthFt, kLengthDecimals),
-            QByteArray::fromStdString(r.size.pipe),
-            ifSized(r.size.velocityFtPerS, kVelocityDecimals),
-            ifSized(r.size.velocityFtPerS * Design::kMetresPerFoot, kVelocityDecimals),
-            ifSized(r.size.lossPsiPer100ft, kLossDecimals),
-            ifSized(Design::lossKPaPerMetre(r.size.lossPsiPer100ft), kLossDecimals),
-            csvNumber(r.lossPsi, kLossDecimals),
-            segment.onCriticalPath ? csvNumber(r.cumulativeLossPsi, kLossDecimals) : QByteArray(),
-            plainNote(segmentNote(project.schedule, index, r))};
+            us(TColumn::Load),
+            us(TColumn::Flow),
+            si(TColumn::Flow),
+            us(TColumn::Length),
+            si(TColumn::Length),
+            us(TColumn::Fittings),
+            us(TColumn::EquivalentLength),
+            us(TColumn::Pipe),
+            us(TColumn::Velocity),
+            si(TColumn::Velocity),
+            us(TColumn::LossPer100),
+            si(TColumn::LossPer100),
+            us(TColumn::SegmentLoss),
+            us(TColumn::CumulativeLoss),
+            plainNote(segmentNote(project.schedule, index, r, Project::TUnits::US, ReportFormat::kPlainDecimalMark))};
 }
 
 // RFC 4180: a field holding a comma, a quote or a line break is quoted, its quotes doubled.
@@ -119,11 +121,6 @@ void append(QByteArray& out, const TRecord& fields)
 
 QByteArray csvReport(const Project::TProject& project, const Sizing::TScheduleResult& result)
 {
-    // The notes write their numbers as the windows do, with the user's decimal separator; here
-    // they take "." like every other number of the sheet.
-    const QLocale userLocale;
-    QLocale::setDefault(QLocale::c());
-    const auto restoreLocale = qScopeGuard([&userLocale] { QLocale::setDefault(userLocale); });
     const std::array<QByteArray, 2> runs{kRunMain.toUtf8(), kRunBranch.toUtf8()};
     QByteArray out(kByteOrderMark);
     append(out, header());

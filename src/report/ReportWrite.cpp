@@ -2,6 +2,7 @@
 // when whole, so that a failure leaves no half file and never replaces an earlier report.
 #include "Report.h"
 
+#include "ProjectTexts.h"
 #include "ReportTexts.h"
 
 #include <QDir>
@@ -61,18 +62,18 @@ bool writeReport(const QString& outPath, const Project::TProject& project, QStri
 
     QSaveFile file(outPath);
     if (!file.open(QIODevice::WriteOnly))
-        return refuse(kCannotWrite.toString().arg(file.errorString()));
+        return refuse(ProjectTexts::kCannotWrite.toString().arg(file.errorString()));
     QString failure;
     if (format == TFormat::Csv) {
         const QByteArray csv = csvReport(project, result);
         if (file.write(csv) != csv.size())
-            failure = kCannotWrite.toString().arg(file.errorString());
+            failure = ProjectTexts::kCannotWrite.toString().arg(file.errorString());
     } else if (!writePdf(file, project, result)) {
         failure = file.error() == QFileDevice::NoError ? kCannotPaint.toString()
-                                                       : kCannotWrite.toString().arg(file.errorString());
+                                                       : ProjectTexts::kCannotWrite.toString().arg(file.errorString());
     }
     if (failure.isEmpty() && !file.commit())
-        failure = kCannotWrite.toString().arg(file.errorString());
+        failure = ProjectTexts::kCannotWrite.toString().arg(file.errorString());
     if (!failure.isEmpty()) {
         file.cancelWriting();
         return refuse(failure);

@@ -5,13 +5,12 @@
 // marked on it. The command line and the schedule window write it with the same code.
 
 #include "ProjectFile.h"
+#include "ReportNotes.h"
 #include "Sizing.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QString>
-
-#include <cstddef>
 
 class QPagedPaintDevice;
 
@@ -21,16 +20,6 @@ enum class TFormat { Csv, Pdf };
 
 // By extension, case-insensitive.
 [[nodiscard]] bool formatOf(const QString& outPath, TFormat& format);
-
-// Persian: why the schedule cannot be evaluated (no segments, no critical path, the source's
-// shortfall in psi, ...).
-[[nodiscard]] QString scheduleProblemText(const Sizing::TSchedule& schedule, const Sizing::TScheduleCheck& check);
-
-// Persian note of one segment: raised for velocity (and why), not sized (and why); empty
-// otherwise. The window's note column and both reports use it; its velocities and flow are in
-// `units`.
-[[nodiscard]] QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index,
-                                  const Sizing::TSegmentResult& result, Project::TUnits units = Project::TUnits::US);
 
 // UTF-8 with a byte-order mark, RFC 4180, "." as the decimal point whatever the locale: one
 // header row and one row per segment, in the project's order.

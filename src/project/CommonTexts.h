@@ -1,0 +1,75 @@
+#pragma once
+// The Persian words that the schedule window and the reports both show, in one place so that the
+// same quantity has the same name wherever it appears, and every zero-width non-joiner (U+200C),
+// the tanween (U+064B) and the "ٔ" of the ezafe stay where Persian writes them. Numbers with their
+// Latin units are put in as left-to-right isolates by the code that fills the "%n".
+
+#include <QStringView>
+
+namespace CommonTexts {
+
+// Why a schedule cannot be evaluated.
+inline constexpr QStringView kProblemClass = u"کلاس زبری لوله باید 1، 2 یا 3 باشد.";
+inline constexpr QStringView kProblemBudget
+    = u"بودجهٔ فشار معتبر نیست: فشار مبدأ، افت کنتور و حداقل فشار مصرف\u200cکننده نباید منفی باشند.";
+inline constexpr QStringView kProblemLimit = u"حد سرعت لوله\u200cهای اصلی و انشعاب\u200cها باید بیشتر از صفر باشد.";
+inline constexpr QStringView kProblemNoSegments = u"پروژه هیچ قطعه\u200cای ندارد.";
+// "%1" is the segment's name, "%2" its row.
+inline constexpr QStringView kProblemBadSegment
+    = u"اعداد قطعهٔ «%1» (ردیف %2) معتبر نیستند: طول باید بیشتر از صفر باشد و دبی و سهم اتصالات منفی نباشند.";
+inline constexpr QStringView kProblemNoFlow
+    = u"قطعهٔ «%1» (ردیف %2) دبی ندارد: نه دبی\u200cای وارد شده و نه واحد مصرفی که دبی بدهد.";
+inline constexpr QStringView kProblemNoPath = u"هیچ قطعه\u200cای روی مسیر بحرانی نیست.";
+// "%1" is what is missing, "%2" the budget's arithmetic.
+inline constexpr QStringView kProblemShortfall = u"فشاری برای اصطکاک لوله نمی\u200cماند: فشار مبدأ %1 کم است (%2).";
+inline constexpr QStringView kProblemOutOfRange
+    = u"از این مقادیر نتیجه\u200cای به دست نمی\u200cآید: طول\u200cها یا فشارها بیرون از اندازهٔ هر ساختمانی\u200cاند.";
+
+// A segment's note. "%1" is the pipe the chart gave, "%2" its velocity, "%3" the run's limit.
+inline constexpr QStringView kNoteRaised = u"بزرگ\u200cتر برای سرعت: سرعت در %1 به %2 می\u200cرسد، بیش از حد %3.";
+// "%1" is the flow.
+inline constexpr QStringView kNoteOffChart
+    = u"سایز نشد: هیچ لولهٔ این کلاس دبی %1 را در افت مجاز نمی\u200cبرد (بیرون از نمودار).";
+// "%1" is the largest pipe of the class, "%2" the run's limit.
+inline constexpr QStringView kNoteTooFast = u"سایز نشد: حتی در بزرگ\u200cترین لوله (%1) سرعت از حد %2 بیشتر است.";
+// The same, where a column is narrow; the reason is given elsewhere.
+inline constexpr QStringView kShortRaised = u"بزرگ\u200cتر برای سرعت";
+inline constexpr QStringView kShortUnsized = u"سایز نشد";
+
+inline constexpr QStringView kRunMain = u"اصلی";
+inline constexpr QStringView kRunBranch = u"انشعاب";
+
+// A segment's columns; the units follow, in parentheses or on a line of their own.
+inline constexpr QStringView kColumnSegment = u"قطعه";
+inline constexpr QStringView kColumnRun = u"نوع";
+inline constexpr QStringView kColumnFixtureUnits = u"واحد مصرف";
+inline constexpr QStringView kColumnFlow = u"دبی";
+inline constexpr QStringView kColumnLength = u"طول";
+inline constexpr QStringView kColumnFittings = u"اتصالات";
+inline constexpr QStringView kColumnEquivalentLength = u"طول معادل";
+inline constexpr QStringView kColumnPipe = u"لوله";
+inline constexpr QStringView kColumnVelocity = u"سرعت";
+inline constexpr QStringView kColumnLoss = u"افت";
+inline constexpr QStringView kColumnSegmentLoss = u"افت قطعه";
+inline constexpr QStringView kColumnCumulative = u"افت تجمعی";
+inline constexpr QStringView kColumnNote = u"یادداشت";
+
+// The header and the title block.
+inline constexpr QStringView kSupplyLabel = u"سیستم";
+inline constexpr QStringView kSupplyFlushTank = u"عمدتا\u064b فلاش تانک";
+inline constexpr QStringView kSupplyFlushValve = u"عمدتا\u064b فلاش والو";
+
+// The pressure budget.
+inline constexpr QStringView kSource = u"فشار در مبدأ";
+inline constexpr QStringView kMeter = u"افت کنتور و تجهیزات";
+inline constexpr QStringView kHeight = u"ارتفاع بالاترین مصرف\u200cکننده از مبدأ";
+inline constexpr QStringView kFixture = u"حداقل فشار لازم مصرف\u200cکننده";
+inline constexpr QStringView kAvailable = u"فشار باقی\u200cمانده برای اصطکاک";
+inline constexpr QStringView kAllowable = u"افت مجاز";
+
+// The critical path's totals.
+inline constexpr QStringView kPathLoss = u"افت اصطکاک مسیر بحرانی";
+// What the source leaves at the critical fixture above the least it needs.
+inline constexpr QStringView kResidual = u"فشار اضافه در مصرف\u200cکنندهٔ بحرانی";
+
+} // namespace CommonTexts

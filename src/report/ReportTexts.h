@@ -1,0 +1,62 @@
+#pragma once
+// The report's Persian texts, in one place so that every zero-width non-joiner (U+200C), the
+// tanween (U+064B) and the "ٔ" of the ezafe stay where Persian writes them. Numbers with their
+// Latin units are put in as left-to-right isolates by the code that fills the "%n".
+
+#include <QStringView>
+
+namespace ReportTexts {
+
+// The report's own texts; the words it shares with the schedule window are CommonTexts.
+
+// The CSV's header names of its own; the other columns are named as everywhere.
+inline constexpr QStringView kCsvName = u"نام";
+inline constexpr QStringView kCsvCumulativeLoss = u"افت تجمعی مسیر بحرانی";
+
+// The PDF's table adds a row number.
+inline constexpr QStringView kColumnRow = u"ردیف";
+
+// The title block.
+inline constexpr QStringView kHeading = u"گزارش محاسبهٔ سایز لوله\u200cهای آب مصرفی ساختمان";
+inline constexpr QStringView kUntitled = u"پروژهٔ بی\u200cنام";
+inline constexpr QStringView kClassLabel = u"کلاس زبری لوله";
+inline constexpr QStringView kDateLabel = u"تاریخ";
+inline constexpr QStringView kUnitsUS = u"واحدها: آمریکایی";
+inline constexpr QStringView kUnitsSI = u"واحدها: SI";
+inline constexpr QStringView kSeparator = u"  —  ";
+
+// The pressure budget.
+inline constexpr QStringView kBudgetHeading = u"بودجهٔ فشار";
+inline constexpr QStringView kPathLength = u"طول معادل مسیر بحرانی";
+// "%1" is the mains' limit, "%2" the branches'.
+inline constexpr QStringView kLimits = u"حد سرعت: لوله\u200cهای اصلی %1، انشعاب\u200cها %2";
+
+inline constexpr QStringView kTableHeading = u"قطعه\u200cها";
+
+// The totals.
+inline constexpr QStringView kTotalsHeading = u"جمع مسیر بحرانی";
+// "%1" is the fixture's least pressure plus the residual.
+inline constexpr QStringView kResidualAbove = u"بیش از حداقل لازم؛ فشار در مصرف\u200cکننده %1";
+// "%1" is how many segments of the path have no pipe.
+inline constexpr QStringView kUnsizedOnPath
+    = u"توجه: %1 قطعه از مسیر بحرانی سایز نشد و افت آن در این جمع نیامده است؛ فشار اضافهٔ واقعی کمتر است.";
+
+inline constexpr QStringView kNotesHeading = u"قطعه\u200cهایی که توضیح دارند";
+// "%1" is the segment's name, "%2" its row, "%3" its note.
+inline constexpr QStringView kNoteLine = u"«%1» (ردیف %2): %3";
+
+// "%1" is the class's name.
+inline constexpr QStringView kChartHeading = u"نمودار کلاس «%1»";
+inline constexpr QStringView kChartLegend
+    = u"خط\u200cچین قرمز: افت مجاز. هر نقطه یک قطعه است، در دبی آن و افت لوله\u200cاش، روی خط همان لوله.";
+inline constexpr QStringView kChartLegendRows = u" نام نقطه\u200cها شمارهٔ ردیف قطعه در جدول است.";
+
+// "%1" is the page, "%2" how many there are.
+inline constexpr QStringView kPageOf = u"صفحه %1 از %2";
+
+// Why a report was not written. "%1" is the file's path, "%2" the reason.
+inline constexpr QStringView kNotWritten = u"گزارش «%1» نوشته نشد: %2";
+inline constexpr QStringView kUnknownExtension = u"پسوند پرونده باید .csv یا .pdf باشد.";
+inline constexpr QStringView kCannotPaint = u"صفحه\u200cهای PDF ساخته نشد.";
+
+} // namespace ReportTexts
