@@ -328,6 +328,21 @@ private slots:
         QCOMPARE(r.unsizedOnPath, std::size_t(1));
     }
 
+    // A second flush valve exactly like V, later in the list, ties with it: the first stays critical.
+    void riserTreeTie()
+    {
+        TSchedule schedule = riserTree();
+        TSegment twin = schedule.segments[6];
+        twin.to = "W";
+        schedule.segments.push_back(twin);
+        TScheduleResult r;
+        QVERIFY(evaluateSchedule(schedule, r));
+        QCOMPARE(r.outlets.size(), std::size_t(6));
+        QCOMPARE(r.outlets[5].allowablePsiPer100ft, r.outlets[3].allowablePsiPer100ft);
+        QCOMPARE(r.criticalOutlet, std::size_t(3));
+        QVERIFY(r.segments[6].onCriticalPath && !r.segments[8].onCriticalPath);
+    }
+
     void riserTreeRefusals_data()
     {
         QTest::addColumn<std::function<void(TSchedule&)>>("spoil");
