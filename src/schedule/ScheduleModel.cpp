@@ -102,8 +102,10 @@ bool TScheduleModel::rowAtFault(int row) const
 {
     if (evaluated())
         return !FResult.segments[at(row)].sized;
-    const bool segmentFault
-        = FCheck.problem == Sizing::TScheduleProblem::BadSegment || FCheck.problem == Sizing::TScheduleProblem::NoFlow;
+    using P = Sizing::TScheduleProblem;
+    const bool isTree = FProject.schedule.layout == Sizing::TLayout::Tree;
+    const bool segmentFault = FCheck.problem == P::BadSegment || FCheck.problem == P::NotATree
+        || FCheck.problem == P::TwoSources || (isTree && FCheck.problem == P::Shortfall);
     return segmentFault && FCheck.segment == at(row);
 }
 
