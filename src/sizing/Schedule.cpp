@@ -69,8 +69,15 @@ double equivalentLengthFt(const TSegment& segment)
 
 TScheduleCheck checkSchedule(const TSchedule& schedule)
 {
-    if (schedule.roughnessClass < 1 || schedule.roughnessClass > 3)
+    // The roughness class is galvanized's alone: a computed material's roughness is in its table.
+    if (!schedule.material.empty()) {
+        if (Hydraulics::findMaterial(schedule.material) == nullptr)
+            return fault(TScheduleProblem::UnknownMaterial);
+    } else if (schedule.roughnessClass < 1 || schedule.roughnessClass > 3) {
         return fault(TScheduleProblem::BadClass);
+    }
+    if (Hydraulics::TWater water; !Hydraulics::water(schedule.waterTemperatureC, water))
+        return fault(TScheduleProblem::BadTemperature);
     if (!budgetIsSound(schedule))
         return fault(TScheduleProblem::BadBudget);
     if (!limitIsSound(schedule.mainLimitFtPerS) || !limitIsSound(schedule.branchLimitFtPerS))
@@ -126,15 +133,8 @@ bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result, TSched
         (void)segmentFlowGpm(segment, schedule.supply, out.flowGpm);
         out.equivalentLengthFt = equivalentLengthFt(segment);
         const double limitFtPerS = segment.run == TRun::Main ? schedule.mainLimitFtPerS : schedule.branchLimitFtPerS;
-        out.sized = sizeSegment(schedule.roughnessClass, r.allowablePsiPer100ft, out.flowGpm, limitFtPerS, out.size,
-                                out.problem);
-        if (!out.sized)
-            out.size = {};
-        else
+        if (sizeInSchedule(schedule, r.allowablePsiPer100ft, out.flowGpm, limitFtPerS, out))
             out.lossPsi = out.size.lossPsiPer100ft * out.equivalentLengthFt / 100.0;
-        if (out.sized && out.size.raisedForVelocity)
-            out.hasTooFastSize
-                = nextSmallerSize(schedule.roughnessClass, out.size.pipe, out.flowGpm, out.tooFastSize);
         if (segment.onCriticalPath && !out.sized)
             ++r.unsizedOnPath;
         if (segment.onCriticalPath) {

@@ -4,9 +4,11 @@
 // source leaves for friction is spread evenly over the critical path, the run from the source to
 // the most demanding fixture; that uniform rate, in psi per 100 ft, is the reading every segment
 // is sized at on the class's nomogram. A segment whose pipe would run faster than its run's
-// velocity limit is given the next larger pipe that does not.
+// velocity limit is given the next larger pipe that does not. A schedule in a computed material
+// (PP-R, PE, PEX-AL-PEX) reads each size's loss by Darcy-Weisbach instead of on a nomogram.
 
 #include "Demand.h"
+#include "Hydraulics.h"
 #include "NomogramFrame.h"
 #include "Units.h"
 
@@ -55,8 +57,8 @@ struct TSchedule {
     double branchLimitFtPerS = kDefaultBranchLimitFtPerS;
     std::vector<TSegment> segments;
     TLayout layout = TLayout::List;
-    double staticSourcePsi = 0.0;   // the source's pressure with no flow; 0 means sourcePsi
-    std::string material;           // a computed pipe material's id; "" sizes on the class's nomogram
+    double staticSourcePsi = 0.0;    // the source's pressure with no flow; 0 means sourcePsi
+    std::string material;            // a computed pipe material's id; "" sizes on the class's nomogram
     double waterTemperatureC = 10.0; // for a computed material's water properties
 };
 
@@ -95,13 +97,13 @@ struct TSegmentResult {
 
 // An outlet of a tree: a segment with a load of its own, at its `to` node.
 struct TOutletResult {
-    std::size_t segment = 0;              // the segment whose `to` node is the outlet
-    double availablePsi = 0.0;            // sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - need
-    double pathEquivalentLengthFt = 0.0;  // from the source to the outlet
-    double allowablePsiPer100ft = 0.0;    // availablePsi * 100 / pathEquivalentLengthFt
-    bool complete = false;                // every segment on its path was sized
-    double pressurePsi = 0.0;             // in flow: sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - losses on its path
-    double marginPsi = 0.0;               // pressurePsi - need
+    std::size_t segment = 0;             // the segment whose `to` node is the outlet
+    double availablePsi = 0.0;           // sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - need
+    double pathEquivalentLengthFt = 0.0; // from the source to the outlet
+    double allowablePsiPer100ft = 0.0;   // availablePsi * 100 / pathEquivalentLengthFt
+    bool complete = false;               // every segment on its path was sized
+    double pressurePsi = 0.0; // in flow: sourcePsi - meterAndDevicesPsi - 0.433 * elevationFt - losses on its path
+    double marginPsi = 0.0;   // pressurePsi - need
 };
 
 struct TScheduleResult {
@@ -119,15 +121,17 @@ struct TScheduleResult {
 // Why a schedule cannot be evaluated at all.
 enum class TScheduleProblem {
     None,
-    BadClass,       // the class is not 1, 2 or 3
-    BadBudget,      // a budget member is not finite, or a pressure is negative
-    BadLimit,       // a velocity limit is not finite and positive
-    NoSegments,     // the schedule is empty
-    BadSegment,     // a segment's number is out of its range (segment names which)
-    NoFlow,         // a segment has neither a typed flow nor a load that draws one (segment names which)
-    NoCriticalPath, // no segment is on the critical path
-    Shortfall,      // the source leaves nothing for friction (availablePsi says how much is missing)
-    OutOfRange,     // a total overflows (lengths or pressures beyond any building)
+    BadClass,        // the class is not 1, 2 or 3 (galvanized only: a computed material has no class)
+    UnknownMaterial, // the material is not one of Hydraulics::materials()
+    BadTemperature,  // the water's temperature is not finite or is outside 0-100 °C
+    BadBudget,       // a budget member is not finite, or a pressure is negative
+    BadLimit,        // a velocity limit is not finite and positive
+    NoSegments,      // the schedule is empty
+    BadSegment,      // a segment's number is out of its range (segment names which)
+    NoFlow,          // a segment has neither a typed flow nor a load that draws one (segment names which)
+    NoCriticalPath,  // no segment is on the critical path
+    Shortfall,       // the source leaves nothing for friction (availablePsi says how much is missing)
+    OutOfRange,      // a total overflows (lengths or pressures beyond any building)
 };
 
 struct TScheduleCheck {
@@ -150,6 +154,25 @@ inline constexpr double kChartLeastPsiPer100ft = Nomogram::kLeastPsiPer100ft;
 // its own line as sizeSegment reads them: for a segment raised for velocity, the size that ran
 // too fast. False for the class's smallest pipe, a name not in its table, or an unusable flow.
 [[nodiscard]] bool nextSmallerSize(int roughnessClass, const std::string& pipe, double flowGpm, TSegmentSize& size);
+
+// The same rules in a computed material: the smallest size whose own loss at the flow is at most
+// the allowance (no chart edge caps the allowance here), then larger sizes until the velocity is
+// at most the limit. OffChart when even the largest size loses more than the allowance, TooFast
+// when no size from there up is slow enough; OffChart too for a temperature or number it cannot
+// use. size.pipe is the size's name as the table writes it, size.outsideMm its outside diameter.
+[[nodiscard]] bool sizeSegmentIn(const Hydraulics::TMaterial& material, double temperatureC,
+                                 double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                                 TSegmentSize& size, TSizeProblem& problem);
+
+// nextSmallerSize in a computed material.
+[[nodiscard]] bool nextSmallerSizeIn(const Hydraulics::TMaterial& material, double temperatureC,
+                                     const std::string& pipe, double flowGpm, TSegmentSize& size);
+
+// One segment of a schedule sized in the schedule's pipe, its class's nomogram or its material,
+// at the given flow: fills the result's sized, size, problem and, for a segment raised for
+// velocity, its too-fast size. Returns sized.
+bool sizeInSchedule(const TSchedule& schedule, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                    TSegmentResult& segment);
 
 // The flow a segment is sized for: its typed flow when that is positive, otherwise the demand of
 // its load in the supply's column; false when there is none.
