@@ -10,6 +10,9 @@ namespace CommonTexts {
 
 // Why a schedule cannot be evaluated.
 inline constexpr QStringView kProblemClass = u"کلاس زبری لوله باید 1، 2 یا 3 باشد.";
+// "%1" is the material's id as the project names it.
+inline constexpr QStringView kProblemMaterial = u"جنس لولهٔ «%1» شناخته نیست.";
+inline constexpr QStringView kProblemTemperature = u"دمای آب باید از 0 تا 100 درجهٔ سلسیوس باشد.";
 inline constexpr QStringView kProblemBudget
     = u"بودجهٔ فشار معتبر نیست: فشار مبدأ، افت کنتور و حداقل فشار مصرف\u200cکننده نباید منفی باشند.";
 inline constexpr QStringView kProblemLimit = u"حد سرعت لوله\u200cهای اصلی و انشعاب\u200cها باید بیشتر از صفر باشد.";
