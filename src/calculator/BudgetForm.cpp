@@ -84,7 +84,7 @@ TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>&
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const TBudgetField& field = kFields[i];
         double typed = 0.0;
-        if (!parseFlowTerm(inputs[i].Text, typed))
+        if (!parseNumberEitherMark(inputs[i].Text, typed))
             return badField(field, kBadField);
         if (field.Range != R::Any && typed < 0.0)
             return badField(field, kNegativeField);

@@ -1,4 +1,6 @@
 #pragma once
+// Unit5 holds TForm5, the chart window that draws the nomogram and the operating point.
+//
 // The chart window: the friction-loss nomogram of one roughness class on a log-log chart
 // (pressure drop in psi per 100 ft across, flow in gpm up), with the operating point of the
 // last calculation as a red marker, two red guide lines and a small info panel that glide in
@@ -84,6 +86,7 @@ private:
     QCPGraph* FPointSeries = nullptr;
     QCPGraph* FVertLine = nullptr;
     QCPGraph* FHorizLine = nullptr;
+    // H is the pressure drop in psi per 100 ft, the horizontal axis, not a head of water.
     double TargetQ = 0.0;
     double TargetH = 0.0;
     double CurrentQ = 0.0;

@@ -101,7 +101,7 @@ bool readHeaderNumber(const QString& text, const THeaderNumber& number, int unit
 {
     const QString label = number.Label.toString();
     double typed = 0.0;
-    if (!parseFlowTerm(text, typed)) {
+    if (!parseNumberEitherMark(text, typed)) {
         problem = kNotANumber.toString().arg(label);
         return false;
     }
