@@ -70,9 +70,8 @@ std::span<const TBudgetField, kBudgetFieldCount> budgetFields() { return kFields
 QStringList budgetUnitNames(TBudgetQuantity quantity)
 {
     switch (quantity) {
-    case Q::Pressure:
-        return {QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O")};
-    case Q::Length: return {QStringLiteral("m"), QStringLiteral("ft")};
+    case Q::Pressure: return QStringList(Design::kPressureUnitSymbols.begin(), Design::kPressureUnitSymbols.end());
+    case Q::Length: return QStringList(Design::kLengthUnitSymbols.begin(), Design::kLengthUnitSymbols.end());
     case Q::Percent: break;
     }
     return {QStringLiteral("%")};
