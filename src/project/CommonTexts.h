@@ -4,12 +4,17 @@
 // the tanween (U+064B) and the "ٔ" of the ezafe stay where Persian writes them. Numbers with their
 // Latin units are put in as left-to-right isolates by the code that fills the "%n".
 
+#include "MethodWords.h"
+
 #include <QStringView>
 
 namespace CommonTexts {
 
 // Why a schedule cannot be evaluated.
 inline constexpr QStringView kProblemClass = u"کلاس زبری لوله باید 1، 2 یا 3 باشد.";
+// "%1" is the material's id as the project names it.
+inline constexpr QStringView kProblemMaterial = u"جنس لولهٔ «%1» شناخته نیست.";
+inline constexpr QStringView kProblemTemperature = u"دمای آب باید از 0 تا 100 درجهٔ سلسیوس باشد.";
 inline constexpr QStringView kProblemBudget
     = u"بودجهٔ فشار معتبر نیست: فشار مبدأ، افت کنتور و حداقل فشار مصرف\u200cکننده نباید منفی باشند.";
 inline constexpr QStringView kProblemLimit = u"حد سرعت لوله\u200cهای اصلی و انشعاب\u200cها باید بیشتر از صفر باشد.";
@@ -83,15 +88,15 @@ inline constexpr QStringView kColumnPressureReducer = u"فشارشکن لازم"
 
 // The header and the title block.
 inline constexpr QStringView kSupplyLabel = u"سیستم";
-inline constexpr QStringView kSupplyFlushTank = u"عمدتا\u064b فلاش تانک";
-inline constexpr QStringView kSupplyFlushValve = u"عمدتا\u064b فلاش والو";
+inline constexpr QStringView kSupplyFlushTank = MethodWords::kFlushTank;
+inline constexpr QStringView kSupplyFlushValve = MethodWords::kFlushValve;
 
 // The pressure budget.
-inline constexpr QStringView kSource = u"فشار در مبدأ";
-inline constexpr QStringView kMeter = u"افت کنتور و تجهیزات";
-inline constexpr QStringView kHeight = u"ارتفاع بالاترین مصرف\u200cکننده از مبدأ";
-inline constexpr QStringView kFixture = u"حداقل فشار لازم مصرف\u200cکننده";
-inline constexpr QStringView kAvailable = u"فشار باقی\u200cمانده برای اصطکاک";
+inline constexpr QStringView kSource = MethodWords::kSource;
+inline constexpr QStringView kMeter = MethodWords::kMeter;
+inline constexpr QStringView kHeight = MethodWords::kHeight;
+inline constexpr QStringView kFixture = MethodWords::kFixture;
+inline constexpr QStringView kAvailable = MethodWords::kAvailable;
 inline constexpr QStringView kAllowable = u"افت مجاز";
 
 // The critical path's totals.

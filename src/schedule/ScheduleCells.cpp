@@ -36,7 +36,8 @@ bool readNumber(const QString& text, int column, double& value, QString& problem
         return true;
     }
     QString rewritten;
-    const bool read = column == kTypedFlow ? parseFlowText(trimmed, value, rewritten) : parseFlowTerm(trimmed, value);
+    const bool read
+        = column == kTypedFlow ? parseFlowText(trimmed, value, rewritten) : parseNumberEitherMark(trimmed, value);
     return read || refuse(kNotANumber, column, problem);
 }
 
