@@ -128,7 +128,8 @@ void TScheduleHeaderPanel::addTemperatureRow(QGridLayout* grid, int row)
     grid->addWidget(label(kTemperatureLabel.toString() + u':', this), row, 0);
     grid->addWidget(FTemperature, row, 1);
     grid->addWidget(label(kTemperatureUnit, this), row, 2);
-    grid->addWidget(FHotWater, row, kColumnsPerField, 1, 2);
+    // At its own width, so that a click beside its words does not miss it.
+    grid->addWidget(FHotWater, row, kColumnsPerField, 1, 2, Qt::AlignLeft);
     connect(FTemperature, &QLineEdit::editingFinished, this, &TScheduleHeaderPanel::temperatureEdited);
     // Cleared, hot water goes back to the cold water every project starts with.
     connect(FHotWater, &QCheckBox::clicked, this, [this](bool hot) {
