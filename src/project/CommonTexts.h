@@ -73,6 +73,18 @@ inline constexpr QStringView kColumnLoss = u"افت";
 inline constexpr QStringView kColumnSegmentLoss = u"افت قطعه";
 inline constexpr QStringView kColumnCumulative = u"افت تجمعی";
 inline constexpr QStringView kColumnNote = u"یادداشت";
+// A tree's columns.
+inline constexpr QStringView kColumnFrom = u"از گره";
+inline constexpr QStringView kColumnTo = u"تا گره";
+// The load at and below the segment's `to` node.
+inline constexpr QStringView kColumnServedLoad = u"واحد مصرف پایین\u200cدست";
+inline constexpr QStringView kColumnElevation = u"ارتفاع گره";
+inline constexpr QStringView kColumnStaticPressure = u"فشار استاتیک";
+inline constexpr QStringView kColumnOutletNeed = u"فشار لازم";
+inline constexpr QStringView kColumnOutletPressure = u"فشار خروجی در جریان";
+// The outlet's pressure in flow less the least it needs.
+inline constexpr QStringView kColumnOutletMargin = u"حاشیهٔ فشار";
+inline constexpr QStringView kColumnPressureReducer = u"فشارشکن لازم";
 
 // The header and the title block.
 inline constexpr QStringView kSupplyLabel = u"سیستم";
@@ -91,5 +103,14 @@ inline constexpr QStringView kAllowable = u"افت مجاز";
 inline constexpr QStringView kPathLoss = u"افت اصطکاک مسیر بحرانی";
 // What the source leaves at the critical fixture above the least it needs.
 inline constexpr QStringView kResidual = u"فشار اضافه در مصرف\u200cکنندهٔ بحرانی";
+
+// A tree's critical outlet: "%1" is its segment's name, "%2" its node.
+inline constexpr QStringView kCriticalOutlet = u"خروجی بحرانی: «%1»، گرهٔ %2";
+// Followed by the chain of nodes from the source, "A → B → C → F".
+inline constexpr QStringView kCriticalPathNodes = u"مسیر بحرانی";
+// An outlet with less pressure in flow than it needs.
+inline constexpr QStringView kMarginShort = u"کمبود فشار";
+// A node whose static pressure is over the regulations' 4 bar. "%1" is the pressure.
+inline constexpr QStringView kReducerAdvice = u"فشار استاتیک %1 از 4 بار بیشتر است؛ یک شیر فشارشکن نصب کنید.";
 
 } // namespace CommonTexts
