@@ -1,6 +1,7 @@
 // The schedule window's table model without the window: cells typed and refused, the whole
 // schedule recalculated after each edit with its row marks, every change undone and redone with
 // the segments' unknown keys kept in step, blocks pasted from a spreadsheet, and US/SI units.
+#include "CommonTexts.h"
 #include "ProjectFile.h"
 #include "ScheduleCells.h"
 #include "ScheduleClipboard.h"
@@ -112,13 +113,15 @@ private slots:
         QCOMPARE(recalculated.count(), 1);
         QVERIFY(model.result().allowablePsiPer100ft > allowable);
 
-        // A segment with neither a load nor a flow: the schedule stops, its row is red and says why.
+        // A segment with neither a load nor a flow: the others keep their pipes, its row alone is
+        // red and says why.
         QVERIFY(model.setData(model.index(1, kFixtureUnits), QString(), Qt::EditRole));
         QCOMPARE(recalculated.count(), 2);
-        QVERIFY(!model.evaluated());
-        QVERIFY(cell(model, 0, kPipe).isEmpty());
+        QVERIFY(model.evaluated());
+        QVERIFY(!cell(model, 0, kPipe).isEmpty());
+        QVERIFY(cell(model, 1, kPipe).isEmpty());
         QVERIFY(model.data(model.index(1, kName), Qt::ForegroundRole).isValid());
-        QVERIFY(!cell(model, 1, kNote).isEmpty());
+        QCOMPARE(cell(model, 1, kNote), CommonTexts::kNoteNoLoad.toString());
         QVERIFY(!model.data(model.index(0, kName), Qt::ForegroundRole).isValid());
     }
 

@@ -48,6 +48,41 @@ TSchedule threeStoreys()
     return s;
 }
 
+TSegment treeSegment(const char* from, const char* to, TRun run, double fixtureUnits, double flowGpm, double lengthFt,
+                     double elevationFt, double outletPsi = 0.0)
+{
+    TSegment s = segment("", run, fixtureUnits, flowGpm, lengthFt, 50.0, false);
+    s.name = std::string(from) + "-" + to;
+    s.from = from;
+    s.to = to;
+    s.elevationFt = elevationFt;
+    s.outletPsi = outletPsi;
+    return s;
+}
+
+// The same kind of building drawn as its riser diagram: street main A, riser A-B-C-D to the
+// ground, first and second floors (0, 10 and 20 ft), on each floor a branch to its fixtures 3 ft
+// above the floor, a hose bibb H on the ground floor drawing a typed 5 gpm, and on the first floor
+// a short branch to a flush valve V that needs 35 psi. 55 psi in flow at the main (65 psi with no
+// flow), 5 psi through the meter, flush tanks' 8 psi elsewhere.
+TSchedule riserTree()
+{
+    TSchedule s = threeStoreys();
+    s.layout = TLayout::Tree;
+    s.sourcePsi = 55.0;
+    s.staticSourcePsi = 65.0;
+    s.heightFt = kNaN; // a tree reads each outlet's elevation instead
+    s.segments = {treeSegment("A", "B", TRun::Main, 0.0, 0.0, 20.0, 0.0),
+                  treeSegment("B", "C", TRun::Main, 0.0, 0.0, 10.0, 10.0),
+                  treeSegment("C", "D", TRun::Main, 0.0, 0.0, 10.0, 20.0),
+                  treeSegment("B", "G", TRun::Branch, 20.0, 0.0, 40.0, 3.0),
+                  treeSegment("B", "H", TRun::Branch, 0.0, 5.0, 15.0, 2.0),
+                  treeSegment("C", "F", TRun::Branch, 20.0, 0.0, 40.0, 13.0),
+                  treeSegment("C", "V", TRun::Branch, 10.0, 0.0, 6.0, 13.0, 35.0),
+                  treeSegment("D", "T", TRun::Branch, 20.0, 0.0, 45.0, 23.0)};
+    return s;
+}
+
 } // namespace
 
 class TestSizing : public QObject {
@@ -154,8 +189,8 @@ private slots:
         QTest::newRow("negative fittings") << F([](TSchedule& s) { s.segments[1].fittingsPercent = -5.0; }) << int(P::BadSegment);
         QTest::newRow("negative typed flow") << F([](TSchedule& s) { s.segments[1].flowGpm = -2.0; }) << int(P::BadSegment);
         QTest::newRow("NaN load beside a typed flow") << F([](TSchedule& s) { s.segments[3].fixtureUnits = kNaN; }) << int(P::BadSegment);
-        QTest::newRow("no load, no flow") << F([](TSchedule& s) { s.segments[1].fixtureUnits = 0.0; }) << int(P::NoFlow);
-        QTest::newRow("load above the table") << F([](TSchedule& s) { s.segments[1].fixtureUnits = 6000.0; }) << int(P::NoFlow);
+        QTest::newRow("NaN elevation") << F([](TSchedule& s) { s.segments[2].elevationFt = kNaN; }) << int(P::BadSegment);
+        QTest::newRow("negative static source") << F([](TSchedule& s) { s.staticSourcePsi = -1.0; }) << int(P::BadBudget);
         QTest::newRow("nothing on the path") << F([](TSchedule& s) { for (auto& g : s.segments) g.onCriticalPath = false; }) << int(P::NoCriticalPath);
         QTest::newRow("source falls short") << F([](TSchedule& s) { s.sourcePsi = 20.0; }) << int(P::Shortfall);
         QTest::newRow("nothing left exactly") << F([](TSchedule& s) { s.sourcePsi = 23.825; }) << int(P::Shortfall);
@@ -175,6 +210,231 @@ private slots:
         QVERIFY(!evaluateSchedule(schedule, untouched));
         QCOMPARE(untouched.availablePsi, -42.0);
         QCOMPARE(untouched.segments.size(), std::size_t(7));
+    }
+
+    // Worked by hand. Loads summed downstream: C-D serves T's 20; B-C serves F 20 + V 10 + T 20 =
+    // 50; A-B serves G 20 + 50 = 70 and the hose bibb's 5 gpm. Flush tanks' demand: 70 -> 35.0 gpm
+    // + 5 = 40.0; 50 -> 29.1; 20 -> 19.6; 10 -> 14.6 (one demand of each sum, not a sum of demands).
+    // Each outlet has 55 - 5 - 0.433 x elevation - need over its path's 1.5 x length:
+    //   G  50 - 1.299 - 8  = 40.701 over  90   ft: 45.22 psi/100ft
+    //   H  50 - 0.866 - 8  = 41.134 over  52.5 ft: 78.35
+    //   F  50 - 5.629 - 8  = 36.371 over 105   ft: 34.64
+    //   V  50 - 5.629 - 35 =  9.371 over  54   ft: 17.354, the least: critical, though T runs longest
+    //   T  50 - 9.959 - 8  = 32.041 over 127.5 ft: 25.13
+    // At 17.354 psi/100ft on class 2's lines: A-B 1 1/2" (8.3407 psi/100ft x 30 ft = 2.5022),
+    // B-C 1 1/4" (13.9694 x 15 = 2.0954), C-D 1 1/4" (6.4731 x 15 = 0.9710), and every 19.6 gpm
+    // branch raised to 1 1/2" for 4 ft/s (2.1826 per 100 ft); V's 14.6 gpm raised to 1 1/4" (3.6490
+    // x 9 = 0.3284), H's 5 gpm 3/4" (5.1962 x 22.5 = 1.1691). V's path loses 2.5022 + 2.0954 +
+    // 0.3284 = 4.9260, which leaves 9.371 - 4.926 = 4.445 psi of margin. Static: 65 - 0.433 x
+    // elevation, over 4 bar (58.015 psi) up to the first floor, under it at D (56.34) and T (55.04).
+    void riserTreeByHand_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("served");
+        QTest::addColumn<double>("flowGpm");
+        QTest::addColumn<QString>("pipe");
+        QTest::addColumn<double>("cumulative");
+        QTest::addColumn<bool>("onPath");
+        QTest::addColumn<double>("staticPsi");
+        QTest::addColumn<bool>("reducer");
+        // clang-format off
+        QTest::newRow("A-B, the main at the street") << 0 << 70.0 << 40.0 << "1 1/2\"" << 2.5022 << true << 65.0 << true;
+        QTest::newRow("B-C, riser to the first floor") << 1 << 50.0 << 29.1 << "1 1/4\"" << 4.5976 << true << 60.67 << true;
+        QTest::newRow("C-D, riser to the second floor") << 2 << 20.0 << 19.6 << "1 1/4\"" << 5.5686 << false << 56.34 << false;
+        QTest::newRow("B-G, ground floor") << 3 << 20.0 << 19.6 << "1 1/2\"" << 3.8118 << false << 63.701 << true;
+        QTest::newRow("B-H, hose bibb") << 4 << 0.0 << 5.0 << "3/4\"" << 3.6713 << false << 64.134 << true;
+        QTest::newRow("C-F, first floor") << 5 << 20.0 << 19.6 << "1 1/2\"" << 5.9072 << false << 59.371 << true;
+        QTest::newRow("C-V, the flush valve") << 6 << 10.0 << 14.6 << "1 1/4\"" << 4.9260 << true << 59.371 << true;
+        QTest::newRow("D-T, the longest run") << 7 << 20.0 << 19.6 << "1 1/2\"" << 7.0418 << false << 55.041 << false;
+        // clang-format on
+    }
+    void riserTreeByHand()
+    {
+        QFETCH(int, index);
+        QFETCH(double, served);
+        QFETCH(double, flowGpm);
+        QFETCH(QString, pipe);
+        QFETCH(double, cumulative);
+        QFETCH(bool, onPath);
+        QFETCH(double, staticPsi);
+        QFETCH(bool, reducer);
+        TScheduleResult r;
+        QVERIFY(evaluateSchedule(riserTree(), r));
+        const TSegmentResult& g = r.segments[std::size_t(index)];
+        QVERIFY(g.sized);
+        QCOMPARE(g.servedFixtureUnits, served);
+        QVERIFY(qAbs(g.flowGpm - flowGpm) < 1e-9);
+        QCOMPARE(QString::fromStdString(g.size.pipe), pipe);
+        QVERIFY2(qAbs(g.cumulativeLossPsi - cumulative) < 2e-4, qPrintable(QString::number(g.cumulativeLossPsi)));
+        QCOMPARE(g.onCriticalPath, onPath);
+        QVERIFY(qAbs(g.staticPsi - staticPsi) < 1e-9);
+        QCOMPARE(g.needsPressureReducer, reducer);
+    }
+
+    // The outlets as worked above; the schedule's budget and totals are the critical outlet's.
+    void riserTreeOutlets()
+    {
+        TScheduleResult r;
+        QVERIFY(evaluateSchedule(riserTree(), r));
+        struct TExpected {
+            std::size_t segment;
+            double available, allowance, pressure, margin;
+        };
+        const TExpected expected[] = {{3, 40.701, 45.2233, 44.8892, 36.8892},
+                                      {4, 41.134, 78.3505, 45.4627, 37.4627},
+                                      {5, 36.371, 34.6390, 38.4638, 30.4638},
+                                      {6, 9.371, 17.3537, 39.4450, 4.4450},
+                                      {7, 32.041, 25.1302, 32.9992, 24.9992}};
+        QCOMPARE(r.outlets.size(), std::size(expected));
+        for (std::size_t i = 0; i < r.outlets.size(); ++i) {
+            const TOutletResult& o = r.outlets[i];
+            QCOMPARE(o.segment, expected[i].segment);
+            QVERIFY(qAbs(o.availablePsi - expected[i].available) < 1e-9);
+            QVERIFY(qAbs(o.allowablePsiPer100ft - expected[i].allowance) < 1e-4);
+            QVERIFY2(qAbs(o.pressurePsi - expected[i].pressure) < 2e-4, qPrintable(QString::number(i)));
+            QVERIFY(qAbs(o.marginPsi - expected[i].margin) < 2e-4);
+            QVERIFY(o.complete);
+        }
+        QCOMPARE(r.criticalOutlet, std::size_t(3));
+        QVERIFY(qAbs(r.availablePsi - 9.371) < 1e-9);
+        QCOMPARE(r.pathEquivalentLengthFt, 54.0);
+        QCOMPARE(r.pathLossPsi, r.segments[6].cumulativeLossPsi);
+        QCOMPARE(r.residualPsi, r.outlets[3].marginPsi);
+        QCOMPARE(r.unsizedOnPath, std::size_t(0));
+    }
+
+    // A stub with nothing below it is left unsized and changes nothing else; a trunk whose summed
+    // load runs beyond the demand table leaves every outlet's path incomplete.
+    void riserTreeUnloaded()
+    {
+        TSchedule schedule = riserTree();
+        schedule.segments.push_back(treeSegment("C", "Z", TRun::Branch, 0.0, 0.0, 5.0, 13.0));
+        TScheduleResult loaded;
+        QVERIFY(evaluateSchedule(riserTree(), loaded));
+        TScheduleResult r;
+        QVERIFY(evaluateSchedule(schedule, r));
+        QCOMPARE(int(r.segments[8].problem), int(TSizeProblem::NoLoad));
+        QVERIFY(!r.segments[8].sized);
+        QCOMPARE(r.outlets.size(), loaded.outlets.size());
+        QCOMPARE(r.pathLossPsi, loaded.pathLossPsi);
+
+        schedule.segments[3].fixtureUnits = 4990.0; // A-B serves 5040
+        QVERIFY(evaluateSchedule(schedule, r));
+        QCOMPARE(int(r.segments[0].problem), int(TSizeProblem::NoLoad));
+        QCOMPARE(r.segments[0].servedFixtureUnits, 5040.0);
+        QVERIFY(r.segments[1].sized);
+        for (const TOutletResult& o : r.outlets)
+            QVERIFY(!o.complete);
+        QCOMPARE(r.unsizedOnPath, std::size_t(1));
+    }
+
+    // A second flush valve exactly like V, later in the list, ties with it: the first stays critical.
+    void riserTreeTie()
+    {
+        TSchedule schedule = riserTree();
+        TSegment twin = schedule.segments[6];
+        twin.to = "W";
+        schedule.segments.push_back(twin);
+        TScheduleResult r;
+        QVERIFY(evaluateSchedule(schedule, r));
+        QCOMPARE(r.outlets.size(), std::size_t(6));
+        QCOMPARE(r.outlets[5].allowablePsiPer100ft, r.outlets[3].allowablePsiPer100ft);
+        QCOMPARE(r.criticalOutlet, std::size_t(3));
+        QVERIFY(r.segments[6].onCriticalPath && !r.segments[8].onCriticalPath);
+    }
+
+    void riserTreeRefusals_data()
+    {
+        QTest::addColumn<std::function<void(TSchedule&)>>("spoil");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<int>("segment");
+        using F = std::function<void(TSchedule&)>;
+        using P = TScheduleProblem;
+        const auto add = [](const char* from, const char* to) {
+            return [=](TSchedule& s) { s.segments.push_back(treeSegment(from, to, TRun::Branch, 1.0, 0.0, 5.0, 0.0)); };
+        };
+        // clang-format off
+        QTest::newRow("empty from") << F([](TSchedule& s) { s.segments[2].from.clear(); }) << int(P::NotATree) << 2;
+        QTest::newRow("empty to") << F([](TSchedule& s) { s.segments[4].to.clear(); }) << int(P::NotATree) << 4;
+        QTest::newRow("from is to") << F([](TSchedule& s) { s.segments[5].to = "C"; }) << int(P::NotATree) << 5;
+        QTest::newRow("F fed twice: the later") << F([](TSchedule& s) { s.segments[7].to = "F"; }) << int(P::NotATree) << 7;
+        QTest::newRow("a loop off the tree") << F([=](TSchedule& s) { add("P", "Q")(s); add("Q", "P")(s); }) << int(P::NotATree) << 8;
+        QTest::newRow("unreachable below a loop") << F([=](TSchedule& s) { add("Q", "R")(s); add("P", "Q")(s); add("R", "P")(s); }) << int(P::NotATree) << 8;
+        QTest::newRow("a loop and no source") << F([=](TSchedule& s) { add("T", "A")(s); }) << int(P::NotATree) << 0;
+        QTest::newRow("two sources") << F([=](TSchedule& s) { add("X", "Y")(s); }) << int(P::TwoSources) << 8;
+        QTest::newRow("the flush valve falls short") << F([](TSchedule& s) { s.segments[6].outletPsi = 45.0; }) << int(P::Shortfall) << 6;
+        QTest::newRow("no outlet") << F([](TSchedule& s) { for (auto& g : s.segments) g.fixtureUnits = g.flowGpm = 0.0; }) << int(P::NoCriticalPath) << 0;
+        QTest::newRow("negative load") << F([](TSchedule& s) { s.segments[3].fixtureUnits = -1.0; }) << int(P::BadSegment) << 3;
+        QTest::newRow("typed flows overflow") << F([](TSchedule& s) { s.segments[3].flowGpm = s.segments[4].flowGpm = 1e308; }) << int(P::OutOfRange) << 0;
+        // clang-format on
+    }
+    void riserTreeRefusals()
+    {
+        QFETCH(std::function<void(TSchedule&)>, spoil);
+        QFETCH(int, problem);
+        QFETCH(int, segment);
+        TSchedule schedule = riserTree();
+        spoil(schedule);
+        TScheduleResult untouched;
+        TScheduleCheck check;
+        QVERIFY(!evaluateSchedule(schedule, untouched, check));
+        QCOMPARE(int(check.problem), problem);
+        QCOMPARE(check.segment, std::size_t(segment));
+        QCOMPARE(int(checkSchedule(schedule).problem), problem);
+        QVERIFY(untouched.segments.empty());
+        if (check.problem == TScheduleProblem::Shortfall)
+            QVERIFY(qAbs(check.availablePsi - (50.0 - 5.629 - 45.0)) < 1e-9);
+    }
+
+    // A list goes on without a segment that has no load: it is left unsized, every other keeps
+    // the size it has with the load, and a path through it counts it as unsized.
+    void listWithUnloadedSegments_data()
+    {
+        QTest::addColumn<std::function<void(TSchedule&)>>("unload");
+        QTest::addColumn<QList<int>>("unloaded");
+        using F = std::function<void(TSchedule&)>;
+        // clang-format off
+        QTest::newRow("no load, no flow") << F([](TSchedule& s) { s.segments[1].fixtureUnits = 0.0; }) << QList<int>{1};
+        QTest::newRow("load above the table") << F([](TSchedule& s) { s.segments[1].fixtureUnits = 6000.0; }) << QList<int>{1};
+        QTest::newRow("the typed flow off the path") << F([](TSchedule& s) { s.segments[3].flowGpm = 0.0; }) << QList<int>{3};
+        QTest::newRow("every segment") << F([](TSchedule& s) { for (auto& g : s.segments) g.fixtureUnits = g.flowGpm = 0.0; }) << QList<int>{0, 1, 2, 3};
+        // clang-format on
+    }
+    void listWithUnloadedSegments()
+    {
+        QFETCH(std::function<void(TSchedule&)>, unload);
+        QFETCH(QList<int>, unloaded);
+        TScheduleResult loaded;
+        QVERIFY(evaluateSchedule(threeStoreys(), loaded));
+        TSchedule schedule = threeStoreys();
+        unload(schedule);
+        schedule.segments[0].elevationFt = -20.0; // a basement below the street main: 50 + 8.66 psi
+        TScheduleResult r;
+        TScheduleCheck check;
+        QVERIFY(evaluateSchedule(schedule, r, check));
+        QCOMPARE(int(check.problem), int(TScheduleProblem::None));
+        QCOMPARE(r.allowablePsiPer100ft, loaded.allowablePsiPer100ft);
+        std::size_t unsizedOnPath = 0;
+        double pathLossPsi = 0.0;
+        for (std::size_t i = 0; i < r.segments.size(); ++i) {
+            const TSegmentResult& g = r.segments[i];
+            const bool isUnloaded = unloaded.contains(int(i));
+            QCOMPARE(g.sized, !isUnloaded);
+            QCOMPARE(int(g.problem), int(isUnloaded ? TSizeProblem::NoLoad : TSizeProblem::None));
+            QCOMPARE(QString::fromStdString(g.size.pipe),
+                     isUnloaded ? QString() : QString::fromStdString(loaded.segments[i].size.pipe));
+            QCOMPARE(g.onCriticalPath, schedule.segments[i].onCriticalPath);
+            QCOMPARE(g.servedFixtureUnits, schedule.segments[i].fixtureUnits);
+            unsizedOnPath += g.onCriticalPath && isUnloaded ? 1 : 0;
+            pathLossPsi += g.onCriticalPath ? g.lossPsi : 0.0;
+        }
+        QCOMPARE(r.unsizedOnPath, unsizedOnPath);
+        QCOMPARE(r.pathLossPsi, pathLossPsi);
+        QVERIFY(qAbs(r.segments[0].staticPsi - 58.66) < 1e-9);
+        QVERIFY(r.segments[0].needsPressureReducer);
+        QCOMPARE(r.segments[1].staticPsi, 50.0);
+        QVERIFY(!r.segments[1].needsPressureReducer);
+        QVERIFY(r.outlets.empty());
     }
 
     // A segment that no pipe can carry leaves the schedule evaluated, itself without a size.

@@ -22,6 +22,17 @@ inline constexpr QStringView kProblemNoFlow
 inline constexpr QStringView kProblemNoPath = u"هیچ قطعه\u200cای روی مسیر بحرانی نیست.";
 // "%1" is what is missing, "%2" the budget's arithmetic.
 inline constexpr QStringView kProblemShortfall = u"فشاری برای اصطکاک لوله نمی\u200cماند: فشار مبدأ %1 کم است (%2).";
+// A tree's outlet that the source cannot serve. "%1" is what is missing, "%2" the budget's
+// arithmetic, "%3" the outlet's segment, "%4" its row.
+inline constexpr QStringView kProblemOutletShortfall
+    = u"برای خروجی قطعهٔ «%3» (ردیف %4) فشاری برای اصطکاک لوله نمی‌ماند: فشار مبدأ %1 کم است (%2).";
+// "%1" is the first segment at fault, "%2" its row.
+inline constexpr QStringView kProblemNotATree
+    = u"قطعه‌ها یک درخت نمی‌سازند؛ نخستین قطعهٔ نادرست «%1» در ردیف %2 است. هر قطعه باید از یک گره به "
+      u"گرهٔ دیگری برود، به هر گره تنها یک قطعه برسد و همهٔ قطعه‌ها بی‌حلقه از مبدأ آب بگیرند.";
+// "%1" is the second source's node, "%2" a segment leaving it, "%3" that segment's row.
+inline constexpr QStringView kProblemTwoSources
+    = u"درخت بیش از یک مبدأ دارد: گرهٔ «%1»، ابتدای قطعهٔ «%2» (ردیف %3)، از هیچ قطعه‌ای آب نمی‌گیرد.";
 inline constexpr QStringView kProblemOutOfRange
     = u"از این مقادیر نتیجه\u200cای به دست نمی\u200cآید: طول\u200cها یا فشارها بیرون از اندازهٔ هر ساختمانی\u200cاند.";
 
@@ -32,6 +43,10 @@ inline constexpr QStringView kNoteOffChart
     = u"سایز نشد: هیچ لولهٔ این کلاس دبی %1 را در افت مجاز نمی\u200cبرد (بیرون از نمودار).";
 // "%1" is the largest pipe of the class, "%2" the run's limit.
 inline constexpr QStringView kNoteTooFast = u"سایز نشد: حتی در بزرگ\u200cترین لوله (%1) سرعت از حد %2 بیشتر است.";
+// A segment with neither a typed flow nor a load below it; short enough for a narrow column too.
+inline constexpr QStringView kNoteNoLoad = u"بار ندارد";
+// "%1" is the load it serves, "%2" the largest load of the demand table.
+inline constexpr QStringView kNoteLoadBeyondTable = u"سایز نشد: بار %1 واحد مصرف از جدول تقاضا (تا %2) بیشتر است.";
 // The same, where a column is narrow; the reason is given elsewhere.
 inline constexpr QStringView kShortRaised = u"بزرگ\u200cتر برای سرعت";
 inline constexpr QStringView kShortUnsized = u"سایز نشد";
@@ -53,6 +68,23 @@ inline constexpr QStringView kColumnLoss = u"افت";
 inline constexpr QStringView kColumnSegmentLoss = u"افت قطعه";
 inline constexpr QStringView kColumnCumulative = u"افت تجمعی";
 inline constexpr QStringView kColumnNote = u"یادداشت";
+// A tree's columns.
+inline constexpr QStringView kColumnFrom = u"از گره";
+inline constexpr QStringView kColumnTo = u"تا گره";
+inline constexpr QStringView kColumnServedLoad = u"واحد مصرف تجمعی";
+inline constexpr QStringView kColumnElevation = u"ارتفاع گره";
+inline constexpr QStringView kColumnOutletNeed = u"فشار لازم خروجی";
+inline constexpr QStringView kColumnStatic = u"فشار استاتیک";
+inline constexpr QStringView kColumnOutletPressure = u"فشار خروجی در جریان";
+inline constexpr QStringView kColumnMargin = u"مازاد فشار";
+
+// A tree's critical outlet and its path. "%1" is the outlet's segment, "%2" its node, "%3" the
+// path as a chain of nodes.
+inline constexpr QStringView kCriticalOutlet = u"خروجی بحرانی: قطعهٔ «%1» در گرهٔ %2؛ مسیر %3";
+// Between two nodes of a chain, which reads from the source, left to right: "A → B → C".
+inline constexpr QStringView kChainArrow = u" → ";
+// "%1" is the static pressure at the node.
+inline constexpr QStringView kReducerAdvice = u"فشار استاتیک %1 از 4 بار بیشتر است: یک شیر فشارشکن نصب کنید.";
 
 // The header and the title block.
 inline constexpr QStringView kSupplyLabel = u"سیستم";

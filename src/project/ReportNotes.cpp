@@ -3,6 +3,7 @@
 
 #include "BudgetText.h"
 #include "CommonTexts.h"
+#include "Demand.h"
 #include "NomogramLookup.h"
 #include "NumberText.h"
 #include "PressureBudget.h"
@@ -22,13 +23,27 @@ QString segmentName(const Sizing::TSchedule& schedule, std::size_t index)
     return index < schedule.segments.size() ? QString::fromStdString(schedule.segments[index].name) : QString();
 }
 
-QString shortfallText(const Sizing::TSchedule& s, double availablePsi)
+// A tree's shortfall is an outlet's: its own elevation and need.
+QString shortfallText(const Sizing::TSchedule& s, const Sizing::TScheduleCheck& check)
 {
+    const bool isOutlet = s.layout == Sizing::TLayout::Tree && check.segment < s.segments.size();
+    const Sizing::TSegment* outlet = isOutlet ? &s.segments[check.segment] : nullptr;
+    const double heightFt = outlet != nullptr ? outlet->elevationFt : s.heightFt;
+    const double needPsi = outlet != nullptr && outlet->outletPsi > 0.0 ? outlet->outletPsi : s.fixturePsi;
     const QString arithmetic
-        = availableArithmetic(s.sourcePsi, s.meterAndDevicesPsi, Design::kPsiPerFtOfWater, s.heightFt, s.fixturePsi)
-        + QStringLiteral(" = ") + formatFixed(availablePsi, ReportFormat::kPressureDecimals) + QStringLiteral(" psi");
-    return kProblemShortfall.toString().arg(
-        quantity(-availablePsi, ReportFormat::kPressureDecimals, QStringLiteral("psi")), leftToRight(arithmetic));
+        = availableArithmetic(s.sourcePsi, s.meterAndDevicesPsi, Design::kPsiPerFtOfWater, heightFt, needPsi)
+        + QStringLiteral(" = ") + formatFixed(check.availablePsi, ReportFormat::kPressureDecimals)
+        + QStringLiteral(" psi");
+    const QString missing = quantity(-check.availablePsi, ReportFormat::kPressureDecimals, QStringLiteral("psi"));
+    if (outlet == nullptr)
+        return kProblemShortfall.toString().arg(missing, leftToRight(arithmetic));
+    return kProblemOutletShortfall.toString().arg(
+        missing, leftToRight(arithmetic), QString::fromStdString(outlet->name), QString::number(check.segment + 1));
+}
+
+QString nodeOf(const Sizing::TSchedule& schedule, std::size_t index)
+{
+    return index < schedule.segments.size() ? QString::fromStdString(schedule.segments[index].from) : QString();
 }
 
 double limitOf(const Sizing::TSchedule& schedule, std::size_t index)
@@ -59,8 +74,13 @@ QString scheduleProblemText(const Sizing::TSchedule& schedule, const Sizing::TSc
     case Sizing::TScheduleProblem::NoFlow:
         return kProblemNoFlow.toString().arg(segmentName(schedule, check.segment), row);
     case Sizing::TScheduleProblem::NoCriticalPath: return kProblemNoPath.toString();
-    case Sizing::TScheduleProblem::Shortfall: return shortfallText(schedule, check.availablePsi);
+    case Sizing::TScheduleProblem::Shortfall: return shortfallText(schedule, check);
     case Sizing::TScheduleProblem::OutOfRange: return kProblemOutOfRange.toString();
+    case Sizing::TScheduleProblem::NotATree:
+        return kProblemNotATree.toString().arg(segmentName(schedule, check.segment), row);
+    case Sizing::TScheduleProblem::TwoSources:
+        return kProblemTwoSources.toString().arg(nodeOf(schedule, check.segment), segmentName(schedule, check.segment),
+                                                 row);
     }
     return {};
 }
@@ -81,6 +101,12 @@ QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index, const 
     }
     if (result.sized)
         return {};
+    if (result.problem == Sizing::TSizeProblem::NoLoad) {
+        if (!(result.servedFixtureUnits > Design::kMaxFixtureUnits))
+            return kNoteNoLoad.toString();
+        return kNoteLoadBeyondTable.toString().arg(formatFixed(result.servedFixtureUnits, 1),
+                                                   formatFixed(Design::kMaxFixtureUnits, 0));
+    }
     if (result.problem == Sizing::TSizeProblem::TooFast) {
         const Nomogram::TClassTables* tables = Nomogram::tablesForClass(schedule.roughnessClass);
         const QString largest = tables == nullptr || tables->PipeSizes.empty()

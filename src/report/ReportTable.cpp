@@ -33,7 +33,7 @@ std::vector<TReportColumn> columns(Project::TUnits u)
 QString shortNote(const Sizing::TSegmentResult& r)
 {
     if (!r.sized)
-        return kShortUnsized.toString();
+        return (r.problem == Sizing::TSizeProblem::NoLoad ? kNoteNoLoad : kShortUnsized).toString();
     return r.size.raisedForVelocity ? kShortRaised.toString() : QString();
 }
 

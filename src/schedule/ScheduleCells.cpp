@@ -4,10 +4,13 @@
 #include "Demand.h"
 #include "NumberInput.h"
 #include "NumberText.h"
+#include "ReportFormat.h"
 #include "ReportNotes.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
 #include "TextTrim.h"
+
+#include <QSet>
 
 #include <cmath>
 
@@ -27,7 +30,14 @@ bool refuse(QStringView why, int column, QString& problem)
     return false;
 }
 
-// An empty cell of a load, a typed flow or a fittings allowance is a deliberate 0.
+bool outOfRange(int column, double least, double most, QString& problem)
+{
+    problem = kOutOfRange.toString().arg(name(column), formatGeneral(least), formatGeneral(most));
+    return false;
+}
+
+// An empty cell of a load, a typed flow, a fittings allowance, an elevation or a need is a
+// deliberate 0.
 bool readNumber(const QString& text, int column, double& value, QString& problem)
 {
     const QString trimmed = trimmedOfBlanksAndControls(text);
@@ -74,12 +84,14 @@ bool readQuantity(const QString& text, int column, TUnits units, double& value, 
     double typed = 0.0;
     if (!readNumber(text, column, typed, problem))
         return false;
-    if (typed < 0.0)
+    if (typed < 0.0 && column != kElevation)
         return refuse(kNegative, column, problem);
-    if (column == kLength)
+    if (column == kLength || column == kElevation)
         typed = ScheduleUnits::lengthFt(typed, units);
     else if (column == kTypedFlow)
         typed = ScheduleUnits::flowGpm(typed, units);
+    else if (column == kOutletPsi)
+        typed = ScheduleUnits::pressurePsi(typed, units);
     // A huge value can overflow on its way to US units, and a tiny length can vanish.
     if (!std::isfinite(typed))
         return refuse(kNotANumber, column, problem);
@@ -89,7 +101,23 @@ bool readQuantity(const QString& text, int column, TUnits units, double& value, 
         problem = kLoadTooLarge.toString().arg(name(column)).arg(Design::kMaxFixtureUnits);
         return false;
     }
+    if (column == kElevation && (typed < kLeastElevationFt || typed > kMostElevationFt))
+        return outOfRange(column, ScheduleUnits::lengthIn(kLeastElevationFt, units),
+                          ScheduleUnits::lengthIn(kMostElevationFt, units), problem);
+    if (column == kOutletPsi && typed > kMostPressurePsi)
+        return outOfRange(column, 0.0, ScheduleUnits::pressureIn(kMostPressurePsi, units), problem);
     value = typed;
+    return true;
+}
+
+bool readNode(const QString& text, int column, std::string& node, QString& problem)
+{
+    const QString trimmed = trimmedOfBlanksAndControls(text);
+    if (trimmed.size() > kMostNodeNameChars) {
+        problem = kNodeTooLong.toString().arg(name(column)).arg(kMostNodeNameChars);
+        return false;
+    }
+    node = trimmed.toStdString();
     return true;
 }
 
@@ -112,6 +140,16 @@ bool figureColumn(int column, TFigureColumn& figure)
     case kCumulativeLoss: figure = TFigureColumn::CumulativeLoss; return true;
     default: return false;
     }
+}
+
+// A tree's figures that only the evaluation gives, beside the segment's own.
+SegmentFigures::TFigure treeFigure(double value, int decimals, const QString& unit)
+{
+    SegmentFigures::TFigure figure;
+    figure.value = value;
+    figure.decimals = decimals;
+    figure.unit = unit;
+    return figure;
 }
 
 // What the window shows of a figure: with the user's decimal mark; a pipe kept left to right, or
@@ -143,6 +181,14 @@ QString columnTitle(int column, TUnits units)
     case kSegmentLoss: return titled(kColumnSegmentLoss, pressureUnit(units));
     case kCumulativeLoss: return titled(kColumnCumulative, pressureUnit(units));
     case kNote: return kColumnNote.toString();
+    case kFrom: return kColumnFrom.toString();
+    case kTo: return kColumnTo.toString();
+    case kServedLoad: return kColumnServedLoad.toString();
+    case kElevation: return titled(kColumnElevation, lengthUnit(units));
+    case kOutletPsi: return titled(kColumnOutletNeed, pressureUnit(units));
+    case kStaticPressure: return titled(kColumnStatic, pressureUnit(units));
+    case kOutletPressure: return titled(kColumnOutletPressure, pressureUnit(units));
+    case kOutletMargin: return titled(kColumnMargin, pressureUnit(units));
     default: return {};
     }
 }
@@ -191,17 +237,58 @@ QString segmentEditText(const Sizing::TSegment& segment, int column, TUnits unit
     case kLength: return formatGeneral(ScheduleUnits::lengthIn(segment.lengthFt, units));
     case kFittings: return formatGeneral(segment.fittingsPercent);
     case kOnPath: return onPathWord(segment.onCriticalPath);
+    case kFrom: return QString::fromStdString(segment.from);
+    case kTo: return QString::fromStdString(segment.to);
+    case kElevation: return formatGeneral(ScheduleUnits::lengthIn(segment.elevationFt, units));
+    case kOutletPsi:
+        return segment.outletPsi == 0.0 ? QString()
+                                        : formatGeneral(ScheduleUnits::pressureIn(segment.outletPsi, units));
     default: return {};
     }
+}
+
+QString nodeLetters(int index)
+{
+    constexpr int kLetters = 26;
+    QString name;
+    for (int n = index + 1; n > 0; n = (n - 1) / kLetters)
+        name.prepend(QChar(u'A' + (n - 1) % kLetters));
+    return name;
+}
+
+QString nextFreeNode(const Sizing::TSchedule& schedule)
+{
+    QSet<QString> used;
+    for (const Sizing::TSegment& segment : schedule.segments)
+        used << QString::fromStdString(segment.from) << QString::fromStdString(segment.to);
+    for (int index = 0;; ++index)
+        if (!used.contains(nodeLetters(index)))
+            return nodeLetters(index);
 }
 
 QString onPathWord(bool onPath) { return (onPath ? kYes : kNo).toString(); }
 
 QString resultText(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult& result,
-                   int column, TUnits units)
+                   const Sizing::TOutletResult* outlet, int column, TUnits units)
 {
-    if (column == kNote)
-        return Report::segmentNote(schedule, index, result, units, userDecimalSeparator());
+    using namespace ScheduleUnits;
+    constexpr int kServedDecimals = 1;
+    switch (column) {
+    case kNote: return Report::segmentNote(schedule, index, result, units, userDecimalSeparator());
+    case kServedLoad: return shown(treeFigure(result.servedFixtureUnits, kServedDecimals, {}));
+    case kStaticPressure: {
+        const QString value = shown(
+            treeFigure(pressureIn(result.staticPsi, units), ReportFormat::kPressureDecimals, pressureUnit(units)));
+        return result.needsPressureReducer ? kReducerMark.toString() + u' ' + value : value;
+    }
+    case kOutletPressure:
+    case kOutletMargin:
+        if (outlet == nullptr || !outlet->complete)
+            return {};
+        return shown(treeFigure(pressureIn(column == kOutletPressure ? outlet->pressurePsi : outlet->marginPsi, units),
+                                ReportFormat::kPressureDecimals, pressureUnit(units)));
+    default: break;
+    }
     SegmentFigures::TFigure figure;
     return cellFigure(schedule, index, &result, column, units, figure) ? shown(figure) : QString();
 }
@@ -216,7 +303,8 @@ QString unevaluatedText(const Sizing::TSchedule& schedule, std::size_t index, in
 bool sameSegment(const Sizing::TSegment& a, const Sizing::TSegment& b)
 {
     return a.name == b.name && a.run == b.run && a.fixtureUnits == b.fixtureUnits && a.flowGpm == b.flowGpm
-        && a.lengthFt == b.lengthFt && a.fittingsPercent == b.fittingsPercent && a.onCriticalPath == b.onCriticalPath;
+        && a.lengthFt == b.lengthFt && a.fittingsPercent == b.fittingsPercent && a.onCriticalPath == b.onCriticalPath
+        && a.from == b.from && a.to == b.to && a.elevationFt == b.elevationFt && a.outletPsi == b.outletPsi;
 }
 
 bool readCell(const QString& text, int column, TUnits units, Sizing::TSegment& segment, QString& problem)
@@ -246,6 +334,22 @@ bool readCell(const QString& text, int column, TUnits units, Sizing::TSegment& s
         break;
     case kFittings:
         if (!readQuantity(text, column, units, read.fittingsPercent, problem))
+            return false;
+        break;
+    case kFrom:
+        if (!readNode(text, column, read.from, problem))
+            return false;
+        break;
+    case kTo:
+        if (!readNode(text, column, read.to, problem))
+            return false;
+        break;
+    case kElevation:
+        if (!readQuantity(text, column, units, read.elevationFt, problem))
+            return false;
+        break;
+    case kOutletPsi:
+        if (!readQuantity(text, column, units, read.outletPsi, problem))
             return false;
         break;
     default: return false;

@@ -1,8 +1,13 @@
 // The model's reading side, the changes the undo commands make, and the recalculation.
 #include "ScheduleModel.h"
 
+#include "CommonTexts.h"
+#include "NumberText.h"
+#include "ReportFormat.h"
 #include "ReportNotes.h"
 #include "ScheduleCells.h"
+#include "ScheduleTexts.h"
+#include "ScheduleUnits.h"
 
 #include <QColor>
 #include <QGuiApplication>
@@ -51,18 +56,19 @@ QVariant TScheduleModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return isEditable(column) ? segmentEditText(segment, column, FProject.units) : displayText(row, column);
     case Qt::CheckStateRole:
-        if (column == kOnPath)
+        if (column == kOnPath && !isTree())
             return segment.onCriticalPath ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::TextAlignmentRole:
         if (column == kName || column == kNote)
             return QVariant::fromValue(Qt::AlignLeading | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignCenter);
-    case Qt::ForegroundRole: return rowAtFault(row) ? QVariant(kFaultText) : QVariant();
+    case Qt::ForegroundRole:
+        return rowAtFault(row) || (column == kOutletMargin && outletShort(row)) ? QVariant(kFaultText) : QVariant();
     case Qt::BackgroundRole:
         if (rowAtFault(row))
             return kFaultBackground;
-        if (rowRaised(row))
+        if (rowRaised(row) || (column == kStaticPressure && needsReducer(row)))
             return kRaisedBackground;
         // What the core works out is shaded as the read-only part of the table.
         return isEditable(column) ? QVariant() : QVariant(QGuiApplication::palette().color(QPalette::Window));
@@ -78,10 +84,33 @@ QVariant TScheduleModel::displayText(int row, int column) const
         return segmentText(schedule.segments[at(row)], column, FProject.units);
     if (column == kNote)
         return noteOf(row);
-    if (evaluated())
-        return resultText(schedule, at(row), FResult.segments[at(row)], column, FProject.units);
-    return unevaluatedText(schedule, at(row), column, FProject.units);
+    if (!evaluated())
+        return unevaluatedText(schedule, at(row), column, FProject.units);
+    const Sizing::TSegmentResult& result = FResult.segments[at(row)];
+    if (column == kOnPath && isTree())
+        return result.onCriticalPath ? ScheduleTexts::kOnPathMark.toString() : QString();
+    return resultText(schedule, at(row), result, outletOf(row), column, FProject.units);
 }
+
+const Sizing::TOutletResult* TScheduleModel::outletOf(int row) const
+{
+    const int outlet = at(row) < FOutletOfRow.size() ? FOutletOfRow[at(row)] : -1;
+    return outlet < 0 ? nullptr : &FResult.outlets[at(outlet)];
+}
+
+bool TScheduleModel::outletShort(int row) const
+{
+    const Sizing::TOutletResult* outlet = evaluated() ? outletOf(row) : nullptr;
+    return outlet != nullptr && outlet->complete && outlet->marginPsi < 0.0;
+}
+
+bool TScheduleModel::needsReducer(int row) const
+{
+    // A list shows no static pressures: its rows do not stand for nodes.
+    return evaluated() && isTree() && FResult.segments[at(row)].needsPressureReducer;
+}
+
+bool TScheduleModel::editable(int column) const { return isEditable(column) && !(column == kOnPath && isTree()); }
 
 bool TScheduleModel::figureAt(int row, int column, SegmentFigures::TFigure& figure) const
 {
@@ -93,8 +122,16 @@ bool TScheduleModel::figureAt(int row, int column, SegmentFigures::TFigure& figu
 
 QString TScheduleModel::noteOf(int row) const
 {
+    if (evaluated() && needsReducer(row)) {
+        const double staticPsi = FResult.segments[at(row)].staticPsi;
+        const QString advice = CommonTexts::kReducerAdvice.toString().arg(ReportFormat::leftToRight(
+            formatFixed(ScheduleUnits::pressureIn(staticPsi, units()), ReportFormat::kPressureDecimals) + u' '
+            + ScheduleUnits::pressureUnit(units())));
+        const QString note = resultText(FProject.schedule, at(row), FResult.segments[at(row)], nullptr, kNote, units());
+        return note.isEmpty() ? advice : note + u' ' + advice;
+    }
     if (evaluated())
-        return resultText(FProject.schedule, at(row), FResult.segments[at(row)], kNote, FProject.units);
+        return resultText(FProject.schedule, at(row), FResult.segments[at(row)], nullptr, kNote, FProject.units);
     return rowAtFault(row) ? Report::scheduleProblemText(FProject.schedule, FCheck) : QString();
 }
 
@@ -102,8 +139,10 @@ bool TScheduleModel::rowAtFault(int row) const
 {
     if (evaluated())
         return !FResult.segments[at(row)].sized;
-    const bool segmentFault
-        = FCheck.problem == Sizing::TScheduleProblem::BadSegment || FCheck.problem == Sizing::TScheduleProblem::NoFlow;
+    using P = Sizing::TScheduleProblem;
+    const bool isTree = FProject.schedule.layout == Sizing::TLayout::Tree;
+    const bool segmentFault = FCheck.problem == P::BadSegment || FCheck.problem == P::NotATree
+        || FCheck.problem == P::TwoSources || (isTree && FCheck.problem == P::Shortfall);
     return segmentFault && FCheck.segment == at(row);
 }
 
@@ -128,8 +167,8 @@ Qt::ItemFlags TScheduleModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     const Qt::ItemFlags readable = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     if (index.column() == kOnPath)
-        return readable | Qt::ItemIsUserCheckable;
-    return isEditable(index.column()) ? readable | Qt::ItemIsEditable : readable;
+        return isTree() ? readable : readable | Qt::ItemIsUserCheckable;
+    return editable(index.column()) ? readable | Qt::ItemIsEditable : readable;
 }
 
 void TScheduleModel::setProject(Project::TProject project)
@@ -141,6 +180,7 @@ void TScheduleModel::setProject(Project::TProject project)
     FUndoStack->clear();
     emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
     emit headerChanged();
+    emit layoutSwitched();
     recalculate();
 }
 
@@ -202,9 +242,12 @@ void TScheduleModel::shiftSegments(int first, int count, int delta)
 void TScheduleModel::replaceHeader(const TScheduleHeader& header)
 {
     const bool unitsChanged = header.units != FProject.units;
+    const bool layoutChanged = header.layout != FProject.schedule.layout;
     applyHeader(header, FProject);
     if (unitsChanged)
         emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (layoutChanged)
+        emit layoutSwitched();
     emit headerChanged();
     recalculate();
 }
@@ -222,6 +265,10 @@ void TScheduleModel::recalculate()
     FRecalcPending = false;
     FResult = {};
     (void)Sizing::evaluateSchedule(FProject.schedule, FResult, FCheck);
+    FOutletOfRow.assign(FResult.segments.size(), -1);
+    for (std::size_t outlet = 0; outlet < FResult.outlets.size(); ++outlet)
+        if (FResult.outlets[outlet].segment < FOutletOfRow.size())
+            FOutletOfRow[FResult.outlets[outlet].segment] = static_cast<int>(outlet);
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
     emit recalculated();

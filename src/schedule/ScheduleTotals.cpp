@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include <unordered_map>
+
 namespace {
 
 using namespace CommonTexts;
@@ -34,6 +36,27 @@ QLabel* totalLabel(const char* name, QWidget* parent, QHBoxLayout* layout)
 
 } // namespace
 
+QStringList pathNodes(const Sizing::TSchedule& schedule, std::size_t segment)
+{
+    const auto& segments = schedule.segments;
+    if (segment >= segments.size())
+        return {};
+    std::unordered_map<std::string, std::size_t> feeding;
+    for (std::size_t i = 0; i < segments.size(); ++i)
+        feeding.emplace(segments[i].to, i);
+    QStringList nodes{QString::fromStdString(segments[segment].to)};
+    // An evaluated tree has no loop; the count only keeps a malformed one from running forever.
+    std::size_t at = segment;
+    for (std::size_t steps = 0; steps < segments.size(); ++steps) {
+        nodes.prepend(QString::fromStdString(segments[at].from));
+        const auto upstream = feeding.find(segments[at].from);
+        if (upstream == feeding.end())
+            break;
+        at = upstream->second;
+    }
+    return nodes;
+}
+
 TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TScheduleCheck& check,
                          const Sizing::TScheduleResult& result)
 {
@@ -52,6 +75,13 @@ TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TSchedu
     lines.ResidualShort = result.residualPsi < 0.0;
     if (result.unsizedOnPath > 0)
         lines.Problem = kUnsizedOnPath.toString().arg(result.unsizedOnPath);
+    if (project.schedule.layout == Sizing::TLayout::Tree && result.criticalOutlet < result.outlets.size()) {
+        const std::size_t segment = result.outlets[result.criticalOutlet].segment;
+        const QStringList nodes = pathNodes(project.schedule, segment);
+        lines.CriticalOutlet
+            = kCriticalOutlet.toString().arg(QString::fromStdString(project.schedule.segments[segment].name),
+                                             leftToRight(nodes.constLast()), leftToRight(nodes.join(kChainArrow)));
+    }
     return lines;
 }
 
@@ -66,6 +96,7 @@ TScheduleTotals::TScheduleTotals(const TScheduleModel& model, QWidget* parent)
     FAllowable = totalLabel("TotalAllowable", this, layout);
     FPathLoss = totalLabel("TotalPathLoss", this, layout);
     FResidual = totalLabel("TotalResidual", this, layout);
+    FCriticalOutlet = totalLabel("TotalCriticalOutlet", this, layout);
     FProblem = totalLabel("TotalProblem", this, layout);
     FProblem->setWordWrap(true);
     QPalette red = FProblem->palette();
@@ -85,6 +116,8 @@ void TScheduleTotals::refresh()
         label->setVisible(lines.Evaluated);
     }
     FResidual->setPalette(lines.ResidualShort ? FProblem->palette() : palette());
+    FCriticalOutlet->setText(lines.CriticalOutlet);
+    FCriticalOutlet->setVisible(!lines.CriticalOutlet.isEmpty());
     FProblem->setText(lines.Problem);
     FProblem->setVisible(!lines.Problem.isEmpty());
 }

@@ -1,14 +1,15 @@
 #pragma once
 // The totals bar under the schedule's table, always in view: what the source leaves for
 // friction, the allowable loss it gives, the friction along the critical path and the pressure
-// left at the critical fixture; while the schedule cannot be evaluated, a line saying why. The
-// lines are worked out by totalsLines, without widgets.
+// left at the critical fixture, and a tree's critical outlet with its path; while the schedule cannot be evaluated, a
+// line saying why. The lines are worked out by totalsLines, without widgets.
 
 #include "ProjectFile.h"
 #include "Sizing.h"
 
 #include <QFrame>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class TScheduleModel;
@@ -21,7 +22,12 @@ struct TTotalsLines {
     QString Residual;
     bool ResidualShort = false; // the path loses more than the source leaves
     QString Problem;            // why there are no totals, or the path's segments without a pipe
+    QString CriticalOutlet;     // a tree's: its segment, its node and its path as a chain of nodes
 };
+
+// A tree's path from the source to the `to` node of `segment`, as the nodes it passes, the
+// source's first; empty when the segment is not in the schedule.
+[[nodiscard]] QStringList pathNodes(const Sizing::TSchedule& schedule, std::size_t segment);
 
 [[nodiscard]] TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TScheduleCheck& check,
                                        const Sizing::TScheduleResult& result);
@@ -41,4 +47,5 @@ private:
     QLabel* FPathLoss = nullptr;
     QLabel* FResidual = nullptr;
     QLabel* FProblem = nullptr;
+    QLabel* FCriticalOutlet = nullptr;
 };

@@ -1,28 +1,36 @@
 // A whole schedule: the budget spread over the critical path, every segment sized at that rate,
-// and the losses added up along the path.
+// and the losses added up along the path. A tree's own work is in RiserTree.cpp.
 #include "Sizing.h"
 
 #include "PressureBudget.h"
+#include "ScheduleParts.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Sizing {
 namespace {
 
+using Parts::fault;
+
 bool isFinite(double v) { return std::isfinite(v); }
 
+// A tree's `heightFt` is not read: each outlet's elevation takes its place.
 bool budgetIsSound(const TSchedule& s)
 {
-    return isFinite(s.sourcePsi) && isFinite(s.meterAndDevicesPsi) && isFinite(s.heightFt) && isFinite(s.fixturePsi)
-        && s.sourcePsi >= 0.0 && s.meterAndDevicesPsi >= 0.0 && s.fixturePsi >= 0.0;
+    return isFinite(s.sourcePsi) && isFinite(s.meterAndDevicesPsi) && isFinite(s.fixturePsi)
+        && isFinite(s.staticSourcePsi) && (s.layout == TLayout::Tree || isFinite(s.heightFt)) && s.sourcePsi >= 0.0
+        && s.meterAndDevicesPsi >= 0.0 && s.fixturePsi >= 0.0 && s.staticSourcePsi >= 0.0;
 }
 
 bool limitIsSound(double limitFtPerS) { return isFinite(limitFtPerS) && limitFtPerS > 0.0; }
 
-bool segmentIsSound(const TSegment& g)
+// A list reads a negative load as no load, as it always has; a tree cannot sum one.
+bool segmentIsSound(const TSegment& g, TLayout layout)
 {
     return isFinite(g.fixtureUnits) && isFinite(g.flowGpm) && isFinite(g.lengthFt) && isFinite(g.fittingsPercent)
-        && g.lengthFt > 0.0 && g.fittingsPercent >= 0.0 && g.flowGpm >= 0.0;
+        && isFinite(g.elevationFt) && isFinite(g.outletPsi) && g.lengthFt > 0.0 && g.fittingsPercent >= 0.0
+        && g.flowGpm >= 0.0 && g.outletPsi >= 0.0 && (layout == TLayout::List || g.fixtureUnits >= 0.0);
 }
 
 double availableFor(const TSchedule& s)
@@ -39,15 +47,111 @@ double pathLengthFt(const TSchedule& s)
     return lengthFt;
 }
 
-TScheduleCheck fault(TScheduleProblem problem, std::size_t segment = 0)
+// The checks both layouts share, up to and including every segment's numbers.
+TScheduleCheck checkCommon(const TSchedule& schedule)
 {
-    TScheduleCheck check;
-    check.problem = problem;
-    check.segment = segment;
-    return check;
+    if (schedule.roughnessClass < 1 || schedule.roughnessClass > 3)
+        return fault(TScheduleProblem::BadClass);
+    if (!budgetIsSound(schedule))
+        return fault(TScheduleProblem::BadBudget);
+    if (!limitIsSound(schedule.mainLimitFtPerS) || !limitIsSound(schedule.branchLimitFtPerS))
+        return fault(TScheduleProblem::BadLimit);
+    if (schedule.segments.empty())
+        return fault(TScheduleProblem::NoSegments);
+    for (std::size_t i = 0; i < schedule.segments.size(); ++i)
+        if (!segmentIsSound(schedule.segments[i], schedule.layout))
+            return fault(TScheduleProblem::BadSegment, i);
+    return {};
+}
+
+// A segment with no load does not stop a list: it is left unsized, and its path is incomplete.
+TScheduleCheck checkList(const TSchedule& schedule)
+{
+    bool anyOnPath = false;
+    for (const TSegment& segment : schedule.segments)
+        anyOnPath = anyOnPath || segment.onCriticalPath;
+    if (!anyOnPath)
+        return fault(TScheduleProblem::NoCriticalPath);
+    const double availablePsi = availableFor(schedule);
+    if (!isFinite(availablePsi))
+        return fault(TScheduleProblem::OutOfRange);
+    if (availablePsi <= 0.0) {
+        TScheduleCheck check = fault(TScheduleProblem::Shortfall);
+        check.availablePsi = availablePsi;
+        return check;
+    }
+    // Lengths of astronomical size would make the rate 0 or overflow the sums; no building has them.
+    const double pathFt = pathLengthFt(schedule);
+    if (!isFinite(pathFt) || !isFinite(availablePsi * 100.0 / pathFt) || !(availablePsi * 100.0 / pathFt > 0.0))
+        return fault(TScheduleProblem::OutOfRange);
+    return {};
+}
+
+void evaluateList(const TSchedule& schedule, TScheduleResult& r)
+{
+    r.availablePsi = availableFor(schedule);
+    r.pathEquivalentLengthFt = pathLengthFt(schedule);
+    r.allowablePsiPer100ft = r.availablePsi * 100.0 / r.pathEquivalentLengthFt;
+    r.segments.resize(schedule.segments.size());
+    for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
+        const TSegment& segment = schedule.segments[i];
+        TSegmentResult& out = r.segments[i];
+        if (!segmentFlowGpm(segment, schedule.supply, out.flowGpm))
+            out.flowGpm = 0.0;
+        out.equivalentLengthFt = equivalentLengthFt(segment);
+        out.servedFixtureUnits = segment.fixtureUnits;
+        out.onCriticalPath = segment.onCriticalPath;
+        Parts::sizeResult(schedule, r.allowablePsiPer100ft, segment, out);
+        Parts::fillStatic(schedule, segment, out);
+        if (segment.onCriticalPath && !out.sized)
+            ++r.unsizedOnPath;
+        if (segment.onCriticalPath) {
+            r.pathLossPsi += out.lossPsi;
+            out.cumulativeLossPsi = r.pathLossPsi;
+        }
+    }
+    r.residualPsi = r.availablePsi - r.pathLossPsi;
 }
 
 } // namespace
+
+namespace Parts {
+
+bool sizeScheduleSegment(const TSchedule& schedule, double allowablePsiPer100ft, double flowGpm, double limitFtPerS,
+                         TSizeProblem& problem, TSegmentSize& size)
+{
+    return sizeSegment(schedule.roughnessClass, allowablePsiPer100ft, flowGpm, limitFtPerS, size, problem);
+}
+
+void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TSegment& segment, TSegmentResult& out)
+{
+    out.sized = false;
+    out.size = {};
+    out.lossPsi = 0.0;
+    out.hasTooFastSize = false;
+    if (!(out.flowGpm > 0.0)) {
+        out.problem = TSizeProblem::NoLoad;
+        return;
+    }
+    const double limitFtPerS = segment.run == TRun::Main ? schedule.mainLimitFtPerS : schedule.branchLimitFtPerS;
+    TSegmentSize size;
+    out.sized = sizeScheduleSegment(schedule, allowablePsiPer100ft, out.flowGpm, limitFtPerS, out.problem, size);
+    if (!out.sized)
+        return;
+    out.size = std::move(size);
+    out.lossPsi = out.size.lossPsiPer100ft * out.equivalentLengthFt / 100.0;
+    if (out.size.raisedForVelocity)
+        out.hasTooFastSize = nextSmallerSize(schedule.roughnessClass, out.size.pipe, out.flowGpm, out.tooFastSize);
+}
+
+void fillStatic(const TSchedule& schedule, const TSegment& segment, TSegmentResult& out)
+{
+    const double sourcePsi = schedule.staticSourcePsi > 0.0 ? schedule.staticSourcePsi : schedule.sourcePsi;
+    out.staticPsi = sourcePsi - Design::kPsiPerFtOfWater * segment.elevationFt;
+    out.needsPressureReducer = out.staticPsi > kMostStaticPsi;
+}
+
+} // namespace Parts
 
 bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, double& flowGpm)
 {
@@ -69,39 +173,13 @@ double equivalentLengthFt(const TSegment& segment)
 
 TScheduleCheck checkSchedule(const TSchedule& schedule)
 {
-    if (schedule.roughnessClass < 1 || schedule.roughnessClass > 3)
-        return fault(TScheduleProblem::BadClass);
-    if (!budgetIsSound(schedule))
-        return fault(TScheduleProblem::BadBudget);
-    if (!limitIsSound(schedule.mainLimitFtPerS) || !limitIsSound(schedule.branchLimitFtPerS))
-        return fault(TScheduleProblem::BadLimit);
-    if (schedule.segments.empty())
-        return fault(TScheduleProblem::NoSegments);
-    bool anyOnPath = false;
-    for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
-        const TSegment& segment = schedule.segments[i];
-        if (!segmentIsSound(segment))
-            return fault(TScheduleProblem::BadSegment, i);
-        double flowGpm = 0.0;
-        if (!segmentFlowGpm(segment, schedule.supply, flowGpm))
-            return fault(TScheduleProblem::NoFlow, i);
-        anyOnPath = anyOnPath || segment.onCriticalPath;
-    }
-    if (!anyOnPath)
-        return fault(TScheduleProblem::NoCriticalPath);
-    const double availablePsi = availableFor(schedule);
-    if (!isFinite(availablePsi))
-        return fault(TScheduleProblem::OutOfRange);
-    if (availablePsi <= 0.0) {
-        TScheduleCheck check = fault(TScheduleProblem::Shortfall);
-        check.availablePsi = availablePsi;
-        return check;
-    }
-    // Lengths of astronomical size would make the rate 0 or overflow the sums; no building has them.
-    const double pathFt = pathLengthFt(schedule);
-    if (!isFinite(pathFt) || !isFinite(availablePsi * 100.0 / pathFt) || !(availablePsi * 100.0 / pathFt > 0.0))
-        return fault(TScheduleProblem::OutOfRange);
-    return {};
+    const TScheduleCheck common = checkCommon(schedule);
+    if (common.problem != TScheduleProblem::None)
+        return common;
+    if (schedule.layout == TLayout::List)
+        return checkList(schedule);
+    Parts::TTree tree;
+    return Parts::checkTree(schedule, tree);
 }
 
 bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result)
@@ -112,36 +190,22 @@ bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result)
 
 bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result, TScheduleCheck& check)
 {
-    check = checkSchedule(schedule);
+    check = checkCommon(schedule);
     if (check.problem != TScheduleProblem::None)
         return false;
     TScheduleResult r;
-    r.availablePsi = availableFor(schedule);
-    r.pathEquivalentLengthFt = pathLengthFt(schedule);
-    r.allowablePsiPer100ft = r.availablePsi * 100.0 / r.pathEquivalentLengthFt;
-    r.segments.resize(schedule.segments.size());
-    for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
-        const TSegment& segment = schedule.segments[i];
-        TSegmentResult& out = r.segments[i];
-        (void)segmentFlowGpm(segment, schedule.supply, out.flowGpm);
-        out.equivalentLengthFt = equivalentLengthFt(segment);
-        const double limitFtPerS = segment.run == TRun::Main ? schedule.mainLimitFtPerS : schedule.branchLimitFtPerS;
-        out.sized = sizeSegment(schedule.roughnessClass, r.allowablePsiPer100ft, out.flowGpm, limitFtPerS, out.size,
-                                out.problem);
-        if (!out.sized)
-            out.size = {};
-        else
-            out.lossPsi = out.size.lossPsiPer100ft * out.equivalentLengthFt / 100.0;
-        if (out.sized && out.size.raisedForVelocity)
-            out.hasTooFastSize = nextSmallerSize(schedule.roughnessClass, out.size.pipe, out.flowGpm, out.tooFastSize);
-        if (segment.onCriticalPath && !out.sized)
-            ++r.unsizedOnPath;
-        if (segment.onCriticalPath) {
-            r.pathLossPsi += out.lossPsi;
-            out.cumulativeLossPsi = r.pathLossPsi;
-        }
+    if (schedule.layout == TLayout::List) {
+        check = checkList(schedule);
+        if (check.problem != TScheduleProblem::None)
+            return false;
+        evaluateList(schedule, r);
+    } else {
+        Parts::TTree tree;
+        check = Parts::checkTree(schedule, tree);
+        if (check.problem != TScheduleProblem::None)
+            return false;
+        Parts::evaluateTree(schedule, tree, r);
     }
-    r.residualPsi = r.availablePsi - r.pathLossPsi;
     result = std::move(r);
     return true;
 }

@@ -4,7 +4,9 @@
 // source leaves for friction is spread evenly over the critical path, the run from the source to
 // the most demanding fixture; that uniform rate, in psi per 100 ft, is the reading every segment
 // is sized at on the class's nomogram. A segment whose pipe would run faster than its run's
-// velocity limit is given the next larger pipe that does not.
+// velocity limit is given the next larger pipe that does not. A riser tree is the same method
+// with the work the engineer used to do by hand: the loads summed downstream, the critical
+// outlet found as the one with the least allowance, and the pressure at every outlet.
 
 #include "Demand.h"
 #include "NomogramFrame.h"
@@ -20,7 +22,23 @@ enum class TRun { Main, Branch };
 
 // A list is typed as the engineer walks the critical path, each segment with the load it serves;
 // a tree names the riser diagram's nodes, each segment running from one to the next, and the
-// loads are summed downstream.
+// loads are summed downstream. A tree does not read `heightFt` or the segments' `onCriticalPath`:
+// its outlets (segments with a load of their own) each have their elevation and need, the one
+// with the least allowance is critical (on a tie, the first in segment order), and every segment
+// is sized at that allowance. Both layouts give each segment its static pressure.
+//
+// A tree is checked in this order, and the first fault refuses it:
+// - every segment's numbers, as in a list (BadSegment; a negative load cannot be summed either);
+// - in segment order, the first segment whose `from` or `to` is empty, whose ends are the same
+//   node, or whose `to` an earlier segment already feeds (NotATree names that later segment);
+// - the nodes that are a `from` and no segment's `to`: the first, in segment order, is the
+//   source; a segment leaving another one is named with TwoSources; with none at all, every
+//   segment stands in or below a loop and the first is named with NotATree;
+// - the first segment, in segment order, that cannot be reached from the source: it stands in a
+//   loop or below one (NotATree);
+// - the summed loads and path lengths (OutOfRange when a sum leaves the finite numbers);
+// - the outlets in segment order: none is NoCriticalPath, the first with nothing available is
+//   named with Shortfall, one whose allowance is no usable rate is OutOfRange.
 enum class TLayout { List, Tree };
 
 inline constexpr double kMostStaticPsi = 4.0 * Design::kPsiPerBar; // the regulations' 4 bar at an outlet
@@ -73,6 +91,9 @@ enum class TSizeProblem {
     None,
     OffChart, // no pipe line of the class carries the flow at the reading
     TooFast,  // even the largest pipe runs faster than the limit
+    // Neither a typed flow nor a load that draws one (in a tree: at and below `to`), or a load
+    // beyond the demand table. The schedule is still evaluated; a path through it is incomplete.
+    NoLoad,
 };
 
 struct TSegmentResult {
@@ -82,7 +103,9 @@ struct TSegmentResult {
     TSegmentSize size;
     double lossPsi = 0.0;
     TSizeProblem problem = TSizeProblem::None;
-    double cumulativeLossPsi = 0.0; // along the critical path up to and including this segment; 0 off the path
+    // List: along the critical path up to and including this segment, 0 off the path. Tree: along
+    // the segment's own path from the source.
+    double cumulativeLossPsi = 0.0;
     // For a segment raised for velocity: the size just below the one taken, the last that ran too
     // fast, read on its own line. False when the taken size has none below it.
     bool hasTooFastSize = false;
@@ -124,16 +147,18 @@ enum class TScheduleProblem {
     BadLimit,       // a velocity limit is not finite and positive
     NoSegments,     // the schedule is empty
     BadSegment,     // a segment's number is out of its range (segment names which)
-    NoFlow,         // a segment has neither a typed flow nor a load that draws one (segment names which)
+    NoFlow,         // no longer given: a segment without a load is left unsized (TSizeProblem::NoLoad)
     NoCriticalPath, // no segment is on the critical path
     Shortfall,      // the source leaves nothing for friction (availablePsi says how much is missing)
     OutOfRange,     // a total overflows (lengths or pressures beyond any building)
+    NotATree,       // a tree's segments do not make one tree (segment names the first at fault)
+    TwoSources,     // a tree has more than one source (segment names one leaving the second)
 };
 
 struct TScheduleCheck {
     TScheduleProblem problem = TScheduleProblem::None;
-    std::size_t segment = 0;   // the segment at fault, for BadSegment and NoFlow
-    double availablePsi = 0.0; // for Shortfall: 0 or less
+    std::size_t segment = 0;   // the segment at fault: BadSegment, NotATree, TwoSources, a tree's Shortfall
+    double availablePsi = 0.0; // for Shortfall: 0 or less (a tree's: the outlet's)
 };
 
 // Every pipe line of the nomogram ends at this pressure drop, so a steeper allowance reads there.
@@ -151,8 +176,9 @@ inline constexpr double kChartLeastPsiPer100ft = Nomogram::kLeastPsiPer100ft;
 // too fast. False for the class's smallest pipe, a name not in its table, or an unusable flow.
 [[nodiscard]] bool nextSmallerSize(int roughnessClass, const std::string& pipe, double flowGpm, TSegmentSize& size);
 
-// The flow a segment is sized for: its typed flow when that is positive, otherwise the demand of
-// its load in the supply's column; false when there is none.
+// The flow a list's segment is sized for: its typed flow when that is positive, otherwise the
+// demand of its load in the supply's column; false when there is none. A tree's segment carries
+// the demand of the load summed at and below its `to`, plus every typed flow there.
 [[nodiscard]] bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, double& flowGpm);
 
 [[nodiscard]] double equivalentLengthFt(const TSegment& segment);

@@ -1,0 +1,53 @@
+#pragma once
+// What the list and the tree share inside the sizing library: the one place a schedule's segment
+// gets its pipe, the static pressure, and the tree's own check and evaluation. Not for callers
+// outside this folder.
+
+#include "Sizing.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace Sizing::Parts {
+
+inline constexpr std::size_t kNoSegment = static_cast<std::size_t>(-1);
+
+[[nodiscard]] inline TScheduleCheck fault(TScheduleProblem problem, std::size_t segment = 0)
+{
+    TScheduleCheck check;
+    check.problem = problem;
+    check.segment = segment;
+    return check;
+}
+
+// Every pipe of a schedule is chosen here, whatever the layout: the segment's flow at the
+// schedule's allowance, within its run's velocity limit.
+[[nodiscard]] bool sizeScheduleSegment(const TSchedule& schedule, double allowablePsiPer100ft, double flowGpm,
+                                       double limitFtPerS, TSizeProblem& problem, TSegmentSize& size);
+
+// Sizes `out` from its flowGpm and equivalentLengthFt, already filled in: the pipe, its loss and,
+// when raised for velocity, the size that ran too fast. A flow of 0 leaves it unsized (NoLoad).
+void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TSegment& segment, TSegmentResult& out);
+
+// staticPsi and needsPressureReducer at the segment's `to`.
+void fillStatic(const TSchedule& schedule, const TSegment& segment, TSegmentResult& out);
+
+// A tree's shape, loads and outlets as its check found them, kept so that an evaluation checks
+// once.
+struct TTree {
+    std::vector<std::size_t> parent;        // the segment whose `to` is this one's `from`; kNoSegment at the source
+    std::vector<std::size_t> order;         // every segment after the one that feeds it
+    std::vector<double> servedFixtureUnits; // at and below `to`
+    std::vector<double> servedTypedGpm;     // every typed flow at and below `to`
+    std::vector<double> pathLengthFt;       // equivalent, from the source to `to`
+    std::vector<TOutletResult> outlets;     // segment, need's budget, path length and allowance
+    std::size_t critical = 0;               // index into outlets
+};
+
+// The tree's part of checkSchedule, after the checks both layouts share.
+[[nodiscard]] TScheduleCheck checkTree(const TSchedule& schedule, TTree& tree);
+
+// A tree that checkTree passed, sized and its pressures added up; its outlets move into the result.
+void evaluateTree(const TSchedule& schedule, TTree& tree, TScheduleResult& result);
+
+} // namespace Sizing::Parts
