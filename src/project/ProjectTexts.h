@@ -41,8 +41,10 @@ inline constexpr QStringView kRangeNonNegative = u"نباید منفی باشد"
 inline constexpr QStringView kRangePositive = u"باید بیشتر از صفر باشد";
 inline constexpr QStringView kRangeClass = u"باید 1، 2 یا 3 باشد";
 inline constexpr QStringView kRangeVersion = u"باید عدد صحیح مثبت باشد";
-// "%1" is the largest load the demand table reaches.
-inline constexpr QStringView kRangeFixtureUnits = u"باید بین 0 و %1 باشد";
+// "%1" is the least value, "%2" the largest.
+inline constexpr QStringView kRangeBetween = u"باید بین %1 و %2 باشد";
+// "%1" is how many characters a node's name may have.
+inline constexpr QStringView kRangeNodeName = u"باید حداکثر %1 نویسه باشد";
 inline constexpr QStringView kRangeFinite = u"باید عددی متناهی باشد";
 inline constexpr QStringView kOr = u" یا ";
 
