@@ -133,7 +133,7 @@ void TFormSchedule::moveRows(int delta)
 
 void TFormSchedule::copyCells()
 {
-    QModelIndexList chosen = FTable->selectionModel()->selectedIndexes();
+    QModelIndexList chosen = FTable->chosenCells();
     if (chosen.isEmpty() && FTable->currentIndex().isValid())
         chosen << FTable->currentIndex();
     if (chosen.isEmpty())
@@ -167,7 +167,7 @@ void TFormSchedule::pasteCells()
         showStatus(kPasteEmpty.toString());
         return;
     }
-    const QModelIndexList selected = FTable->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = FTable->chosenCells();
     std::vector<TScheduleModel::TCellText> cells;
     // One value fills every cell chosen.
     if (block.size() == 1 && block.constFirst().size() == 1 && selected.size() > 1) {
@@ -194,7 +194,7 @@ void TFormSchedule::pasteCells()
 void TFormSchedule::clearCells()
 {
     std::vector<TScheduleModel::TCellText> cells;
-    for (const QModelIndex& index : FTable->selectionModel()->selectedIndexes())
+    for (const QModelIndex& index : FTable->chosenCells())
         if (clearable(index.column()))
             cells.push_back({index.row(), index.column(), {}});
     if (!cells.empty())

@@ -101,11 +101,11 @@ bool readQuantity(const QString& text, int column, TUnits units, double& value, 
         problem = kLoadTooLarge.toString().arg(name(column)).arg(Design::kMaxFixtureUnits);
         return false;
     }
-    if (column == kElevation && (typed < kLeastElevationFt || typed > kMostElevationFt))
-        return outOfRange(column, ScheduleUnits::lengthIn(kLeastElevationFt, units),
-                          ScheduleUnits::lengthIn(kMostElevationFt, units), problem);
-    if (column == kOutletPsi && typed > kMostPressurePsi)
-        return outOfRange(column, 0.0, ScheduleUnits::pressureIn(kMostPressurePsi, units), problem);
+    if (column == kElevation && (typed < Project::kLeastElevationFt || typed > Project::kMostElevationFt))
+        return outOfRange(column, ScheduleUnits::lengthIn(Project::kLeastElevationFt, units),
+                          ScheduleUnits::lengthIn(Project::kMostElevationFt, units), problem);
+    if (column == kOutletPsi && typed > Project::kMostPressurePsi)
+        return outOfRange(column, 0.0, ScheduleUnits::pressureIn(Project::kMostPressurePsi, units), problem);
     value = typed;
     return true;
 }
@@ -113,8 +113,8 @@ bool readQuantity(const QString& text, int column, TUnits units, double& value, 
 bool readNode(const QString& text, int column, std::string& node, QString& problem)
 {
     const QString trimmed = trimmedOfBlanksAndControls(text);
-    if (trimmed.size() > kMostNodeNameChars) {
-        problem = kNodeTooLong.toString().arg(name(column)).arg(kMostNodeNameChars);
+    if (trimmed.size() > Project::kMaxNodeNameCharacters) {
+        problem = kNodeTooLong.toString().arg(name(column)).arg(Project::kMaxNodeNameCharacters);
         return false;
     }
     node = trimmed.toStdString();
@@ -138,18 +138,13 @@ bool figureColumn(int column, TFigureColumn& figure)
     case kLossPer100: figure = TFigureColumn::LossPer100; return true;
     case kSegmentLoss: figure = TFigureColumn::SegmentLoss; return true;
     case kCumulativeLoss: figure = TFigureColumn::CumulativeLoss; return true;
+    case kServedLoad: figure = TFigureColumn::ServedLoad; return true;
+    case kElevation: figure = TFigureColumn::Elevation; return true;
+    case kStaticPressure: figure = TFigureColumn::StaticPressure; return true;
+    case kOutletPressure: figure = TFigureColumn::OutletPressure; return true;
+    case kOutletMargin: figure = TFigureColumn::OutletMargin; return true;
     default: return false;
     }
-}
-
-// A tree's figures that only the evaluation gives, beside the segment's own.
-SegmentFigures::TFigure treeFigure(double value, int decimals, const QString& unit)
-{
-    SegmentFigures::TFigure figure;
-    figure.value = value;
-    figure.decimals = decimals;
-    figure.unit = unit;
-    return figure;
 }
 
 // What the window shows of a figure: with the user's decimal mark; a pipe kept left to right, or
@@ -194,7 +189,7 @@ QString columnTitle(int column, TUnits units)
 }
 
 bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult* result, int column,
-                TUnits units, SegmentFigures::TFigure& figure)
+                TUnits units, SegmentFigures::TFigure& figure, const SegmentFigures::TPlace& place)
 {
     TFigureColumn figureOf = TFigureColumn::Flow;
     if (index >= schedule.segments.size() || !figureColumn(column, figureOf))
@@ -211,7 +206,7 @@ bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index, const Sizi
         unevaluated.equivalentLengthFt = Sizing::equivalentLengthFt(segment);
         result = &unevaluated;
     }
-    figure = SegmentFigures::figure(segment, *result, figureOf, units);
+    figure = SegmentFigures::figure(segment, *result, figureOf, units, place);
     // The grid shows no loss for a segment without a pipe; the reports write what the sums count.
     if (figure.withoutPipe)
         figure.empty = SegmentFigures::TEmpty::NotSized;
@@ -269,28 +264,17 @@ QString nextFreeNode(const Sizing::TSchedule& schedule)
 QString onPathWord(bool onPath) { return (onPath ? kYes : kNo).toString(); }
 
 QString resultText(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult& result,
-                   const Sizing::TOutletResult* outlet, int column, TUnits units)
+                   const SegmentFigures::TPlace& place, int column, TUnits units)
 {
-    using namespace ScheduleUnits;
-    constexpr int kServedDecimals = 1;
-    switch (column) {
-    case kNote: return Report::segmentNote(schedule, index, result, units, userDecimalSeparator());
-    case kServedLoad: return shown(treeFigure(result.servedFixtureUnits, kServedDecimals, {}));
-    case kStaticPressure: {
-        const QString value = shown(
-            treeFigure(pressureIn(result.staticPsi, units), ReportFormat::kPressureDecimals, pressureUnit(units)));
-        return result.needsPressureReducer ? kReducerMark.toString() + u' ' + value : value;
-    }
-    case kOutletPressure:
-    case kOutletMargin:
-        if (outlet == nullptr || !outlet->complete)
-            return {};
-        return shown(treeFigure(pressureIn(column == kOutletPressure ? outlet->pressurePsi : outlet->marginPsi, units),
-                                ReportFormat::kPressureDecimals, pressureUnit(units)));
-    default: break;
-    }
+    if (column == kNote)
+        return Report::segmentNote(schedule, index, result, units, userDecimalSeparator());
     SegmentFigures::TFigure figure;
-    return cellFigure(schedule, index, &result, column, units, figure) ? shown(figure) : QString();
+    if (!cellFigure(schedule, index, &result, column, units, figure, place))
+        return {};
+    // A node over 4 bar is marked where its pressure is shown; the note says what to do.
+    if (column == kStaticPressure && place.layout == Sizing::TLayout::Tree && result.needsPressureReducer)
+        return kReducerMark.toString() + u' ' + shown(figure);
+    return shown(figure);
 }
 
 QString unevaluatedText(const Sizing::TSchedule& schedule, std::size_t index, int column, TUnits units)

@@ -54,13 +54,6 @@ inline constexpr int kColumnCount = kNote + 1;
         || column == kStaticPressure || column == kOutletPressure || column == kOutletMargin;
 }
 
-// A node's name in a tree: at most this many characters.
-inline constexpr int kMostNodeNameChars = 32;
-// The elevations and pressures a cell takes, in the file's units.
-inline constexpr double kLeastElevationFt = -300.0;
-inline constexpr double kMostElevationFt = 1000.0;
-inline constexpr double kMostPressurePsi = 1000.0;
-
 // The node names the tree's new nodes take, in order: A to Z, then AA, AB… as a spreadsheet
 // names its columns; `index` counts from 0.
 [[nodiscard]] QString nodeLetters(int index);
@@ -84,12 +77,11 @@ inline constexpr double kMostPressurePsi = 1000.0;
 // equivalent length can still be worked out. False for a cell of words or one with no figure.
 [[nodiscard]] bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index,
                               const Sizing::TSegmentResult* result, int column, Project::TUnits units,
-                              SegmentFigures::TFigure& figure);
+                              SegmentFigures::TFigure& figure, const SegmentFigures::TPlace& place = {});
 
-// What a computed cell shows for a segment of an evaluated schedule; `outlet` is the tree's
-// outlet at the segment's `to`, null when it is none.
+// What a computed cell shows for a segment of an evaluated schedule, standing at `place`.
 [[nodiscard]] QString resultText(const Sizing::TSchedule& schedule, std::size_t index,
-                                 const Sizing::TSegmentResult& result, const Sizing::TOutletResult* outlet, int column,
+                                 const Sizing::TSegmentResult& result, const SegmentFigures::TPlace& place, int column,
                                  Project::TUnits units);
 // What a computed cell shows while the schedule cannot be evaluated: the segment's own flow
 // and equivalent length where they can be worked out, nothing else.

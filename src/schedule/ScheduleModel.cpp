@@ -89,18 +89,17 @@ QVariant TScheduleModel::displayText(int row, int column) const
     const Sizing::TSegmentResult& result = FResult.segments[at(row)];
     if (column == kOnPath && isTree())
         return result.onCriticalPath ? ScheduleTexts::kOnPathMark.toString() : QString();
-    return resultText(schedule, at(row), result, outletOf(row), column, FProject.units);
+    return resultText(schedule, at(row), result, placeOf(row), column, FProject.units);
 }
 
-const Sizing::TOutletResult* TScheduleModel::outletOf(int row) const
+SegmentFigures::TPlace TScheduleModel::placeOf(int row) const
 {
-    const int outlet = at(row) < FOutletOfRow.size() ? FOutletOfRow[at(row)] : -1;
-    return outlet < 0 ? nullptr : &FResult.outlets[at(outlet)];
+    return SegmentFigures::placeOf(FProject.schedule, FResult, at(row));
 }
 
 bool TScheduleModel::outletShort(int row) const
 {
-    const Sizing::TOutletResult* outlet = evaluated() ? outletOf(row) : nullptr;
+    const Sizing::TOutletResult* outlet = evaluated() ? placeOf(row).outlet : nullptr;
     return outlet != nullptr && outlet->complete && outlet->marginPsi < 0.0;
 }
 
@@ -116,8 +115,10 @@ bool TScheduleModel::figureAt(int row, int column, SegmentFigures::TFigure& figu
 {
     if (row < 0 || row >= rowCount())
         return false;
-    const Sizing::TSegmentResult* result = evaluated() ? &FResult.segments[at(row)] : nullptr;
-    return cellFigure(FProject.schedule, at(row), result, column, FProject.units, figure);
+    if (!evaluated())
+        return cellFigure(FProject.schedule, at(row), nullptr, column, FProject.units, figure);
+    return cellFigure(FProject.schedule, at(row), &FResult.segments[at(row)], column, FProject.units, figure,
+                      placeOf(row));
 }
 
 QString TScheduleModel::noteOf(int row) const
@@ -127,11 +128,11 @@ QString TScheduleModel::noteOf(int row) const
         const QString advice = CommonTexts::kReducerAdvice.toString().arg(ReportFormat::leftToRight(
             formatFixed(ScheduleUnits::pressureIn(staticPsi, units()), ReportFormat::kPressureDecimals) + u' '
             + ScheduleUnits::pressureUnit(units())));
-        const QString note = resultText(FProject.schedule, at(row), FResult.segments[at(row)], nullptr, kNote, units());
+        const QString note = resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, units());
         return note.isEmpty() ? advice : note + u' ' + advice;
     }
     if (evaluated())
-        return resultText(FProject.schedule, at(row), FResult.segments[at(row)], nullptr, kNote, FProject.units);
+        return resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, FProject.units);
     return rowAtFault(row) ? Report::scheduleProblemText(FProject.schedule, FCheck) : QString();
 }
 
@@ -265,10 +266,6 @@ void TScheduleModel::recalculate()
     FRecalcPending = false;
     FResult = {};
     (void)Sizing::evaluateSchedule(FProject.schedule, FResult, FCheck);
-    FOutletOfRow.assign(FResult.segments.size(), -1);
-    for (std::size_t outlet = 0; outlet < FResult.outlets.size(); ++outlet)
-        if (FResult.outlets[outlet].segment < FOutletOfRow.size())
-            FOutletOfRow[FResult.outlets[outlet].segment] = static_cast<int>(outlet);
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
     emit recalculated();

@@ -116,7 +116,7 @@ private:
     [[nodiscard]] QString noteOf(int row) const;
     [[nodiscard]] bool rowAtFault(int row) const;
     [[nodiscard]] bool rowRaised(int row) const;
-    [[nodiscard]] const Sizing::TOutletResult* outletOf(int row) const;
+    [[nodiscard]] SegmentFigures::TPlace placeOf(int row) const;
     [[nodiscard]] bool outletShort(int row) const;
     [[nodiscard]] bool needsReducer(int row) const;
     [[nodiscard]] Sizing::TSegment newSegmentBelow(int row) const;
@@ -127,7 +127,6 @@ private:
     Project::TProject FProject;
     Sizing::TScheduleCheck FCheck;
     Sizing::TScheduleResult FResult;
-    std::vector<int> FOutletOfRow; // the index of each row's outlet in FResult.outlets, -1 for none
     int FHolds = 0;
     bool FRecalcPending = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -71,7 +72,21 @@ TScheduleTable::TScheduleTable(TScheduleModel& model, QWidget* parent)
     connect(&model, &TScheduleModel::editRefused, this, [this] { FRefused = true; });
     connect(&model, &QAbstractItemModel::headerDataChanged, this, &TScheduleTable::fitColumns);
     connect(&model, &TScheduleModel::layoutSwitched, this, &TScheduleTable::showLayoutColumns);
+    // Qt's own row selection looks for the first column at the viewport's far edge, where a
+    // right-to-left header has none, and selects nothing: a click on a row's number does it here.
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this, &TScheduleTable::selectWholeRow);
     showLayoutColumns();
+}
+
+void TScheduleTable::selectWholeRow(int row)
+{
+    const QModelIndex first = model()->index(row, 0);
+    if (!first.isValid())
+        return;
+    const bool adding = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+    selectionModel()->select(QItemSelection(first, model()->index(row, kColumnCount - 1)),
+                             adding ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(model()->index(row, kName), QItemSelectionModel::NoUpdate);
 }
 
 void TScheduleTable::showLayoutColumns()

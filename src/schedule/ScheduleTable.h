@@ -26,6 +26,8 @@ class TScheduleTable : public QTableView {
 public:
     explicit TScheduleTable(TScheduleModel& model, QWidget* parent = nullptr);
 
+    // The selected cells the layout shows.
+    [[nodiscard]] QModelIndexList chosenCells() const { return selectedIndexes(); }
     // The rows that have a selected cell, or the current row; ascending.
     [[nodiscard]] QList<int> chosenRows() const;
     void moveToCell(int row, int column);
@@ -44,6 +46,7 @@ protected:
 private:
     void fitColumns();
     void showLayoutColumns();
+    void selectWholeRow(int row);
     void moveBy(int rows, int columns);
     void moveAcross(int columns);
     void moveDown();
