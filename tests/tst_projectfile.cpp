@@ -271,6 +271,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<Sizing::TLayout>("layout");
         QTest::newRow("the list") << "residential-four-storey.keldaran" << Sizing::TLayout::List;
+        QTest::newRow("the tree") << "residential-four-storey-tree.keldaran" << Sizing::TLayout::Tree;
     }
     void examplesByteForByte()
     {

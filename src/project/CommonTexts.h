@@ -43,7 +43,7 @@ inline constexpr QStringView kNoteOffChart
     = u"سایز نشد: هیچ لولهٔ این کلاس دبی %1 را در افت مجاز نمی\u200cبرد (بیرون از نمودار).";
 // "%1" is the largest pipe of the class, "%2" the run's limit.
 inline constexpr QStringView kNoteTooFast = u"سایز نشد: حتی در بزرگ\u200cترین لوله (%1) سرعت از حد %2 بیشتر است.";
-// A segment with neither a typed flow nor a load below it; short enough for a narrow column too.
+// A segment with neither a typed flow nor a load below it; short enough for the PDF table too.
 inline constexpr QStringView kNoteNoLoad = u"بار ندارد";
 // "%1" is the load it serves, "%2" the largest load of the demand table.
 inline constexpr QStringView kNoteLoadBeyondTable = u"سایز نشد: بار %1 واحد مصرف از جدول تقاضا (تا %2) بیشتر است.";
