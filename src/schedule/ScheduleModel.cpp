@@ -80,14 +80,14 @@ QVariant TScheduleModel::data(const QModelIndex& index, int role) const
 QVariant TScheduleModel::displayText(int row, int column) const
 {
     const Sizing::TSchedule& schedule = FProject.schedule;
-    if (isEditable(column))
+    if (isEditable(column) && editable(column))
         return segmentText(schedule.segments[at(row)], column, FProject.units);
     if (column == kNote)
         return noteOf(row);
     if (!evaluated())
         return unevaluatedText(schedule, at(row), column, FProject.units);
     const Sizing::TSegmentResult& result = FResult.segments[at(row)];
-    if (column == kOnPath && isTree())
+    if (column == kOnPath)
         return result.onCriticalPath ? ScheduleTexts::kOnPathMark.toString() : QString();
     return resultText(schedule, at(row), result, placeOf(row), column, FProject.units);
 }
@@ -158,8 +158,18 @@ QVariant TScheduleModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    // The unit on a line of its own keeps the columns narrow.
-    return columnTitle(section, FProject.units).replace(QStringLiteral(" ("), QStringLiteral("\n("));
+    // The unit on a line of its own, and the words past the second on another, keep the
+    // columns narrow enough for a tree's to fit beside the list's.
+    QString title = columnTitle(section, FProject.units);
+    const qsizetype unit = title.indexOf(QStringLiteral(" ("));
+    QStringList words = title.left(unit).split(u' ');
+    constexpr qsizetype kWordsOnALine = 2;
+    if (words.size() > kWordsOnALine)
+        words[kWordsOnALine - 1] += u'\n' + words.takeAt(kWordsOnALine);
+    while (words.size() > kWordsOnALine)
+        words[kWordsOnALine - 1] += u' ' + words.takeAt(kWordsOnALine);
+    const QString name = words.join(u' ');
+    return unit < 0 ? name : name + u'\n' + title.mid(unit + 1);
 }
 
 Qt::ItemFlags TScheduleModel::flags(const QModelIndex& index) const
