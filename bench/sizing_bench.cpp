@@ -1,6 +1,7 @@
 // The sizing core over a whole building, loads and lengths spread as a tall building's are: one
 // evaluation of a schedule of 1,000 segments (target: at most 2 ms median), of a riser tree of
-// 1,000 segments (at most 2 ms) and of one of 10,000 segments 1,000 deep (at most 20 ms).
+// 1,000 segments (at most 2 ms), of one of 10,000 segments 1,000 deep (at most 20 ms), and of the
+// 1,000-segment schedule in PP-R PN20 (at most 5 ms).
 #include "Sizing.h"
 #include "TallBuilding.h"
 
@@ -46,6 +47,21 @@ BENCHMARK(evaluateTree)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// Every size tried in a computed material is a Colebrook-White solution, where the nomogram reads
+// a table.
+void evaluatePprSchedule(benchmark::State& state)
+{
+    Sizing::TSchedule schedule = tallBuilding(static_cast<int>(state.range(0)));
+    schedule.material = "ppr-pn20";
+    Sizing::TScheduleResult result;
+    for (auto _ : state) {
+        const bool ok = Sizing::evaluateSchedule(schedule, result);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(result.residualPsi);
+    }
+}
+BENCHMARK(evaluatePprSchedule)->Arg(1000)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 

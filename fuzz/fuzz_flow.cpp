@@ -27,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!text.contains(QLatin1Char('+'))) {
         require(rewritten.isEmpty(), "a single number is never rewritten");
         double term = 0.0;
-        require(parseFlowTerm(text, term) && term == flowGpm, "a single number reads as its own term");
+        require(parseNumberEitherMark(text, term) && term == flowGpm, "a single number reads as its own term");
         return 0;
     }
     double sumGpm = 0.0;
     for (const QString& term : text.split(QLatin1Char('+'))) {
         double termGpm = 0.0;
-        require(parseFlowTerm(term, termGpm), "every term of an accepted sum reads");
+        require(parseNumberEitherMark(term, termGpm), "every term of an accepted sum reads");
         sumGpm += termGpm;
     }
     require(sumGpm == flowGpm, "a sum is the sum of its terms");

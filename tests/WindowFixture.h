@@ -2,7 +2,7 @@
 // The program's two windows for a widget test, made as start-up makes them: open them in a
 // test's init (or initTestCase), close them in its cleanup. Controls are found by their names.
 
-#include "Keldaran.h"
+#include "Startup.h"
 #include "Unit1.h"
 #include "Unit5.h"
 

@@ -606,13 +606,19 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), edit("EditFlow")->text());
     }
 
+    // The indicator writes the neighbour its marker rests nearer to from the pipes FindPipeRange
+    // found: a search that finds none leaves them, one that finds others replaces them.
     void noRangeLeavesIndicator()
     {
         calculate(1, "4", "20");
-        const QString low = label("lblPipeLow")->text();
+        const QString pipe = edit("EditPipe")->text();
+        QVERIFY(!pipe.isEmpty());
         QVERIFY(!Form1->FindPipeRange(Unit2::PipeSizes, 4.0, 1e9));
-        QCOMPARE(label("lblPipeLow")->text(), low);
-        QVERIFY(Form1->FindPipeRange(Unit2::PipeSizes, 4.0, 20.0));
+        Form1->ApplySnapAndColor();
+        QCOMPARE(edit("EditPipe")->text(), pipe);
+        QVERIFY(Form1->FindPipeRange(Unit2::PipeSizes, 4.0, 2000.0));
+        Form1->ApplySnapAndColor();
+        QVERIFY(edit("EditPipe")->text() != pipe);
     }
 
     void scale()

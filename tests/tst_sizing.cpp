@@ -1,5 +1,5 @@
 // The sizing method over a whole schedule: one segment at the uniform rate, raised for velocity,
-// the refusals, and a three-storey building worked by hand from class 2's nomogram.
+// the refusals, and a three-storey building worked by hand from class 2's nomogram and in PP-R.
 #include "Sizing.h"
 
 #include <QTest>
@@ -135,6 +135,101 @@ private slots:
         QVERIFY(size.lossPsiPer100ft > 0.0);
     }
 
+    // Expected values from Python, apart from this code: each size's loss by Darcy-Weisbach with
+    // Colebrook-White solved by bisection on f, water interpolated by hand (10 °C: 999.70 kg/m³,
+    // 1.3060 mPa·s; 60 °C: 983.20, 0.4660), roughness 0.007 mm, gpm at 0.0630902 L/s, kPa/m at
+    // 0.226206 per psi/100ft, ft at 0.3048 m; then the rule applied by a plain scan.
+    void sizeSegmentInRules_data()
+    {
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<double>("temperatureC");
+        QTest::addColumn<double>("allowable");
+        QTest::addColumn<double>("flowGpm");
+        QTest::addColumn<double>("limit");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("pipe");
+        QTest::addColumn<double>("outsideMm");
+        QTest::addColumn<bool>("raised");
+        QTest::addColumn<double>("velocity");
+        QTest::addColumn<double>("loss");
+        constexpr double kGpmPerLps = 1.0 / 0.0630902;
+        const int none = int(TSizeProblem::None);
+        const int offChart = int(TSizeProblem::OffChart);
+        // clang-format off
+        QTest::newRow("PP-R PN20, 0.1 L/s fits the smallest") << "ppr-pn20" << 10.0 << 4.0 << 0.1 * kGpmPerLps << 10.0 << none << "20×3.4" << 20.0 << false << 2.3974375 << 3.05848629;
+        QTest::newRow("PP-R PN20, 10 gpm raised twice to 4 ft/s") << "ppr-pn20" << 10.0 << 50.0 << 10.0 << 4.0 << none << "40×6.7" << 40.0 << true << 3.72472134 << 2.74089352;
+        QTest::newRow("no chart cap: 1 L/s at 500 psi/100ft") << "ppr-pn20" << 10.0 << 500.0 << kGpmPerLps << 40.0 << none << "20×3.4" << 20.0 << false << 23.974375 << 190.546264;
+        QTest::newRow("1 L/s at 100 psi/100ft") << "ppr-pn20" << 10.0 << 100.0 << kGpmPerLps << 40.0 << none << "25×4.2" << 25.0 << false << 15.1592941 << 61.6967123;
+        QTest::newRow("PEX-AL-PEX, 20 gpm at 60 °C") << "pex-al-pex" << 60.0 << 10.0 << 20.0 << 10.0 << none << "32×3.0" << 32.0 << false << 7.79723026 << 8.76554633;
+        QTest::newRow("beyond the largest size") << "ppr-pn20" << 10.0 << 1.0 << 2000.0 << 10.0 << offChart << "" << 0.0 << false << 0.0 << 0.0;
+        QTest::newRow("no size slow enough") << "ppr-pn20" << 10.0 << 100.0 << 300.0 << 1.0 << int(TSizeProblem::TooFast) << "" << 0.0 << false << 0.0 << 0.0;
+        QTest::newRow("101 °C") << "ppr-pn20" << 101.0 << 4.0 << 1.0 << 10.0 << offChart << "" << 0.0 << false << 0.0 << 0.0;
+        QTest::newRow("NaN flow") << "ppr-pn20" << 10.0 << 4.0 << kNaN << 10.0 << offChart << "" << 0.0 << false << 0.0 << 0.0;
+        QTest::newRow("zero limit") << "ppr-pn20" << 10.0 << 4.0 << 1.0 << 0.0 << offChart << "" << 0.0 << false << 0.0 << 0.0;
+        // clang-format on
+    }
+    void sizeSegmentInRules()
+    {
+        QFETCH(QString, material);
+        QFETCH(double, temperatureC);
+        QFETCH(double, allowable);
+        QFETCH(double, flowGpm);
+        QFETCH(double, limit);
+        QFETCH(int, problem);
+        QFETCH(QString, pipe);
+        QFETCH(double, outsideMm);
+        QFETCH(bool, raised);
+        QFETCH(double, velocity);
+        QFETCH(double, loss);
+        const Hydraulics::TMaterial* table = Hydraulics::findMaterial(material.toStdString());
+        QVERIFY(table != nullptr);
+        TSegmentSize size;
+        TSizeProblem why = TSizeProblem::None;
+        QCOMPARE(sizeSegmentIn(*table, temperatureC, allowable, flowGpm, limit, size, why),
+                 problem == int(TSizeProblem::None));
+        QCOMPARE(int(why), problem);
+        QCOMPARE(QString::fromStdString(size.pipe), pipe);
+        QCOMPARE(size.outsideMm, outsideMm);
+        QCOMPARE(size.raisedForVelocity, raised);
+        QVERIFY2(qAbs(size.velocityFtPerS - velocity) <= 1e-7 * velocity,
+                 qPrintable(QString::number(size.velocityFtPerS, 'g', 10)));
+        QVERIFY2(qAbs(size.lossPsiPer100ft - loss) <= 1e-7 * loss,
+                 qPrintable(QString::number(size.lossPsiPer100ft, 'g', 10)));
+    }
+
+    // The three storeys in PP-R PN20 at 10 °C, the same 32.315 psi/100ft: the class is
+    // galvanized's and is not read. Three segments are raised, each with the size below it,
+    // which ran too fast, read at its flow (values as in sizeSegmentInRules).
+    void threeStoreysInPpr()
+    {
+        TSchedule schedule = threeStoreys();
+        schedule.material = "ppr-pn20";
+        schedule.roughnessClass = 0;
+        TScheduleResult r;
+        QVERIFY(evaluateSchedule(schedule, r));
+        struct TExpected {
+            const char* pipe;
+            double velocity, lossPer100;
+            const char* tooFast;
+            double tooFastVelocity;
+        };
+        const TExpected expected[] = {{"50×8.3", 7.55986613, 7.35826634, "40×6.7", 11.9191083},
+                                      {"40×6.7", 9.79601712, 15.5673737, "", 0.0},
+                                      {"63×10.5", 2.92829314, 1.01291378, "50×8.3", 4.63041800},
+                                      {"32×5.4", 2.93194178, 2.3848691, "25×4.2", 4.78201450}};
+        for (std::size_t i = 0; i < std::size(expected); ++i) {
+            const TSegmentResult& s = r.segments[i];
+            QVERIFY(s.sized);
+            QCOMPARE(QString::fromStdString(s.size.pipe), QString::fromUtf8(expected[i].pipe));
+            QVERIFY(qAbs(s.size.velocityFtPerS - expected[i].velocity) < 1e-6);
+            QVERIFY(qAbs(s.size.lossPsiPer100ft - expected[i].lossPer100) < 1e-6);
+            QCOMPARE(s.hasTooFastSize, s.size.raisedForVelocity);
+            QCOMPARE(QString::fromStdString(s.tooFastSize.pipe), QString::fromUtf8(expected[i].tooFast));
+            QVERIFY(qAbs(s.tooFastSize.velocityFtPerS - expected[i].tooFastVelocity) < 1e-6);
+        }
+        QVERIFY(qAbs(r.pathLossPsi - (7.35826634 * 45 + 15.5673737 * 18 + 1.01291378 * 18) / 100) < 1e-6);
+    }
+
     // Worked by hand on class 2's lines: available 50 - 5 - 0.433 x 25 - 8 = 26.175 psi over
     // 45 + 18 + 18 = 81 ft gives 32.315 psi/100ft. Each pipe's loss is where its line carries the
     // flow, and its velocity is read between the velocity lines there.
@@ -179,6 +274,10 @@ private slots:
         using P = TScheduleProblem;
         // clang-format off
         QTest::newRow("class 0") << F([](TSchedule& s) { s.roughnessClass = 0; }) << int(P::BadClass);
+        QTest::newRow("unknown material") << F([](TSchedule& s) { s.material = "copper"; s.roughnessClass = 0; }) << int(P::UnknownMaterial);
+        QTest::newRow("water at -1 °C") << F([](TSchedule& s) { s.waterTemperatureC = -1.0; }) << int(P::BadTemperature);
+        QTest::newRow("PP-R at 101 °C") << F([](TSchedule& s) { s.material = "ppr-pn20"; s.waterTemperatureC = 101.0; }) << int(P::BadTemperature);
+        QTest::newRow("NaN water temperature") << F([](TSchedule& s) { s.waterTemperatureC = kNaN; }) << int(P::BadTemperature);
         QTest::newRow("NaN height") << F([](TSchedule& s) { s.heightFt = kNaN; }) << int(P::BadBudget);
         QTest::newRow("negative meter") << F([](TSchedule& s) { s.meterAndDevicesPsi = -1.0; }) << int(P::BadBudget);
         QTest::newRow("negative fixture") << F([](TSchedule& s) { s.fixturePsi = -1.0; }) << int(P::BadBudget);

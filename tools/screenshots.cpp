@@ -1,7 +1,7 @@
 // Starts Keldaran as main() does, runs one calculation through the real controls, waits for
 // both animations to settle and writes docs/calculator.png and docs/chart.png (or the folder
 // given as the first argument).
-#include "Keldaran.h"
+#include "Startup.h"
 #include "Unit1.h"
 #include "Unit5.h"
 

@@ -3,7 +3,7 @@
 // bare Qt window of the calculator's size ("bare"), built by the same toolchain and linked
 // alike. At that paint it writes to the file named second "<milliseconds> <megabytes>": the
 // time since Windows created the process, and the process's peak working set.
-#include "Keldaran.h"
+#include "Startup.h"
 #include "Unit1.h"
 #include "Unit1Layout.h"
 

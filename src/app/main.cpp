@@ -1,9 +1,9 @@
 #include "CommandLine.h"
 #include "Console.h"
-#include "Keldaran.h"
 #include "ReportCommand.h"
 #include "ReportPlatform.h"
 #include "ScheduleLink.h"
+#include "Startup.h"
 #include "Unit1.h"
 
 #include <QApplication>

@@ -70,9 +70,8 @@ std::span<const TBudgetField, kBudgetFieldCount> budgetFields() { return kFields
 QStringList budgetUnitNames(TBudgetQuantity quantity)
 {
     switch (quantity) {
-    case Q::Pressure:
-        return {QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O")};
-    case Q::Length: return {QStringLiteral("m"), QStringLiteral("ft")};
+    case Q::Pressure: return QStringList(Design::kPressureUnitSymbols.begin(), Design::kPressureUnitSymbols.end());
+    case Q::Length: return QStringList(Design::kLengthUnitSymbols.begin(), Design::kLengthUnitSymbols.end());
     case Q::Percent: break;
     }
     return {QStringLiteral("%")};
@@ -84,7 +83,7 @@ TBudgetOutcome evaluateBudget(const std::array<TBudgetInput, kBudgetFieldCount>&
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const TBudgetField& field = kFields[i];
         double typed = 0.0;
-        if (!parseFlowTerm(inputs[i].Text, typed))
+        if (!parseNumberEitherMark(inputs[i].Text, typed))
             return badField(field, kBadField);
         if (field.Range != R::Any && typed < 0.0)
             return badField(field, kNegativeField);

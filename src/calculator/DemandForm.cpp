@@ -28,7 +28,7 @@ TDemandOutcome evaluateDemand(std::span<const int> counts, Design::TLoadColumn c
     double fixtureUnits = 0.0;
     if (!trimmedOfBlanksAndControls(directLoadText).isEmpty()) {
         // A typed load is read like a term of the flow: "." or "," as the decimal mark.
-        if (!parseFlowTerm(directLoadText, fixtureUnits))
+        if (!parseNumberEitherMark(directLoadText, fixtureUnits))
             return refusal(DesignTexts::kBadField.toString().arg(DesignTexts::kTotalLoad));
         if (fixtureUnits < 0.0)
             return refusal(DesignTexts::kNegativeField.toString().arg(DesignTexts::kTotalLoad));

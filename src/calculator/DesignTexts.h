@@ -2,6 +2,8 @@
 // The Persian texts of the two design helpers, kept in one place like the calculator's own, so
 // that every zero-width non-joiner (U+200C) and tanween (U+064B) stays where Persian writes it.
 
+#include "MethodWords.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -29,8 +31,8 @@ inline constexpr QStringView kColumnTotal = u"کل";
 inline constexpr QStringView kColumnCold = u"آب سرد";
 inline constexpr QStringView kColumnHot = u"آب گرم";
 inline constexpr QStringView kSystemLabel = u"سیستم:";
-inline constexpr QStringView kSystemFlushTank = u"عمدتا\u064b فلاش تانک";
-inline constexpr QStringView kSystemFlushValve = u"عمدتا\u064b فلاش والو";
+inline constexpr QStringView kSystemFlushTank = MethodWords::kFlushTank;
+inline constexpr QStringView kSystemFlushValve = MethodWords::kFlushValve;
 inline constexpr QStringView kDirectLoadLabel = u"یا بار کل را مستقیم وارد کنید (واحد مصرف):";
 // Stands for a column in which a fixture draws no water.
 inline constexpr QStringView kNoLoad = u"–";
@@ -40,16 +42,16 @@ inline constexpr QStringView kFixtureUnits = u"واحد مصرف";
 inline constexpr QStringView kDesignFlow = u"دبی طراحی";
 inline constexpr QStringView kReadingArrow = u" ← ";
 
-inline constexpr QStringView kFieldSource = u"فشار در مبدأ";
-inline constexpr QStringView kFieldMeter = u"افت کنتور و تجهیزات";
-inline constexpr QStringView kFieldHeight = u"ارتفاع بالاترین مصرف\u200cکننده از مبدأ";
-inline constexpr QStringView kFieldFixture = u"حداقل فشار لازم مصرف\u200cکننده";
+inline constexpr QStringView kFieldSource = MethodWords::kSource;
+inline constexpr QStringView kFieldMeter = MethodWords::kMeter;
+inline constexpr QStringView kFieldHeight = MethodWords::kHeight;
+inline constexpr QStringView kFieldFixture = MethodWords::kFixture;
 inline constexpr QStringView kFieldLength = u"طول توسعه\u200cیافته طولانی\u200cترین مسیر";
 inline constexpr QStringView kFieldFittings = u"سهم اتصالات و شیرآلات";
 // The hint in the height field: a roof tank stands above the fixture.
-inline constexpr QStringView kHeightHint = u"مخزن بالاتر: منفی";
+inline constexpr QStringView kHeightHint = MethodWords::kHeightHint;
 
-inline constexpr QStringView kAvailable = u"فشار باقی\u200cمانده برای اصطکاک";
+inline constexpr QStringView kAvailable = MethodWords::kAvailable;
 inline constexpr QStringView kEquivalentLength = u"طول معادل";
 inline constexpr QStringView kAllowableLoss = u"افت مجاز";
 inline constexpr QStringView kChartRangeNote

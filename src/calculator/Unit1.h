@@ -1,4 +1,6 @@
 #pragma once
+// Unit1 holds TForm1, the calculator window, which is the program's main window.
+//
 // The calculator window: roughness class, pressure drop and flow in; pipe size, velocity,
 // velocity advice and the pipe-range indicator out. It reads its inputs with the plain parsing
 // functions, asks the sizing core for its reading of the nomogram (CalculatorReading) and
@@ -141,9 +143,12 @@ private:
     TWin11Button* BtnCalculate = nullptr;
     QLineEdit* EditPipe = nullptr;
     TFilledShape* shpBar = nullptr;
+    // The indicator's marker that travels along shpBar, not a hole in it.
     TFilledShape* shpHole = nullptr;
     QLabel* lblPipeLow = nullptr;
     QLabel* lblPipeHigh = nullptr;
+    // Under the bar's left end, HighVelocity shows the lower (smaller) neighbour's readout, and
+    // LowVelocity, under its right end, the upper neighbour's.
     QLabel* HighVelocity = nullptr;
     QLabel* LowVelocity = nullptr;
     QLineEdit* EditVelocity = nullptr;

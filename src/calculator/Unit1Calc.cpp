@@ -4,6 +4,7 @@
 #include "Unit1.h"
 
 #include "CalculatorReading.h"
+#include "ClassTexts.h"
 #include "FilledShape.h"
 #include "MarkerTravel.h"
 #include "NomogramLookup.h"
@@ -30,17 +31,6 @@ constexpr QRgb kMarkerHighColour = qRgb(0, 255, 255);
 constexpr QRgb kFastVelocityColour = qRgb(255, 0, 0);
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-// The class as its button names it, without the check mark; the chart's title says the same.
-QString className(int mode)
-{
-    switch (mode) {
-    case 1: return Unit1Texts::kCaptionSmooth.toString();
-    case 2: return Unit1Texts::kCaptionSemiSmooth.toString();
-    case 3: return Unit1Texts::kCaptionRough.toString();
-    default: return {};
-    }
-}
 
 } // namespace
 
@@ -79,7 +69,7 @@ void TForm1::BtnCalculateClick()
 
     FSelectedPipeSize = reading.pipe;
     FExactPointVelocity = reading.velocityFtPerS;
-    FLastCalculation = calculationSummary(className(SelectedMode), PressureDrop, Flow, reading,
+    FLastCalculation = calculationSummary(ClassTexts::className(SelectedMode).toString(), PressureDrop, Flow, reading,
                                           Unit1Texts::kVelocityAdvice.toString());
     FHasCalculation = true;
     showVelocity(reading);
@@ -191,7 +181,7 @@ void TForm1::UpdateChartData()
     const Nomogram::TClassTables* tables = Nomogram::tablesForClass(SelectedMode);
     if (tables == nullptr)
         return;
-    Form5->setPipeTypeTitle(className(SelectedMode));
+    Form5->setPipeTypeTitle(ClassTexts::className(SelectedMode).toString());
     Form5->ShowGraph(tables->PipeSizes, tables->VelocityLines);
     Form5->ShowOperatingPoint(Q, H, V, DN);
 }

@@ -3,6 +3,7 @@
 // (U+200C) and the tanween (U+064B) of "نسبتاً" stay exactly where Persian writes them.
 
 #include "ClassTexts.h"
+#include "MethodWords.h"
 
 #include <QStringView>
 
@@ -35,7 +36,7 @@ inline constexpr QStringView kVelocityAdvice
       u"لوله\u200cهای فرعی و انشعاب\u200cها از 4 فوت بر ثانیه بیشتر نباشد.";
 
 // Opens the schedule window.
-inline constexpr QStringView kCaptionSchedule = u"جدول سایزینگ";
+inline constexpr QStringView kCaptionSchedule = MethodWords::kSchedule;
 // The hint of a button a shortcut also presses: "%1" is the shortcut.
 inline constexpr QStringView kOpenWith = u"باز کردن با %1";
 

@@ -9,16 +9,8 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
-#include <QString>
 
 #include <vector>
-
-// A named point on the nomogram: a flow at a pressure drop.
-struct TChartMark {
-    QString name;
-    double flowGpm = 0.0;
-    double pressurePsiPer100ft = 0.0;
-};
 
 struct TMarkLabel {
     QPointF pointPx; // the mark's centre

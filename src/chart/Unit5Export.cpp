@@ -2,7 +2,7 @@
 // it. The info panel is a widget on top of the plot, not part of it, so every export draws the
 // plot and then the panel over it at the place it has in the window.
 #include "ChartFileName.h"
-#include "ChartPlot.h"
+#include "FrictionPlot.h"
 #include "Unit5.h"
 
 #include <QAction>
@@ -115,7 +115,7 @@ bool TForm5::SaveChartTo(const QString& path)
         pdf.setResolution(int(kScreenDpi));
         pdf.setPageSize(QPageSize(QSizeF(Chart1->size()) * (kPointsPerInch / kScreenDpi), QPageSize::Point));
         pdf.setPageMargins(QMarginsF());
-        pdf.setTitle(FTitle->text());
+        pdf.setTitle(Chart1->title());
         QCPPainter painter;
         written = painter.begin(&pdf);
         if (written) {

@@ -3,10 +3,17 @@
 // (psi, ft, gpm); users here measure in bar, kPa, metres of water and metres, and read flows
 // in litres per second. The factors are the ones the regulations' tables use.
 
+#include <array>
+
 namespace Design {
 
 enum class TPressureUnit { Psi, Bar, KPa, MetreOfWater };
 enum class TLengthUnit { Metre, Foot };
+
+// The units' symbols as every unit box lists them, in the order of the enums above, so that a
+// box's index is the unit.
+inline constexpr std::array<const char*, 4> kPressureUnitSymbols{"psi", "bar", "kPa", "mH2O"};
+inline constexpr std::array<const char*, 2> kLengthUnitSymbols{"m", "ft"};
 
 inline constexpr double kPsiPerBar = 14.5038;
 inline constexpr double kPsiPerKPa = 0.145038;

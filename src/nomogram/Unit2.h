@@ -1,5 +1,5 @@
 #pragma once
-// Roughness class 1, the smoothest of the three ("نسبتاً صاف"): its pipe and velocity tables and the lookups over them.
+// Unit2 holds class 1's tables, the smoothest class ("نسبتاً صاف"): its pipe and velocity lines and their lookups.
 // The tables are filled once, on first use, and are read-only from then on.
 
 #include "ClassModule.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Roughness class 2, the middle one ("نسبتاً ناصاف"): its pipe and velocity tables and the lookups over them.
+// Unit3 holds class 2's tables, the middle class ("نسبتاً ناصاف"): its pipe and velocity lines and their lookups.
 // The tables are filled once, on first use, and are read-only from then on.
 
 #include "ClassModule.h"

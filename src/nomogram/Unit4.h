@@ -1,6 +1,6 @@
 #pragma once
-// Roughness class 3, the roughest ("ناصاف"); it has no 40 ft/s line: its pipe and velocity tables and the lookups over
-// them. The tables are filled once, on first use, and are read-only from then on.
+// Unit4 holds class 3's tables, the roughest class ("ناصاف"): its pipe and velocity lines and their lookups.
+// It has no 40 ft/s line. The tables are filled once, on first use, and are read-only from then on.
 
 #include "ClassModule.h"
 #include "NomogramLookup.h"

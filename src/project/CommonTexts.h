@@ -4,12 +4,17 @@
 // the tanween (U+064B) and the "ٔ" of the ezafe stay where Persian writes them. Numbers with their
 // Latin units are put in as left-to-right isolates by the code that fills the "%n".
 
+#include "MethodWords.h"
+
 #include <QStringView>
 
 namespace CommonTexts {
 
 // Why a schedule cannot be evaluated.
 inline constexpr QStringView kProblemClass = u"کلاس زبری لوله باید 1، 2 یا 3 باشد.";
+// "%1" is the material's id as the project names it.
+inline constexpr QStringView kProblemMaterial = u"جنس لولهٔ «%1» شناخته نیست.";
+inline constexpr QStringView kProblemTemperature = u"دمای آب باید از 0 تا 100 درجهٔ سلسیوس باشد.";
 inline constexpr QStringView kProblemBudget
     = u"بودجهٔ فشار معتبر نیست: فشار مبدأ، افت کنتور و حداقل فشار مصرف\u200cکننده نباید منفی باشند.";
 inline constexpr QStringView kProblemLimit = u"حد سرعت لوله\u200cهای اصلی و انشعاب\u200cها باید بیشتر از صفر باشد.";
@@ -71,37 +76,41 @@ inline constexpr QStringView kColumnNote = u"یادداشت";
 // A tree's columns.
 inline constexpr QStringView kColumnFrom = u"از گره";
 inline constexpr QStringView kColumnTo = u"تا گره";
-inline constexpr QStringView kColumnServedLoad = u"واحد مصرف تجمعی";
+// The load at and below the segment's `to` node.
+inline constexpr QStringView kColumnServedLoad = u"واحد مصرف پایین\u200cدست";
 inline constexpr QStringView kColumnElevation = u"ارتفاع گره";
-inline constexpr QStringView kColumnOutletNeed = u"فشار لازم خروجی";
-inline constexpr QStringView kColumnStatic = u"فشار استاتیک";
+inline constexpr QStringView kColumnStaticPressure = u"فشار استاتیک";
+inline constexpr QStringView kColumnOutletNeed = u"فشار لازم";
 inline constexpr QStringView kColumnOutletPressure = u"فشار خروجی در جریان";
-inline constexpr QStringView kColumnMargin = u"مازاد فشار";
-
-// A tree's critical outlet and its path. "%1" is the outlet's segment, "%2" its node, "%3" the
-// path as a chain of nodes.
-inline constexpr QStringView kCriticalOutlet = u"خروجی بحرانی: قطعهٔ «%1» در گرهٔ %2؛ مسیر %3";
-// Between two nodes of a chain, which reads from the source, left to right: "A → B → C".
-inline constexpr QStringView kChainArrow = u" → ";
-// "%1" is the static pressure at the node.
-inline constexpr QStringView kReducerAdvice = u"فشار استاتیک %1 از 4 بار بیشتر است: یک شیر فشارشکن نصب کنید.";
+// The outlet's pressure in flow less the least it needs.
+inline constexpr QStringView kColumnOutletMargin = u"حاشیهٔ فشار";
+inline constexpr QStringView kColumnPressureReducer = u"فشارشکن لازم";
 
 // The header and the title block.
 inline constexpr QStringView kSupplyLabel = u"سیستم";
-inline constexpr QStringView kSupplyFlushTank = u"عمدتا\u064b فلاش تانک";
-inline constexpr QStringView kSupplyFlushValve = u"عمدتا\u064b فلاش والو";
+inline constexpr QStringView kSupplyFlushTank = MethodWords::kFlushTank;
+inline constexpr QStringView kSupplyFlushValve = MethodWords::kFlushValve;
 
 // The pressure budget.
-inline constexpr QStringView kSource = u"فشار در مبدأ";
-inline constexpr QStringView kMeter = u"افت کنتور و تجهیزات";
-inline constexpr QStringView kHeight = u"ارتفاع بالاترین مصرف\u200cکننده از مبدأ";
-inline constexpr QStringView kFixture = u"حداقل فشار لازم مصرف\u200cکننده";
-inline constexpr QStringView kAvailable = u"فشار باقی\u200cمانده برای اصطکاک";
+inline constexpr QStringView kSource = MethodWords::kSource;
+inline constexpr QStringView kMeter = MethodWords::kMeter;
+inline constexpr QStringView kHeight = MethodWords::kHeight;
+inline constexpr QStringView kFixture = MethodWords::kFixture;
+inline constexpr QStringView kAvailable = MethodWords::kAvailable;
 inline constexpr QStringView kAllowable = u"افت مجاز";
 
 // The critical path's totals.
 inline constexpr QStringView kPathLoss = u"افت اصطکاک مسیر بحرانی";
 // What the source leaves at the critical fixture above the least it needs.
 inline constexpr QStringView kResidual = u"فشار اضافه در مصرف\u200cکنندهٔ بحرانی";
+
+// A tree's critical outlet: "%1" is its segment's name, "%2" its node.
+inline constexpr QStringView kCriticalOutlet = u"خروجی بحرانی: «%1»، گرهٔ %2";
+// Followed by the chain of nodes from the source, "A → B → C → F".
+inline constexpr QStringView kCriticalPathNodes = u"مسیر بحرانی";
+// An outlet with less pressure in flow than it needs.
+inline constexpr QStringView kMarginShort = u"کمبود فشار";
+// A node whose static pressure is over the regulations' 4 bar. "%1" is the pressure.
+inline constexpr QStringView kReducerAdvice = u"فشار استاتیک %1 از 4 بار بیشتر است؛ یک شیر فشارشکن نصب کنید.";
 
 } // namespace CommonTexts

@@ -66,6 +66,9 @@ QString scheduleProblemText(const Sizing::TSchedule& schedule, const Sizing::TSc
     switch (check.problem) {
     case Sizing::TScheduleProblem::None: break;
     case Sizing::TScheduleProblem::BadClass: return kProblemClass.toString();
+    case Sizing::TScheduleProblem::UnknownMaterial:
+        return kProblemMaterial.toString().arg(QString::fromStdString(schedule.material));
+    case Sizing::TScheduleProblem::BadTemperature: return kProblemTemperature.toString();
     case Sizing::TScheduleProblem::BadBudget: return kProblemBudget.toString();
     case Sizing::TScheduleProblem::BadLimit: return kProblemLimit.toString();
     case Sizing::TScheduleProblem::NoSegments: return kProblemNoSegments.toString();

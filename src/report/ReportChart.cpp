@@ -1,8 +1,10 @@
 #include "ReportChart.h"
 
 #include "ClassTexts.h"
+#include "FrictionPlot.h"
+#include "NomogramLines.h"
 #include "NomogramLookup.h"
-#include "Unit5.h"
+#include "NumberText.h"
 
 #include <qcustomplot.h>
 
@@ -14,12 +16,13 @@ namespace {
 // an A4 page's width.
 constexpr QSize kLayoutPx(760, 600);
 const QString kNameJoin = QStringLiteral("، ");
+constexpr int kLimitDecimals = 2;
 
 // Segments that share a pipe and a flow share one mark, which names them all.
-std::vector<TChartMark> chartMarks(const Project::TProject& project, const Sizing::TScheduleResult& result,
-                                   TMarkNames names)
+std::vector<TPlotMark> chartMarks(const Project::TProject& project, const Sizing::TScheduleResult& result,
+                                  TMarkNames names)
 {
-    std::vector<TChartMark> marks;
+    std::vector<TPlotMark> marks;
     std::map<std::tuple<std::string, double>, std::size_t> markOf;
     for (std::size_t i = 0; i < result.segments.size() && i < project.schedule.segments.size(); ++i) {
         const Sizing::TSegmentResult& r = result.segments[i];
@@ -30,7 +33,7 @@ std::vector<TChartMark> chartMarks(const Project::TProject& project, const Sizin
             : QString::fromStdString(project.schedule.segments[i].name);
         const auto [place, isNew] = markOf.try_emplace({r.size.pipe, r.flowGpm}, marks.size());
         if (isNew)
-            marks.push_back({name, r.flowGpm, r.size.lossPsiPer100ft});
+            marks.push_back({name, r.size.lossPsiPer100ft, r.flowGpm});
         else
             marks[place->second].name += kNameJoin + name;
     }
@@ -47,14 +50,16 @@ TMarkNames paintScheduleChart(QCPPainter& painter, const QRectF& target, const P
     const Nomogram::TClassTables* tables = Nomogram::tablesForClass(project.schedule.roughnessClass);
     if (tables == nullptr)
         return TMarkNames::SegmentNames;
-    TForm5 chart;
-    chart.setPipeTypeTitle(ClassTexts::className(project.schedule.roughnessClass).toString());
-    chart.DrawGraph(tables->PipeSizes, tables->VelocityLines);
+    TFrictionPlot chart(nomogramPressureScale(), nomogramFlowScale());
+    chart.setTitle(nomogramTitle(ClassTexts::className(project.schedule.roughnessClass).toString()));
+    chart.setLines(nomogramLines(tables->PipeSizes, tables->VelocityLines));
+    const TPlotLimit limit{result.allowablePsiPer100ft,
+                           formatFixed(result.allowablePsiPer100ft, kLimitDecimals) + QStringLiteral(" psi/100ft")};
     TMarkNames names = TMarkNames::SegmentNames;
-    if (!chart.MarkForReport(kLayoutPx, result.allowablePsiPer100ft, chartMarks(project, result, names))) {
+    if (!chart.markForReport(kLayoutPx, limit, chartMarks(project, result, names))) {
         names = TMarkNames::RowNumbers;
-        (void)chart.MarkForReport(kLayoutPx, result.allowablePsiPer100ft, chartMarks(project, result, names));
+        (void)chart.markForReport(kLayoutPx, limit, chartMarks(project, result, names));
     }
-    chart.PaintForReport(painter, target);
+    chart.paintForReport(painter, target);
     return names;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The class's nomogram on the PDF report, drawn by the chart window's own code, with the
-// allowable loss as a vertical line and every sized segment marked where its flow meets its
-// pipe's line.
+// The class's nomogram on the PDF report, drawn by the plot the chart window shows, without the
+// window, with the allowable loss as a vertical line and every sized segment marked where its
+// flow meets its pipe's line.
 
 #include "ProjectFile.h"
 #include "Sizing.h"

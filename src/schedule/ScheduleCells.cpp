@@ -46,7 +46,8 @@ bool readNumber(const QString& text, int column, double& value, QString& problem
         return true;
     }
     QString rewritten;
-    const bool read = column == kTypedFlow ? parseFlowText(trimmed, value, rewritten) : parseFlowTerm(trimmed, value);
+    const bool read
+        = column == kTypedFlow ? parseFlowText(trimmed, value, rewritten) : parseNumberEitherMark(trimmed, value);
     return read || refuse(kNotANumber, column, problem);
 }
 
@@ -181,9 +182,9 @@ QString columnTitle(int column, TUnits units)
     case kServedLoad: return kColumnServedLoad.toString();
     case kElevation: return titled(kColumnElevation, lengthUnit(units));
     case kOutletPsi: return titled(kColumnOutletNeed, pressureUnit(units));
-    case kStaticPressure: return titled(kColumnStatic, pressureUnit(units));
+    case kStaticPressure: return titled(kColumnStaticPressure, pressureUnit(units));
     case kOutletPressure: return titled(kColumnOutletPressure, pressureUnit(units));
-    case kOutletMargin: return titled(kColumnMargin, pressureUnit(units));
+    case kOutletMargin: return titled(kColumnOutletMargin, pressureUnit(units));
     default: return {};
     }
 }

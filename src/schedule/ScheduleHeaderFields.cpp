@@ -49,9 +49,8 @@ std::span<const THeaderNumber> headerNumbers() { return kNumbers; }
 QStringList headerUnitNames(THeaderQuantity quantity, Project::TUnits units)
 {
     switch (quantity) {
-    case Q::Pressure:
-        return {QStringLiteral("psi"), QStringLiteral("bar"), QStringLiteral("kPa"), QStringLiteral("mH2O")};
-    case Q::Length: return {QStringLiteral("m"), QStringLiteral("ft")};
+    case Q::Pressure: return QStringList(Design::kPressureUnitSymbols.begin(), Design::kPressureUnitSymbols.end());
+    case Q::Length: return QStringList(Design::kLengthUnitSymbols.begin(), Design::kLengthUnitSymbols.end());
     case Q::Velocity: break;
     }
     return {ScheduleUnits::velocityUnit(units)};
@@ -106,7 +105,7 @@ bool readHeaderNumber(const QString& text, const THeaderNumber& number, int unit
 {
     const QString label = number.Label.toString();
     double typed = 0.0;
-    if (!parseFlowTerm(text, typed)) {
+    if (!parseNumberEitherMark(text, typed)) {
         problem = kNotANumber.toString().arg(label);
         return false;
     }

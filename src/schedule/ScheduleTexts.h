@@ -3,6 +3,7 @@
 // the tanween (U+064B) and the "ٔ" of the ezafe stay where Persian writes them. Latin units are
 // put in by the code, as left-to-right isolates where they sit inside a Persian line.
 
+#include "MethodWords.h"
 #include "ReportFormat.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ using ReportFormat::leftToRight;
 inline constexpr QStringView kWindowTitle = u"%1 — جدول سایزینگ";
 inline constexpr QStringView kUntitled = u"بی\u200cنام";
 // The calculator's opener.
-inline constexpr QStringView kCaptionSchedule = u"جدول سایزینگ";
+inline constexpr QStringView kCaptionSchedule = MethodWords::kSchedule;
 
 // The table's columns of its own; "%1" is the unit.
 inline constexpr QStringView kColumnTypedFlow = u"دبی وارد شده (%1)";
@@ -39,7 +40,7 @@ inline constexpr QStringView kUnitsLabel = u"واحدها:";
 inline constexpr QStringView kMainLimit = u"حد سرعت لوله\u200cهای اصلی";
 inline constexpr QStringView kBranchLimit = u"حد سرعت انشعاب\u200cها";
 // The hint in the height field: a roof tank stands above the fixture.
-inline constexpr QStringView kHeightHint = u"مخزن بالاتر: منفی";
+inline constexpr QStringView kHeightHint = MethodWords::kHeightHint;
 inline constexpr QStringView kStaticSource = u"فشار استاتیک مبدأ";
 inline constexpr QStringView kLayoutLabel = u"چیدمان:";
 inline constexpr QStringView kLayoutList = u"فهرست";

@@ -4,14 +4,13 @@
 #include "NumberText.h"
 #include "ReportFormat.h"
 #include "ReportNotes.h"
+#include "RiserPath.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-
-#include <unordered_map>
 
 namespace {
 
@@ -36,27 +35,6 @@ QLabel* totalLabel(const char* name, QWidget* parent, QHBoxLayout* layout)
 
 } // namespace
 
-QStringList pathNodes(const Sizing::TSchedule& schedule, std::size_t segment)
-{
-    const auto& segments = schedule.segments;
-    if (segment >= segments.size())
-        return {};
-    std::unordered_map<std::string, std::size_t> feeding;
-    for (std::size_t i = 0; i < segments.size(); ++i)
-        feeding.emplace(segments[i].to, i);
-    QStringList nodes{QString::fromStdString(segments[segment].to)};
-    // An evaluated tree has no loop; the count only keeps a malformed one from running forever.
-    std::size_t at = segment;
-    for (std::size_t steps = 0; steps < segments.size(); ++steps) {
-        nodes.prepend(QString::fromStdString(segments[at].from));
-        const auto upstream = feeding.find(segments[at].from);
-        if (upstream == feeding.end())
-            break;
-        at = upstream->second;
-    }
-    return nodes;
-}
-
 TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TScheduleCheck& check,
                          const Sizing::TScheduleResult& result)
 {
@@ -77,10 +55,11 @@ TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TSchedu
         lines.Problem = kUnsizedOnPath.toString().arg(result.unsizedOnPath);
     if (project.schedule.layout == Sizing::TLayout::Tree && result.criticalOutlet < result.outlets.size()) {
         const std::size_t segment = result.outlets[result.criticalOutlet].segment;
-        const QStringList nodes = pathNodes(project.schedule, segment);
+        const QStringList nodes = RiserPath::criticalPathNodes(project.schedule, result);
         lines.CriticalOutlet
             = kCriticalOutlet.toString().arg(QString::fromStdString(project.schedule.segments[segment].name),
-                                             leftToRight(nodes.constLast()), leftToRight(nodes.join(kChainArrow)));
+                                             leftToRight(QString::fromStdString(project.schedule.segments[segment].to)))
+            + QStringLiteral("؛ ") + kCriticalPathNodes.toString() + QStringLiteral(": ") + RiserPath::nodeChain(nodes);
     }
     return lines;
 }

@@ -9,7 +9,6 @@
 
 #include <QFrame>
 #include <QString>
-#include <QStringList>
 
 class QLabel;
 class TScheduleModel;
@@ -24,10 +23,6 @@ struct TTotalsLines {
     QString Problem;            // why there are no totals, or the path's segments without a pipe
     QString CriticalOutlet;     // a tree's: its segment, its node and its path as a chain of nodes
 };
-
-// A tree's path from the source to the `to` node of `segment`, as the nodes it passes, the
-// source's first; empty when the segment is not in the schedule.
-[[nodiscard]] QStringList pathNodes(const Sizing::TSchedule& schedule, std::size_t segment);
 
 [[nodiscard]] TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TScheduleCheck& check,
                                        const Sizing::TScheduleResult& result);

@@ -50,8 +50,15 @@ double pathLengthFt(const TSchedule& s)
 // The checks both layouts share, up to and including every segment's numbers.
 TScheduleCheck checkCommon(const TSchedule& schedule)
 {
-    if (schedule.roughnessClass < 1 || schedule.roughnessClass > 3)
+    // The roughness class is galvanized's alone: a computed material's roughness is in its table.
+    if (!schedule.material.empty()) {
+        if (Hydraulics::findMaterial(schedule.material) == nullptr)
+            return fault(TScheduleProblem::UnknownMaterial);
+    } else if (schedule.roughnessClass < 1 || schedule.roughnessClass > 3) {
         return fault(TScheduleProblem::BadClass);
+    }
+    if (Hydraulics::TWater water; !Hydraulics::water(schedule.waterTemperatureC, water))
+        return fault(TScheduleProblem::BadTemperature);
     if (!budgetIsSound(schedule))
         return fault(TScheduleProblem::BadBudget);
     if (!limitIsSound(schedule.mainLimitFtPerS) || !limitIsSound(schedule.branchLimitFtPerS))
@@ -117,12 +124,6 @@ void evaluateList(const TSchedule& schedule, TScheduleResult& r)
 
 namespace Parts {
 
-bool sizeScheduleSegment(const TSchedule& schedule, double allowablePsiPer100ft, double flowGpm, double limitFtPerS,
-                         TSizeProblem& problem, TSegmentSize& size)
-{
-    return sizeSegment(schedule.roughnessClass, allowablePsiPer100ft, flowGpm, limitFtPerS, size, problem);
-}
-
 void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TSegment& segment, TSegmentResult& out)
 {
     out.sized = false;
@@ -134,14 +135,8 @@ void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TS
         return;
     }
     const double limitFtPerS = segment.run == TRun::Main ? schedule.mainLimitFtPerS : schedule.branchLimitFtPerS;
-    TSegmentSize size;
-    out.sized = sizeScheduleSegment(schedule, allowablePsiPer100ft, out.flowGpm, limitFtPerS, out.problem, size);
-    if (!out.sized)
-        return;
-    out.size = std::move(size);
-    out.lossPsi = out.size.lossPsiPer100ft * out.equivalentLengthFt / 100.0;
-    if (out.size.raisedForVelocity)
-        out.hasTooFastSize = nextSmallerSize(schedule.roughnessClass, out.size.pipe, out.flowGpm, out.tooFastSize);
+    if (sizeInSchedule(schedule, allowablePsiPer100ft, out.flowGpm, limitFtPerS, out))
+        out.lossPsi = out.size.lossPsiPer100ft * out.equivalentLengthFt / 100.0;
 }
 
 void fillStatic(const TSchedule& schedule, const TSegment& segment, TSegmentResult& out)

@@ -20,11 +20,6 @@ inline constexpr std::size_t kNoSegment = static_cast<std::size_t>(-1);
     return check;
 }
 
-// Every pipe of a schedule is chosen here, whatever the layout: the segment's flow at the
-// schedule's allowance, within its run's velocity limit.
-[[nodiscard]] bool sizeScheduleSegment(const TSchedule& schedule, double allowablePsiPer100ft, double flowGpm,
-                                       double limitFtPerS, TSizeProblem& problem, TSegmentSize& size);
-
 // Sizes `out` from its flowGpm and equivalentLengthFt, already filled in: the pipe, its loss and,
 // when raised for velocity, the size that ran too fast. A flow of 0 leaves it unsized (NoLoad).
 void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TSegment& segment, TSegmentResult& out);

@@ -6,9 +6,12 @@
 // is sized at on the class's nomogram. A segment whose pipe would run faster than its run's
 // velocity limit is given the next larger pipe that does not. A riser tree is the same method
 // with the work the engineer used to do by hand: the loads summed downstream, the critical
-// outlet found as the one with the least allowance, and the pressure at every outlet.
+// outlet found as the one with the least allowance, and the pressure at every outlet. A schedule
+// in a computed material (PP-R, PE, PEX-AL-PEX) reads each size's loss by Darcy-Weisbach instead
+// of on a nomogram.
 
 #include "Demand.h"
+#include "Hydraulics.h"
 #include "NomogramFrame.h"
 #include "Units.h"
 
@@ -142,17 +145,19 @@ struct TScheduleResult {
 // Why a schedule cannot be evaluated at all.
 enum class TScheduleProblem {
     None,
-    BadClass,       // the class is not 1, 2 or 3
-    BadBudget,      // a budget member is not finite, or a pressure is negative
-    BadLimit,       // a velocity limit is not finite and positive
-    NoSegments,     // the schedule is empty
-    BadSegment,     // a segment's number is out of its range (segment names which)
-    NoFlow,         // no longer given: a segment without a load is left unsized (TSizeProblem::NoLoad)
-    NoCriticalPath, // no segment is on the critical path
-    Shortfall,      // the source leaves nothing for friction (availablePsi says how much is missing)
-    OutOfRange,     // a total overflows (lengths or pressures beyond any building)
-    NotATree,       // a tree's segments do not make one tree (segment names the first at fault)
-    TwoSources,     // a tree has more than one source (segment names one leaving the second)
+    BadClass,        // the class is not 1, 2 or 3 (galvanized only: a computed material has no class)
+    UnknownMaterial, // the material is not one of Hydraulics::materials()
+    BadTemperature,  // the water's temperature is not finite or is outside 0-100 °C
+    BadBudget,       // a budget member is not finite, or a pressure is negative
+    BadLimit,        // a velocity limit is not finite and positive
+    NoSegments,      // the schedule is empty
+    BadSegment,      // a segment's number is out of its range (segment names which)
+    NoFlow,          // no longer given: a segment without a load is left unsized (TSizeProblem::NoLoad)
+    NoCriticalPath,  // no segment is on the critical path
+    Shortfall,       // the source leaves nothing for friction (availablePsi says how much is missing)
+    OutOfRange,      // a total overflows (lengths or pressures beyond any building)
+    NotATree,        // a tree's segments do not make one tree (segment names the first at fault)
+    TwoSources,      // a tree has more than one source (segment names one leaving the second)
 };
 
 struct TScheduleCheck {
@@ -175,6 +180,25 @@ inline constexpr double kChartLeastPsiPer100ft = Nomogram::kLeastPsiPer100ft;
 // its own line as sizeSegment reads them: for a segment raised for velocity, the size that ran
 // too fast. False for the class's smallest pipe, a name not in its table, or an unusable flow.
 [[nodiscard]] bool nextSmallerSize(int roughnessClass, const std::string& pipe, double flowGpm, TSegmentSize& size);
+
+// The same rules in a computed material: the smallest size whose own loss at the flow is at most
+// the allowance (no chart edge caps the allowance here), then larger sizes until the velocity is
+// at most the limit. OffChart when even the largest size loses more than the allowance, TooFast
+// when no size from there up is slow enough; OffChart too for a temperature or number it cannot
+// use. size.pipe is the size's name as the table writes it, size.outsideMm its outside diameter.
+[[nodiscard]] bool sizeSegmentIn(const Hydraulics::TMaterial& material, double temperatureC,
+                                 double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                                 TSegmentSize& size, TSizeProblem& problem);
+
+// nextSmallerSize in a computed material.
+[[nodiscard]] bool nextSmallerSizeIn(const Hydraulics::TMaterial& material, double temperatureC,
+                                     const std::string& pipe, double flowGpm, TSegmentSize& size);
+
+// Every pipe of a schedule is chosen here, whatever the layout: one segment sized in the
+// schedule's pipe, its class's nomogram or its material, at the given flow. Fills the result's
+// sized, size, problem and, for a segment raised for velocity, its too-fast size. Returns sized.
+bool sizeInSchedule(const TSchedule& schedule, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                    TSegmentResult& segment);
 
 // The flow a list's segment is sized for: its typed flow when that is positive, otherwise the
 // demand of its load in the supply's column; false when there is none. A tree's segment carries

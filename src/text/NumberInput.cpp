@@ -45,10 +45,10 @@ bool parsePressureText(const QString& text, double& pressurePsiPer100ft)
     return toFiniteDouble(withoutGroups(user), text, pressurePsiPer100ft);
 }
 
-bool parseFlowTerm(const QString& text, double& flowGpm)
+bool parseNumberEitherMark(const QString& text, double& value)
 {
     const QString term = trimmedOfBlanksAndControls(text);
-    if (parseWithPoint(term, flowGpm))
+    if (parseWithPoint(term, value))
         return true;
     // A "," read as the decimal separator: the same text with a "." in its place. A term that
     // also holds a "." would then carry two separators and is refused.
@@ -56,7 +56,7 @@ bool parseFlowTerm(const QString& text, double& flowGpm)
         return false;
     QString withPoint = term;
     withPoint.replace(QLatin1Char(','), QLatin1Char('.'));
-    return parseWithPoint(withPoint, flowGpm);
+    return parseWithPoint(withPoint, value);
 }
 
 bool parseFlowText(const QString& text, double& flowGpm, QString& rewritten)
@@ -64,7 +64,7 @@ bool parseFlowText(const QString& text, double& flowGpm, QString& rewritten)
     const QString trimmed = trimmedOfBlanksAndControls(text);
     if (!trimmed.contains(QLatin1Char('+'))) {
         double single = 0.0;
-        if (!parseFlowTerm(trimmed, single))
+        if (!parseNumberEitherMark(trimmed, single))
             return false;
         flowGpm = single;
         rewritten.clear();
@@ -74,7 +74,7 @@ bool parseFlowText(const QString& text, double& flowGpm, QString& rewritten)
     const QStringList terms = trimmed.split(QLatin1Char('+'), Qt::KeepEmptyParts);
     for (const QString& term : terms) {
         double termGpm = 0.0;
-        if (!parseFlowTerm(term, termGpm))
+        if (!parseNumberEitherMark(term, termGpm))
             return false;
         sumGpm += termGpm;
     }

@@ -10,9 +10,10 @@
 // way to type a fraction, so "." is read as the decimal separator there.
 [[nodiscard]] bool parsePressureText(const QString& text, double& pressurePsiPer100ft);
 
-// One term of a flow: first read with "." as the decimal separator, then with ",". Blanks and
+// Any number typed with either decimal mark (a flow's term, a fixture load, a budget's or a
+// header's figure): first read with "." as the decimal separator, then with ",". Blanks and
 // control characters around it are ignored. "1,5" and "1.5" are one and a half under any locale.
-[[nodiscard]] bool parseFlowTerm(const QString& text, double& flowGpm);
+[[nodiscard]] bool parseNumberEitherMark(const QString& text, double& value);
 
 // A flow typed as one number or as a sum of terms joined by "+" ("2+3.5"). Every term must be a
 // number, so "2+", "+2" and "2++3" are refused, and so is a sum that overflows. For a sum,

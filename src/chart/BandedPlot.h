@@ -9,15 +9,15 @@
 // QCustomPlot has no public way to clip its own paint loop, so paintEvent repeats that loop over
 // the library's protected members. It was written against QCustomPlot 2.1.0 (Debian 12's
 // libqcustomplot-dev, and the source the Windows build compiles), and the build stops on any
-// other version until it has been checked again; see ChartPlot.cpp for what to check.
+// other version until it has been checked again; see BandedPlot.cpp for what to check.
 
 #include <qcustomplot.h>
 
-class TChartPlot : public QCustomPlot {
+class TBandedPlot : public QCustomPlot {
     Q_OBJECT
 
 public:
-    explicit TChartPlot(QWidget* parent = nullptr);
+    explicit TBandedPlot(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

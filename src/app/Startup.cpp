@@ -1,4 +1,4 @@
-#include "Keldaran.h"
+#include "Startup.h"
 
 #include "Picture.h"
 #include "ScheduleLink.h"

@@ -1,4 +1,4 @@
-#include "ChartPlot.h"
+#include "BandedPlot.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>
@@ -12,14 +12,14 @@
 // longer splits such blends across threads, QCustomPlot's own paintEvent will do. Then raise the
 // version here.
 static_assert(QCUSTOMPLOT_VERSION == 0x020100,
-              "TChartPlot::paintEvent repeats QCustomPlot 2.1.0's paint loop; check it against this version");
+              "TBandedPlot::paintEvent repeats QCustomPlot 2.1.0's paint loop; check it against this version");
 
 namespace {
 // Below the raster engine's threshold for splitting a blend across threads.
 constexpr int kBandRows = 48;
 } // namespace
 
-TChartPlot::TChartPlot(QWidget* parent)
+TBandedPlot::TBandedPlot(QWidget* parent)
     : QCustomPlot(parent)
 {
     // QCustomPlot queues a replot of itself as it is made. The chart window is made hidden at
@@ -31,7 +31,7 @@ TChartPlot::TChartPlot(QWidget* parent)
 }
 
 // As QCustomPlot paints itself, band by band over the region asked for.
-void TChartPlot::paintEvent(QPaintEvent* event)
+void TBandedPlot::paintEvent(QPaintEvent* event)
 {
     QCPPainter painter(this);
     if (!painter.isActive())

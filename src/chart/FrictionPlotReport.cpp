@@ -1,12 +1,9 @@
-// The chart in a printed report: the class's nomogram with the allowable loss and one mark per
-// sized segment, drawn by the same code as the window's chart onto the report's pages.
-#include "ChartPlot.h"
+// The plot in a printed report: the lines with a limit and named marks, drawn by the same code
+// as the window's chart onto the report's pages.
 #include "FontFamilies.h"
+#include "FrictionPlot.h"
 #include "MarkLabels.h"
-#include "NomogramFrame.h"
-#include "NumberText.h"
 #include "OperatingPoint.h"
-#include "Unit5.h"
 
 #include <qcustomplot.h>
 
@@ -14,11 +11,6 @@
 #include <cmath>
 
 namespace {
-using Nomogram::kLeastFlowGpm;
-using Nomogram::kLeastPsiPer100ft;
-using Nomogram::kMostFlowGpm;
-using Nomogram::kMostPsiPer100ft;
-
 constexpr int kMarkFontPx = 10;
 constexpr double kDotDiameterPx = 5.0;
 // A name set farther from its dot than this is tied to it by a thin line.
@@ -27,7 +19,6 @@ const QColor kMarkColour(0, 70, 160);
 const QColor kLimitColour(200, 0, 0);
 // Behind a name, so that a nomogram line passing under it does not cut through the letters.
 const QColor kNameBackground(255, 255, 255, 215);
-constexpr int kLimitDecimals = 2;
 constexpr double kLimitGapPx = 2.0;
 constexpr double kNameSlack = 1.12;
 constexpr double kNameSlackPx = 2.0;
@@ -62,11 +53,7 @@ QSizeF roomFor(const QFont& font, const QString& text)
     return {size.width() * kNameSlack + kNameSlackPx, size.height()};
 }
 
-bool onChart(const TChartMark& mark)
-{
-    return mark.flowGpm >= kLeastFlowGpm && mark.flowGpm <= kMostFlowGpm
-        && mark.pressurePsiPer100ft >= kLeastPsiPer100ft && mark.pressurePsiPer100ft <= kMostPsiPer100ft;
-}
+bool onScale(double value, const TLogScale& scale) { return value >= scale.low && value <= scale.high; }
 
 // The name stands in the middle of the room it was given, so that however wide it is drawn it
 // stays inside.
@@ -88,10 +75,10 @@ QCPItemText* addName(QCustomPlot* chart, const QString& text, const QFont& font,
 }
 } // namespace
 
-void TForm5::fontsInPixels()
+void TFrictionPlot::fontsInPixels()
 {
-    const int dpi = Chart1->logicalDpiY();
-    for (QCPAxis* axis : Chart1->axisRect()->axes()) {
+    const int dpi = logicalDpiY();
+    for (QCPAxis* axis : axisRect()->axes()) {
         axis->setLabelFont(inPixels(axis->labelFont(), dpi));
         axis->setTickLabelFont(inPixels(axis->tickLabelFont(), dpi));
     }
@@ -100,17 +87,17 @@ void TForm5::fontsInPixels()
         name.label->setFont(inPixels(name.label->font(), dpi));
 }
 
-void TForm5::removeReportMarks()
+void TFrictionPlot::removeReportMarks()
 {
     for (QCPAbstractItem* item : FReportItems)
-        Chart1->removeItem(item);
+        removeItem(item);
     for (QCPGraph* graph : FReportGraphs)
-        Chart1->removeGraph(graph);
+        removeGraph(graph);
     FReportItems.clear();
     FReportGraphs.clear();
 }
 
-std::vector<QRectF> TForm5::lineNameRects() const
+std::vector<QRectF> TFrictionPlot::lineNameRects() const
 {
     std::vector<QRectF> rects;
     for (const TLineName& name : FLineNames)
@@ -118,13 +105,13 @@ std::vector<QRectF> TForm5::lineNameRects() const
     return rects;
 }
 
-void TForm5::addReportMark(const TChartMark& mark, const QPointF& pointPx, const QRectF& namePx)
+void TFrictionPlot::addReportMark(const TPlotMark& mark, const QPointF& pointPx, const QRectF& namePx)
 {
-    FReportItems.push_back(addName(Chart1, mark.name, markFont(), kMarkColour, namePx));
+    FReportItems.push_back(addName(this, mark.name, markFont(), kMarkColour, namePx));
     const QPointF end = nearestPointOf(namePx, pointPx);
     if (std::hypot(end.x() - pointPx.x(), end.y() - pointPx.y()) < kLeaderFromPx)
         return;
-    auto* leader = new QCPItemLine(Chart1);
+    auto* leader = new QCPItemLine(this);
     leader->setClipToAxisRect(false);
     leader->start->setType(QCPItemPosition::ptAbsolute);
     leader->end->setType(QCPItemPosition::ptAbsolute);
@@ -134,56 +121,58 @@ void TForm5::addReportMark(const TChartMark& mark, const QPointF& pointPx, const
     FReportItems.push_back(leader);
 }
 
-bool TForm5::MarkForReport(const QSize& sizePx, double allowablePsiPer100ft, const std::vector<TChartMark>& marks)
+// The limit's name beside its line at the top, on the left where the right has no room.
+QRectF TFrictionPlot::addLimit(const TPlotLimit& limit)
+{
+    const QRectF plotPx(axisRect()->rect());
+    const double limitXPx
+        = xAxis->coordToPixel(std::clamp(onLogAxis(limit.across, FAcross.low), FAcross.low, FAcross.high));
+    QRectF limitPx(QPointF(limitXPx + kLimitGapPx, plotPx.top() + kLimitGapPx), roomFor(markFont(), limit.name));
+    if (limitPx.right() > plotPx.right())
+        limitPx.moveRight(limitXPx - kLimitGapPx);
+    FReportItems.push_back(addName(this, limit.name, markFont(), kLimitColour, limitPx));
+    return limitPx;
+}
+
+bool TFrictionPlot::markForReport(const QSize& sizePx, const TPlotLimit& limit, const std::vector<TPlotMark>& marks)
 {
     removeReportMarks();
-    FTitle->setText(titleText());
     fontsInPixels();
     FReportSizePx = sizePx;
-    Chart1->setViewport(QRect(QPoint(0, 0), sizePx));
+    setViewport(QRect(QPoint(0, 0), sizePx));
 
-    const double limitAt
-        = std::clamp(onLogAxis(allowablePsiPer100ft, kLeastPsiPer100ft), kLeastPsiPer100ft, kMostPsiPer100ft);
-    QCPGraph* limit = Chart1->addGraph(Chart1->xAxis, Chart1->yAxis);
-    limit->setPen(QPen(kLimitColour, 1.5, Qt::DashLine));
-    limit->setData({limitAt, limitAt}, {kLeastFlowGpm, kMostFlowGpm});
-    QCPGraph* dots = Chart1->addGraph(Chart1->xAxis, Chart1->yAxis);
+    const double limitAt = std::clamp(onLogAxis(limit.across, FAcross.low), FAcross.low, FAcross.high);
+    QCPGraph* limitLine = addGraph(xAxis, yAxis);
+    limitLine->setPen(QPen(kLimitColour, 1.5, Qt::DashLine));
+    limitLine->setData({limitAt, limitAt}, {FUp.low, FUp.high});
+    QCPGraph* dots = addGraph(xAxis, yAxis);
     dots->setLineStyle(QCPGraph::lsNone);
     dots->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kMarkColour, kMarkColour, kDotDiameterPx));
-    FReportGraphs = {limit, dots};
-    std::vector<const TChartMark*> shown;
-    for (const TChartMark& mark : marks)
-        if (onChart(mark)) {
-            dots->addData(mark.pressurePsiPer100ft, mark.flowGpm);
+    FReportGraphs = {limitLine, dots};
+    std::vector<const TPlotMark*> shown;
+    for (const TPlotMark& mark : marks)
+        if (onScale(mark.across, FAcross) && onScale(mark.up, FUp)) {
+            dots->addData(mark.across, mark.up);
             shown.push_back(&mark);
         }
     // The layout, and with it the line names' places, for this size.
-    Chart1->replot();
+    replot();
 
-    const QRectF plotPx(Chart1->axisRect()->rect());
     std::vector<QRectF> obstaclesPx = lineNameRects();
-    const QString limitText = formatFixed(allowablePsiPer100ft, kLimitDecimals) + QStringLiteral(" psi/100ft");
-    // Named beside its line at the top, on the left where the right has no room.
-    const double limitXPx = Chart1->xAxis->coordToPixel(limitAt);
-    QRectF limitPx(QPointF(limitXPx + kLimitGapPx, plotPx.top() + kLimitGapPx), roomFor(markFont(), limitText));
-    if (limitPx.right() > plotPx.right())
-        limitPx.moveRight(limitXPx - kLimitGapPx);
-    FReportItems.push_back(addName(Chart1, limitText, markFont(), kLimitColour, limitPx));
-    obstaclesPx.push_back(limitPx);
-
+    obstaclesPx.push_back(addLimit(limit));
     std::vector<TMarkLabel> labels;
-    for (const TChartMark* mark : shown)
-        labels.push_back({QPointF(Chart1->xAxis->coordToPixel(mark->pressurePsiPer100ft),
-                                  Chart1->yAxis->coordToPixel(mark->flowGpm)),
+    for (const TPlotMark* mark : shown)
+        labels.push_back({QPointF(xAxis->coordToPixel(mark->across), yAxis->coordToPixel(mark->up)),
                           roomFor(markFont(), mark->name)});
     std::vector<QRectF> placedPx;
-    const bool allPlaced = placeMarkLabels(labels, obstaclesPx, plotPx, kDotDiameterPx / 2.0, placedPx);
+    const bool allPlaced
+        = placeMarkLabels(labels, obstaclesPx, QRectF(axisRect()->rect()), kDotDiameterPx / 2.0, placedPx);
     for (std::size_t i = 0; i < shown.size(); ++i)
         addReportMark(*shown[i], labels[i].pointPx, placedPx[i]);
     return allPlaced;
 }
 
-void TForm5::PaintForReport(QCPPainter& painter, const QRectF& target)
+void TFrictionPlot::paintForReport(QCPPainter& painter, const QRectF& target)
 {
     if (FReportSizePx.isEmpty())
         return;
@@ -193,7 +182,7 @@ void TForm5::PaintForReport(QCPPainter& painter, const QRectF& target)
     painter.scale(target.width() / FReportSizePx.width(), target.height() / FReportSizePx.height());
     // Pens keep their widths in the scaled drawing, and the page gets lines, not pixels.
     painter.setModes(QCPPainter::pmVectorized | QCPPainter::pmNonCosmetic);
-    Chart1->toPainter(&painter, FReportSizePx.width(), FReportSizePx.height());
+    toPainter(&painter, FReportSizePx.width(), FReportSizePx.height());
     painter.restore();
     painter.setModes(modes);
 }
