@@ -17,6 +17,8 @@ struct TScheduleHeader {
     double mainLimitFtPerS = Sizing::kDefaultMainLimitFtPerS;
     double branchLimitFtPerS = Sizing::kDefaultBranchLimitFtPerS;
     Project::TUnits units = Project::TUnits::US;
+    Sizing::TLayout layout = Sizing::TLayout::List;
+    double staticSourcePsi = 0.0; // 0: the source's pressure in flow
 
     bool operator==(const TScheduleHeader&) const = default;
 };
@@ -32,7 +34,9 @@ enum class THeaderField {
     Fixture,
     MainLimit,
     BranchLimit,
-    Units
+    Units,
+    StaticSource,
+    Layout
 };
 
 [[nodiscard]] TScheduleHeader headerOf(const Project::TProject& project);
