@@ -3,7 +3,6 @@
 // the segments' unknown keys kept in step, blocks pasted from a spreadsheet, and US/SI units.
 #include "CommonTexts.h"
 #include "ProjectFile.h"
-#include "ReportTexts.h"
 #include "ScheduleCells.h"
 #include "ScheduleClipboard.h"
 #include "ScheduleModel.h"
@@ -147,47 +146,75 @@ private slots:
     {
         QTest::addColumn<std::function<void(TScheduleModel&)>>("change");
         QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("tree"); // the project as the chain of nodes A to E
         const auto text = [](int row, int column, const char* typed) {
             return [=](TScheduleModel& m) {
                 QVERIFY(m.setData(m.index(row, column), QString::fromUtf8(typed), Qt::EditRole));
             };
         };
-        QTest::newRow("cell") << std::function<void(TScheduleModel&)>(text(1, kLength, "14")) << 4;
+        QTest::newRow("cell") << std::function<void(TScheduleModel&)>(text(1, kLength, "14")) << 4 << false;
         QTest::newRow("check box") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
             QVERIFY(m.setData(m.index(2, kOnPath), Qt::Unchecked, Qt::CheckStateRole));
-        }) << 4;
+        }) << 4 << false;
         QTest::newRow("header") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
             TScheduleHeader h = m.header();
             h.roughnessClass = 3;
             m.setHeader(h, THeaderField::RoughnessClass);
-        }) << 4;
+        }) << 4 << false;
         QTest::newRow("row added below the first")
-            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { QCOMPARE(m.addRow(0), 1); }) << 5;
+            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { QCOMPARE(m.addRow(0), 1); }) << 5 << false;
         QTest::newRow("scattered rows removed") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
             m.removeSegmentRows({3, 0, 1});
-        }) << 1;
+        }) << 1 << false;
         QTest::newRow("two rows moved down")
-            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { QVERIFY(m.moveSegmentRows(0, 2, 1)); })
-            << 4;
+            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { QVERIFY(m.moveSegmentRows(0, 2, 1)); }) << 4
+            << false;
         QTest::newRow("row moved up") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
             QVERIFY(m.moveSegmentRows(1, 1, -1));
-        }) << 4;
+        }) << 4 << false;
         QTest::newRow("rows duplicated") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
             m.duplicateRows({1, 2});
-        }) << 6;
+        }) << 6 << false;
         QTest::newRow("block pasted over the end") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
             QVERIFY(m.pasteCells({{3, kName, "F"}, {4, kName, "G"}, {4, kFixtureUnits, "3"}}, QString()));
-        }) << 5;
+        }) << 5 << false;
         QTest::newRow("load from the demand helper")
-            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { m.applyLoad(1, 12.5); }) << 4;
+            << std::function<void(TScheduleModel&)>([](TScheduleModel& m) { m.applyLoad(1, 12.5); }) << 4 << false;
+        QTest::newRow("list made a tree") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
+            m.setLayout(Sizing::TLayout::Tree);
+            QCOMPARE(m.project().schedule.segments[3].to, std::string("E"));
+        }) << 4 << false;
+        QTest::newRow("static source") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
+            TScheduleHeader h = m.header();
+            h.staticSourcePsi = 70.0;
+            m.setHeader(h, THeaderField::StaticSource);
+        }) << 4 << false;
+        QTest::newRow("node renamed") << std::function<void(TScheduleModel&)>(text(0, kTo, "Z")) << 4 << true;
+        QTest::newRow("elevation below the source")
+            << std::function<void(TScheduleModel&)>(text(3, kElevation, "-4.5")) << 4 << true;
+        QTest::newRow("outlet's own need")
+            << std::function<void(TScheduleModel&)>(text(2, kOutletPsi, "20")) << 4 << true;
+        QTest::newRow("branch added") << std::function<void(TScheduleModel&)>([](TScheduleModel& m) {
+            QCOMPARE(m.addBranch(1), 2);
+            QCOMPARE(m.project().schedule.segments[2].from + m.project().schedule.segments[2].to, std::string("CF"));
+        }) << 5 << true;
     }
 
     void undoAndRedo()
     {
         QFETCH(std::function<void(TScheduleModel&)>, change);
         QFETCH(int, rows);
+        QFETCH(bool, tree);
+        Project::TProject project = threeStoreys();
+        if (tree) {
+            project.schedule.layout = Sizing::TLayout::Tree;
+            for (std::size_t i = 0; i < project.schedule.segments.size(); ++i) {
+                project.schedule.segments[i].from = std::string(1, static_cast<char>('A' + i));
+                project.schedule.segments[i].to = std::string(1, static_cast<char>('B' + i));
+            }
+        }
         TScheduleModel model;
-        model.setProject(threeStoreys());
+        model.setProject(project);
         const QByteArray before = fileOf(model);
         change(model);
         const QByteArray after = fileOf(model);

@@ -1,16 +1,21 @@
 // The schedule window through its real widgets: text refused where it was typed, blocks pasted
-// from a spreadsheet and copied back, the question before unsaved changes are replaced or
-// closed, a file that cannot be read, and the minute's copy restored after a crash. Every prompt
+// from a spreadsheet and copied back, a list made a tree and typed on by keyboard, a tree's
+// refusals, the question before unsaved changes are replaced or closed, a file that cannot be
+// read, and the minute's copy restored after a crash. Every prompt
 // is answered by a named button; a prompt that never comes fails the test.
+#include "CommonTexts.h"
 #include "FormSchedule.h"
 #include "KeyboardInput.h"
 #include "ProjectFile.h"
 #include "PromptAnswers.h"
+#include "ReportNotes.h"
 #include "ScheduleAutosave.h"
 #include "ScheduleCells.h"
 #include "ScheduleHeaderFields.h"
 #include "ScheduleModel.h"
 #include "ScheduleProjects.h"
+#include "ScheduleTable.h"
+#include "ScheduleTexts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -231,6 +237,106 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
         trigger("actPaste");
         QVERIFY(sameSegments(model.project().schedule, copied));
+    }
+
+    // Tried as a new user would: a row copied, a row inserted and the copy pasted, the list made
+    // a tree, branches added by keyboard with Ctrl+B, then everything undone.
+    void triedAsANewUser()
+    {
+        using namespace ScheduleCells;
+        TScheduleModel& model = FWindow->model();
+        const Project::TProject start = model.project();
+        auto* grid = FWindow->findChild<TScheduleTable*>(QStringLiteral("GridSegments"));
+        auto* status = FWindow->findChild<QLabel*>(QStringLiteral("LabelStatus"));
+        QVERIFY(giveFocus(grid));
+        QHeaderView* rows = grid->verticalHeader();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          QPoint(rows->width() / 2, rows->sectionViewportPosition(0) + 2));
+        press(Qt::Key_C, Qt::ControlModifier);
+        grid->setCurrentIndex(model.index(1, kName));
+        press(Qt::Key_Insert, Qt::ControlModifier);
+        // The new row alone is chosen; its missing load is its own note, the others keep pipes.
+        QCOMPARE(grid->currentIndex(), model.index(2, kName));
+        QCOMPARE(grid->chosenRows(), QList<int>{2});
+        QCOMPARE(cell(model, 2, kNote), CommonTexts::kNoteNoLoad.toString());
+        for (int row : {0, 1, 3, 4})
+            QVERIFY2(!cell(model, row, kPipe).isEmpty(), qPrintable(QString::number(row)));
+        press(Qt::Key_V, Qt::ControlModifier);
+        const auto& segments = model.project().schedule.segments;
+        QVERIFY(ScheduleCells::sameSegment(segments[1], start.schedule.segments[1]));
+        QVERIFY(ScheduleCells::sameSegment(segments[2], start.schedule.segments[0]));
+
+        FWindow->findChild<QRadioButton*>(QStringLiteral("LayoutTree"))->click();
+        QVERIFY(status->text().startsWith(ScheduleTexts::kTreeLoads.toString()));
+        QCOMPARE(QString::fromStdString(segments[4].from + segments[4].to), QStringLiteral("EF"));
+        QVERIFY(!grid->isColumnHidden(kFrom) && !grid->isColumnHidden(kOutletMargin));
+        QVERIFY(!(model.flags(model.index(0, kOnPath)) & Qt::ItemIsUserCheckable));
+        const QString chain = FWindow->findChild<QLabel*>(QStringLiteral("TotalCriticalOutlet"))->text();
+        QVERIFY2(chain.contains(QStringLiteral("A → B → C → D → E → F")), qPrintable(chain));
+
+        // A branch off the last node, and one off B's child C, each loaded as it comes.
+        for (const auto& [row, load] : {std::pair{4, "8"}, std::pair{1, "6"}}) {
+            grid->setCurrentIndex(model.index(row, kFixtureUnits));
+            press(Qt::Key_B, Qt::ControlModifier);
+            QCOMPARE(grid->chosenRows(), QList<int>{row + 1});
+            QCOMPARE(segments[static_cast<std::size_t>(row + 1)].from, segments[static_cast<std::size_t>(row)].to);
+            type(QString::fromLatin1(load));
+            press(Qt::Key_Return);
+        }
+        QCOMPARE(QString::fromStdString(segments[2].from + segments[2].to), QStringLiteral("CH"));
+        QCOMPARE(model.result().segments[0].servedFixtureUnits, 60.0 + 40.0 + 60.0 + 20.0 + 80.0 + 8.0 + 6.0);
+        QCOMPARE(model.result().segments[2].servedFixtureUnits, 6.0);
+
+        QUndoStack* stack = model.undoStack();
+        while (stack->canUndo())
+            press(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(model.project().schedule.layout == Sizing::TLayout::List);
+        QVERIFY(sameSegments(model.project().schedule, start.schedule));
+    }
+
+    // A tree the core refuses is named on the status line and in the totals; every typed value
+    // stays, and one undo mends it.
+    void treeRefused_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("problem");
+        const int notATree = static_cast<int>(Sizing::TScheduleProblem::NotATree);
+        QTest::newRow("a node fed twice") << 2 << int(ScheduleCells::kTo) << "B" << notATree;
+        QTest::newRow("a loop") << 0 << int(ScheduleCells::kFrom) << "D" << notATree;
+        QTest::newRow("two sources") << 2 << int(ScheduleCells::kFrom) << "X"
+                                     << static_cast<int>(Sizing::TScheduleProblem::TwoSources);
+    }
+
+    void treeRefused()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(int, problem);
+        TScheduleModel& model = FWindow->model();
+        auto* grid = FWindow->findChild<QTableView*>(QStringLiteral("GridSegments"));
+        FWindow->findChild<QRadioButton*>(QStringLiteral("LayoutTree"))->click();
+        QVERIFY(model.evaluated());
+        const Sizing::TSchedule before = model.project().schedule;
+        QVERIFY(giveFocus(grid));
+        grid->setCurrentIndex(model.index(row, column));
+        type(typed);
+        press(Qt::Key_Return);
+
+        QCOMPARE(static_cast<int>(model.check().problem), problem);
+        const QString why = Report::scheduleProblemText(model.project().schedule, model.check());
+        QVERIFY(why.contains(QString::fromStdString(before.segments[model.check().segment].name)));
+        QCOMPARE(FWindow->findChild<QLabel*>(QStringLiteral("LabelStatus"))->text(),
+                 ScheduleTexts::kNotEvaluated.toString().arg(why));
+        QVERIFY(FWindow->findChild<QLabel*>(QStringLiteral("TotalProblem"))->text().contains(why));
+        for (std::size_t other = 0; other < before.segments.size(); ++other)
+            if (other != static_cast<std::size_t>(row))
+                QVERIFY(ScheduleCells::sameSegment(model.project().schedule.segments[other], before.segments[other]));
+        QCOMPARE(cell(model, row, column), typed);
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(model.evaluated());
     }
 
     void askBeforeReplacing_data()

@@ -1,6 +1,7 @@
 #include "FormSchedule.h"
 
 #include "FontFamilies.h"
+#include "ReportNotes.h"
 #include "ScheduleHeaderPanel.h"
 #include "ScheduleModel.h"
 #include "ScheduleSettings.h"
@@ -78,9 +79,10 @@ TFormSchedule::TFormSchedule(QWidget* parent)
     });
     connect(stack, &QUndoStack::indexChanged, this, [this] {
         FChangedSinceAutosave = true;
-        FStatus->clear();
+        showRefusal();
     });
     connect(FModel, &TScheduleModel::editRefused, this, &TFormSchedule::showStatus);
+    connect(FModel, &TScheduleModel::told, this, &TFormSchedule::showStatus);
     connect(FHeader, &TScheduleHeaderPanel::editRefused, this, &TFormSchedule::showStatus);
     FAutosaveTimer = new QTimer(this);
     FAutosaveTimer->setInterval(kAutosaveIntervalMs);
@@ -169,6 +171,7 @@ void TFormSchedule::setUpRowMenu(QMenu* rows)
     };
     const TRowCommand commands[] = {
         {"actAddRow", kAddRow, QKeySequence(Qt::CTRL | Qt::Key_Insert), &TFormSchedule::addRow},
+        {"actAddBranch", kAddBranch, QKeySequence(Qt::CTRL | Qt::Key_B), &TFormSchedule::addBranch},
         {"actRemoveRows", kRemoveRows, QKeySequence(Qt::CTRL | Qt::Key_Delete), &TFormSchedule::removeRows},
         {"actDuplicateRow", kDuplicateRow, QKeySequence(Qt::CTRL | Qt::Key_D), &TFormSchedule::duplicateRows},
         {"actMoveUp", kMoveUp, QKeySequence(Qt::ALT | Qt::Key_Up), &TFormSchedule::moveRowsUp},
@@ -190,6 +193,16 @@ void TFormSchedule::updateTitle()
 }
 
 void TFormSchedule::showStatus(const QString& text) { FStatus->setText(text); }
+
+void TFormSchedule::showRefusal()
+{
+    const Sizing::TScheduleCheck& check = FModel->check();
+    const bool refused
+        = check.problem != Sizing::TScheduleProblem::None && check.problem != Sizing::TScheduleProblem::NoSegments;
+    FStatus->setText(refused
+                         ? kNotEvaluated.toString().arg(Report::scheduleProblemText(FModel->project().schedule, check))
+                         : QString());
+}
 
 void TFormSchedule::showWarning(const QString& text)
 {

@@ -82,6 +82,8 @@ private:
     void setUpRowMenu(QMenu* rows);
     void updateTitle();
     void showStatus(const QString& text);
+    // After every step: why a schedule is refused, or nothing.
+    void showRefusal();
     void showWarning(const QString& text);
     [[nodiscard]] QString chooseFile(TFileRole role, const QString& suggested);
 
@@ -99,6 +101,7 @@ private:
 
     // FormScheduleEdit.cpp
     void addRow();
+    void addBranch();
     void removeRows();
     void duplicateRows();
     void moveRowsUp();

@@ -47,7 +47,7 @@ bool isHeaderRow(const QStringList& cells)
 QString copiedText(const TScheduleModel& model, const QModelIndex& index)
 {
     const int column = index.column();
-    if (column == kOnPath)
+    if (column == kOnPath && !model.isTree())
         return onPathWord(index.data(Qt::CheckStateRole).toInt() == Qt::Checked);
     SegmentFigures::TFigure figure;
     if (model.figureAt(index.row(), column, figure))
@@ -89,7 +89,15 @@ void TFormSchedule::addRow()
     const int below = current.isValid() ? current.row() : FModel->rowCount() - 1;
     const int row = FModel->addRow(below);
     if (row >= 0)
-        FTable->moveToCell(row, kName);
+        FTable->selectOnly(row, kName);
+}
+
+void TFormSchedule::addBranch()
+{
+    const QModelIndex current = FTable->currentIndex();
+    const int row = FModel->addBranch(current.isValid() ? current.row() : -1);
+    if (row >= 0)
+        FTable->selectOnly(row, std::max(current.column(), 0));
 }
 
 void TFormSchedule::removeRows()
@@ -99,7 +107,7 @@ void TFormSchedule::removeRows()
         return;
     const int column = std::max(FTable->currentIndex().column(), 0);
     FModel->removeSegmentRows(rows);
-    FTable->moveToCell(std::min(rows.front(), FModel->rowCount() - 1), column);
+    FTable->selectOnly(std::min(rows.front(), FModel->rowCount() - 1), column);
 }
 
 void TFormSchedule::duplicateRows()
@@ -108,7 +116,7 @@ void TFormSchedule::duplicateRows()
     if (rows.isEmpty())
         return;
     FModel->duplicateRows(rows);
-    FTable->moveToCell(rows.back() + 1, std::max(FTable->currentIndex().column(), 0));
+    FTable->selectOnly(rows.back() + 1, std::max(FTable->currentIndex().column(), 0));
 }
 
 void TFormSchedule::moveRowsUp() { moveRows(-1); }
@@ -125,7 +133,7 @@ void TFormSchedule::moveRows(int delta)
 
 void TFormSchedule::copyCells()
 {
-    QModelIndexList chosen = FTable->selectionModel()->selectedIndexes();
+    QModelIndexList chosen = FTable->chosenCells();
     if (chosen.isEmpty() && FTable->currentIndex().isValid())
         chosen << FTable->currentIndex();
     if (chosen.isEmpty())
@@ -147,9 +155,7 @@ void TFormSchedule::copyTable()
     QList<int> columns;
     for (int row = 0; row < FModel->rowCount(); ++row)
         rows << row;
-    for (int column = 0; column < kColumnCount; ++column)
-        columns << column;
-    QGuiApplication::clipboard()->setText(blockText(*FModel, rows, columns, nullptr));
+    QGuiApplication::clipboard()->setText(blockText(*FModel, rows, FTable->shownColumns(), nullptr));
 }
 
 void TFormSchedule::pasteCells()
@@ -161,7 +167,7 @@ void TFormSchedule::pasteCells()
         showStatus(kPasteEmpty.toString());
         return;
     }
-    const QModelIndexList selected = FTable->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = FTable->chosenCells();
     std::vector<TScheduleModel::TCellText> cells;
     // One value fills every cell chosen.
     if (block.size() == 1 && block.constFirst().size() == 1 && selected.size() > 1) {
@@ -174,9 +180,12 @@ void TFormSchedule::pasteCells()
             top = std::min(top, index.row());
             left = std::min(left, index.column());
         }
+        // A block copied from the grid holds the columns it showed: it goes back into those.
+        const QList<int> shown = FTable->shownColumns();
+        const qsizetype first = std::max<qsizetype>(shown.indexOf(left), 0);
         for (qsizetype r = 0; r < block.size(); ++r)
-            for (qsizetype c = 0; c < block[r].size() && left + c < kColumnCount; ++c)
-                cells.push_back({top + static_cast<int>(r), left + static_cast<int>(c), block[r][c]});
+            for (qsizetype c = 0; c < block[r].size() && first + c < shown.size(); ++c)
+                cells.push_back({top + static_cast<int>(r), shown[first + c], block[r][c]});
     }
     if (FModel->pasteCells(cells, kUndoPaste.toString()))
         showStatus(kPasted.toString().arg(block.size()));
@@ -185,7 +194,7 @@ void TFormSchedule::pasteCells()
 void TFormSchedule::clearCells()
 {
     std::vector<TScheduleModel::TCellText> cells;
-    for (const QModelIndex& index : FTable->selectionModel()->selectedIndexes())
+    for (const QModelIndex& index : FTable->chosenCells())
         if (clearable(index.column()))
             cells.push_back({index.row(), index.column(), {}});
     if (!cells.empty())

@@ -4,10 +4,13 @@
 #include "Demand.h"
 #include "NumberInput.h"
 #include "NumberText.h"
+#include "ReportFormat.h"
 #include "ReportNotes.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
 #include "TextTrim.h"
+
+#include <QSet>
 
 #include <cmath>
 
@@ -27,7 +30,14 @@ bool refuse(QStringView why, int column, QString& problem)
     return false;
 }
 
-// An empty cell of a load, a typed flow or a fittings allowance is a deliberate 0.
+bool outOfRange(int column, double least, double most, QString& problem)
+{
+    problem = kOutOfRange.toString().arg(name(column), formatGeneral(least), formatGeneral(most));
+    return false;
+}
+
+// An empty cell of a load, a typed flow, a fittings allowance, an elevation or a need is a
+// deliberate 0.
 bool readNumber(const QString& text, int column, double& value, QString& problem)
 {
     const QString trimmed = trimmedOfBlanksAndControls(text);
@@ -75,12 +85,14 @@ bool readQuantity(const QString& text, int column, TUnits units, double& value, 
     double typed = 0.0;
     if (!readNumber(text, column, typed, problem))
         return false;
-    if (typed < 0.0)
+    if (typed < 0.0 && column != kElevation)
         return refuse(kNegative, column, problem);
-    if (column == kLength)
+    if (column == kLength || column == kElevation)
         typed = ScheduleUnits::lengthFt(typed, units);
     else if (column == kTypedFlow)
         typed = ScheduleUnits::flowGpm(typed, units);
+    else if (column == kOutletPsi)
+        typed = ScheduleUnits::pressurePsi(typed, units);
     // A huge value can overflow on its way to US units, and a tiny length can vanish.
     if (!std::isfinite(typed))
         return refuse(kNotANumber, column, problem);
@@ -90,7 +102,23 @@ bool readQuantity(const QString& text, int column, TUnits units, double& value, 
         problem = kLoadTooLarge.toString().arg(name(column)).arg(Design::kMaxFixtureUnits);
         return false;
     }
+    if (column == kElevation && (typed < Project::kLeastElevationFt || typed > Project::kMostElevationFt))
+        return outOfRange(column, ScheduleUnits::lengthIn(Project::kLeastElevationFt, units),
+                          ScheduleUnits::lengthIn(Project::kMostElevationFt, units), problem);
+    if (column == kOutletPsi && typed > Project::kMostPressurePsi)
+        return outOfRange(column, 0.0, ScheduleUnits::pressureIn(Project::kMostPressurePsi, units), problem);
     value = typed;
+    return true;
+}
+
+bool readNode(const QString& text, int column, std::string& node, QString& problem)
+{
+    const QString trimmed = trimmedOfBlanksAndControls(text);
+    if (trimmed.size() > Project::kMaxNodeNameCharacters) {
+        problem = kNodeTooLong.toString().arg(name(column)).arg(Project::kMaxNodeNameCharacters);
+        return false;
+    }
+    node = trimmed.toStdString();
     return true;
 }
 
@@ -111,6 +139,11 @@ bool figureColumn(int column, TFigureColumn& figure)
     case kLossPer100: figure = TFigureColumn::LossPer100; return true;
     case kSegmentLoss: figure = TFigureColumn::SegmentLoss; return true;
     case kCumulativeLoss: figure = TFigureColumn::CumulativeLoss; return true;
+    case kServedLoad: figure = TFigureColumn::ServedLoad; return true;
+    case kElevation: figure = TFigureColumn::Elevation; return true;
+    case kStaticPressure: figure = TFigureColumn::StaticPressure; return true;
+    case kOutletPressure: figure = TFigureColumn::OutletPressure; return true;
+    case kOutletMargin: figure = TFigureColumn::OutletMargin; return true;
     default: return false;
     }
 }
@@ -144,12 +177,20 @@ QString columnTitle(int column, TUnits units)
     case kSegmentLoss: return titled(kColumnSegmentLoss, pressureUnit(units));
     case kCumulativeLoss: return titled(kColumnCumulative, pressureUnit(units));
     case kNote: return kColumnNote.toString();
+    case kFrom: return kColumnFrom.toString();
+    case kTo: return kColumnTo.toString();
+    case kServedLoad: return kColumnServedLoad.toString();
+    case kElevation: return titled(kColumnElevation, lengthUnit(units));
+    case kOutletPsi: return titled(kColumnOutletNeed, pressureUnit(units));
+    case kStaticPressure: return titled(kColumnStaticPressure, pressureUnit(units));
+    case kOutletPressure: return titled(kColumnOutletPressure, pressureUnit(units));
+    case kOutletMargin: return titled(kColumnOutletMargin, pressureUnit(units));
     default: return {};
     }
 }
 
 bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult* result, int column,
-                TUnits units, SegmentFigures::TFigure& figure)
+                TUnits units, SegmentFigures::TFigure& figure, const SegmentFigures::TPlace& place)
 {
     TFigureColumn figureOf = TFigureColumn::Flow;
     if (index >= schedule.segments.size() || !figureColumn(column, figureOf))
@@ -166,7 +207,7 @@ bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index, const Sizi
         unevaluated.equivalentLengthFt = Sizing::equivalentLengthFt(segment);
         result = &unevaluated;
     }
-    figure = SegmentFigures::figure(segment, *result, figureOf, units);
+    figure = SegmentFigures::figure(segment, *result, figureOf, units, place);
     // The grid shows no loss for a segment without a pipe; the reports write what the sums count.
     if (figure.withoutPipe)
         figure.empty = SegmentFigures::TEmpty::NotSized;
@@ -192,19 +233,49 @@ QString segmentEditText(const Sizing::TSegment& segment, int column, TUnits unit
     case kLength: return formatGeneral(ScheduleUnits::lengthIn(segment.lengthFt, units));
     case kFittings: return formatGeneral(segment.fittingsPercent);
     case kOnPath: return onPathWord(segment.onCriticalPath);
+    case kFrom: return QString::fromStdString(segment.from);
+    case kTo: return QString::fromStdString(segment.to);
+    case kElevation: return formatGeneral(ScheduleUnits::lengthIn(segment.elevationFt, units));
+    case kOutletPsi:
+        return segment.outletPsi == 0.0 ? QString()
+                                        : formatGeneral(ScheduleUnits::pressureIn(segment.outletPsi, units));
     default: return {};
     }
+}
+
+QString nodeLetters(int index)
+{
+    constexpr int kLetters = 26;
+    QString name;
+    for (int n = index + 1; n > 0; n = (n - 1) / kLetters)
+        name.prepend(QChar(u'A' + (n - 1) % kLetters));
+    return name;
+}
+
+QString nextFreeNode(const Sizing::TSchedule& schedule)
+{
+    QSet<QString> used;
+    for (const Sizing::TSegment& segment : schedule.segments)
+        used << QString::fromStdString(segment.from) << QString::fromStdString(segment.to);
+    for (int index = 0;; ++index)
+        if (!used.contains(nodeLetters(index)))
+            return nodeLetters(index);
 }
 
 QString onPathWord(bool onPath) { return (onPath ? kYes : kNo).toString(); }
 
 QString resultText(const Sizing::TSchedule& schedule, std::size_t index, const Sizing::TSegmentResult& result,
-                   int column, TUnits units)
+                   const SegmentFigures::TPlace& place, int column, TUnits units)
 {
     if (column == kNote)
         return Report::segmentNote(schedule, index, result, units, userDecimalSeparator());
     SegmentFigures::TFigure figure;
-    return cellFigure(schedule, index, &result, column, units, figure) ? shown(figure) : QString();
+    if (!cellFigure(schedule, index, &result, column, units, figure, place))
+        return {};
+    // A node over 4 bar is marked where its pressure is shown; the note says what to do.
+    if (column == kStaticPressure && place.layout == Sizing::TLayout::Tree && result.needsPressureReducer)
+        return kReducerMark.toString() + u' ' + shown(figure);
+    return shown(figure);
 }
 
 QString unevaluatedText(const Sizing::TSchedule& schedule, std::size_t index, int column, TUnits units)
@@ -217,7 +288,8 @@ QString unevaluatedText(const Sizing::TSchedule& schedule, std::size_t index, in
 bool sameSegment(const Sizing::TSegment& a, const Sizing::TSegment& b)
 {
     return a.name == b.name && a.run == b.run && a.fixtureUnits == b.fixtureUnits && a.flowGpm == b.flowGpm
-        && a.lengthFt == b.lengthFt && a.fittingsPercent == b.fittingsPercent && a.onCriticalPath == b.onCriticalPath;
+        && a.lengthFt == b.lengthFt && a.fittingsPercent == b.fittingsPercent && a.onCriticalPath == b.onCriticalPath
+        && a.from == b.from && a.to == b.to && a.elevationFt == b.elevationFt && a.outletPsi == b.outletPsi;
 }
 
 bool readCell(const QString& text, int column, TUnits units, Sizing::TSegment& segment, QString& problem)
@@ -247,6 +319,22 @@ bool readCell(const QString& text, int column, TUnits units, Sizing::TSegment& s
         break;
     case kFittings:
         if (!readQuantity(text, column, units, read.fittingsPercent, problem))
+            return false;
+        break;
+    case kFrom:
+        if (!readNode(text, column, read.from, problem))
+            return false;
+        break;
+    case kTo:
+        if (!readNode(text, column, read.to, problem))
+            return false;
+        break;
+    case kElevation:
+        if (!readQuantity(text, column, units, read.elevationFt, problem))
+            return false;
+        break;
+    case kOutletPsi:
+        if (!readQuantity(text, column, units, read.outletPsi, problem))
             return false;
         break;
     default: return false;

@@ -1,6 +1,8 @@
 #pragma once
-// The schedule table's columns and what each cell shows and accepts, without widgets. The
-// first seven columns are what the engineer types; the rest are what the sizing core works out.
+// The schedule table's columns and what each cell shows and accepts, without widgets. Some
+// columns are what the engineer types, the others what the sizing core works out; a tree's
+// columns (its nodes, the elevation and need at each node, the load served and the pressures at
+// the outlets) are hidden in a list.
 // Numbers are shown in the project's units and typed in them too; a typed value is converted
 // to the file's US units once, here, and never read back through a rounded display.
 
@@ -16,11 +18,16 @@ namespace ScheduleCells {
 
 enum TColumn : int {
     kName,
+    kFrom, // tree: the node upstream
+    kTo,   // tree: the node downstream, where the load is drawn
     kRun,
     kFixtureUnits,
+    kServedLoad, // tree: the load at and below `to`
     kTypedFlow,
     kLength,
     kFittings,
+    kElevation, // tree: the height of `to` above the source
+    kOutletPsi, // tree: the least pressure `to` needs; empty for the header's
     kOnPath,
     kFlow,
     kEquivalentLength,
@@ -29,11 +36,29 @@ enum TColumn : int {
     kLossPer100,
     kSegmentLoss,
     kCumulativeLoss,
+    kStaticPressure, // tree: at `to`, with no flow
+    kOutletPressure, // tree: at an outlet, in flow
+    kOutletMargin,   // tree: above what the outlet needs
     kNote,
 };
 inline constexpr int kColumnCount = kNote + 1;
 
-[[nodiscard]] constexpr bool isEditable(int column) { return column >= kName && column <= kOnPath; }
+[[nodiscard]] constexpr bool isEditable(int column)
+{
+    return (column >= kName && column <= kFixtureUnits) || (column >= kTypedFlow && column <= kOnPath);
+}
+// Shown in a tree only.
+[[nodiscard]] constexpr bool isTreeColumn(int column)
+{
+    return column == kFrom || column == kTo || column == kServedLoad || column == kElevation || column == kOutletPsi
+        || column == kStaticPressure || column == kOutletPressure || column == kOutletMargin;
+}
+
+// The node names the tree's new nodes take, in order: A to Z, then AA, AB… as a spreadsheet
+// names its columns; `index` counts from 0.
+[[nodiscard]] QString nodeLetters(int index);
+// The first of those names that no segment of the schedule uses as an end.
+[[nodiscard]] QString nextFreeNode(const Sizing::TSchedule& schedule);
 
 // The column's heading with its unit, as the table and a copy with headers show it.
 [[nodiscard]] QString columnTitle(int column, Project::TUnits units);
@@ -52,11 +77,12 @@ inline constexpr int kColumnCount = kNote + 1;
 // equivalent length can still be worked out. False for a cell of words or one with no figure.
 [[nodiscard]] bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index,
                               const Sizing::TSegmentResult* result, int column, Project::TUnits units,
-                              SegmentFigures::TFigure& figure);
+                              SegmentFigures::TFigure& figure, const SegmentFigures::TPlace& place = {});
 
-// What a computed cell shows for a segment of an evaluated schedule.
+// What a computed cell shows for a segment of an evaluated schedule, standing at `place`.
 [[nodiscard]] QString resultText(const Sizing::TSchedule& schedule, std::size_t index,
-                                 const Sizing::TSegmentResult& result, int column, Project::TUnits units);
+                                 const Sizing::TSegmentResult& result, const SegmentFigures::TPlace& place, int column,
+                                 Project::TUnits units);
 // What a computed cell shows while the schedule cannot be evaluated: the segment's own flow
 // and equivalent length where they can be worked out, nothing else.
 [[nodiscard]] QString unevaluatedText(const Sizing::TSchedule& schedule, std::size_t index, int column,

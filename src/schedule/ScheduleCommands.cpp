@@ -72,8 +72,8 @@ void TMoveCommand::redo() { FModel.shiftSegments(FFirst, FCount, FDelta); }
 void TMoveCommand::undo() { FModel.shiftSegments(FFirst + FDelta, FCount, -FDelta); }
 
 THeaderCommand::THeaderCommand(TScheduleModel& model, const TScheduleHeader& before, const TScheduleHeader& after,
-                               THeaderField field, const QString& text)
-    : QUndoCommand(text)
+                               THeaderField field, const QString& text, QUndoCommand* parent)
+    : QUndoCommand(text, parent)
     , FModel(model)
     , FBefore(before)
     , FAfter(after)
@@ -88,8 +88,8 @@ int THeaderCommand::id() const { return kHeaderEditId; }
 bool THeaderCommand::mergeWith(const QUndoCommand* other)
 {
     const auto* next = static_cast<const THeaderCommand*>(other);
-    // A switch of units is a step of its own, each time.
-    if (next->FField != FField || FField == THeaderField::Units)
+    // A switch of units or of layout is a step of its own, each time.
+    if (next->FField != FField || FField == THeaderField::Units || FField == THeaderField::Layout)
         return false;
     FAfter = next->FAfter;
     setObsolete(FAfter == FBefore);

@@ -80,7 +80,7 @@ private:
 class THeaderCommand : public QUndoCommand {
 public:
     THeaderCommand(TScheduleModel& model, const TScheduleHeader& before, const TScheduleHeader& after,
-                   THeaderField field, const QString& text);
+                   THeaderField field, const QString& text, QUndoCommand* parent = nullptr);
     void redo() override;
     void undo() override;
     [[nodiscard]] int id() const override;

@@ -19,7 +19,9 @@ struct TScheduleHeader {
     double mainLimitFtPerS = Sizing::kDefaultMainLimitFtPerS;
     double branchLimitFtPerS = Sizing::kDefaultBranchLimitFtPerS;
     Project::TUnits units = Project::TUnits::US;
-    std::string material; // a computed material's id; "" for galvanized, sized in roughnessClass
+    Sizing::TLayout layout = Sizing::TLayout::List;
+    double staticSourcePsi = 0.0; // 0: the source's pressure in flow
+    std::string material;         // a computed material's id; "" for galvanized, sized in roughnessClass
     double waterTemperatureC = Sizing::TSchedule{}.waterTemperatureC;
 
     bool operator==(const TScheduleHeader&) const = default;
@@ -37,6 +39,8 @@ enum class THeaderField {
     MainLimit,
     BranchLimit,
     Units,
+    StaticSource,
+    Layout,
     Material, // the pipe box: a galvanized class or a computed material
     WaterTemperature
 };

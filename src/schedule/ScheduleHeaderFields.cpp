@@ -25,8 +25,9 @@ constexpr int kClassCount = 3;
 constexpr int kTemperatureDecimals = 1;
 
 // clang-format off
-constexpr std::array<THeaderNumber, 6> kNumbers{{
+constexpr std::array<THeaderNumber, 7> kNumbers{{
     {F::Source, "EditSource", kSource, Q::Pressure, false, false},
+    {F::StaticSource, "EditStaticSource", kStaticSource, Q::Pressure, false, false},
     {F::Meter, "EditMeter", kMeter, Q::Pressure, false, false},
     {F::Height, "EditHeight", kHeight, Q::Length, true, false},
     {F::Fixture, "EditFixture", kFixture, Q::Pressure, false, false},
@@ -80,6 +81,7 @@ double headerValue(const TScheduleHeader& header, THeaderField field)
     case F::Fixture: return header.fixturePsi;
     case F::MainLimit: return header.mainLimitFtPerS;
     case F::BranchLimit: return header.branchLimitFtPerS;
+    case F::StaticSource: return header.staticSourcePsi;
     default: return 0.0;
     }
 }
@@ -93,6 +95,7 @@ void setHeaderValue(TScheduleHeader& header, THeaderField field, double value)
     case F::Fixture: header.fixturePsi = value; break;
     case F::MainLimit: header.mainLimitFtPerS = value; break;
     case F::BranchLimit: header.branchLimitFtPerS = value; break;
+    case F::StaticSource: header.staticSourcePsi = value; break;
     default: break;
     }
 }

@@ -26,7 +26,7 @@ struct THeaderNumber {
     bool MustBePositive;
 };
 
-// Source, meter, height, fixture, then the limits of mains and branches.
+// Source (in flow, then with none), meter, height, fixture, then the limits of mains and branches.
 [[nodiscard]] std::span<const THeaderNumber> headerNumbers();
 
 // A pressure's units in the order of Design::TPressureUnit, a length's in that of

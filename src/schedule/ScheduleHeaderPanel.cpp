@@ -64,6 +64,7 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
     grid->addWidget(FMaterial, 1, 1, 1, 2);
     grid->addWidget(label(kSupplyLabel.toString() + u':', this), 1, kColumnsPerField);
     grid->addWidget(FSupply, 1, kColumnsPerField + 1, 1, 2);
+    addLayoutSwitch(grid, 1, 2 * kColumnsPerField);
 
     const auto numbers = headerNumbers();
     FNumbers.reserve(numbers.size());
@@ -140,6 +141,31 @@ void TScheduleHeaderPanel::addTemperatureRow(QGridLayout* grid, int row)
     });
 }
 
+void TScheduleHeaderPanel::addLayoutSwitch(QGridLayout* grid, int row, int column)
+{
+    auto* layoutRow = new QHBoxLayout;
+    FLayoutList = new QRadioButton(kLayoutList.toString(), this);
+    FLayoutTree = new QRadioButton(kLayoutTree.toString(), this);
+    FLayoutList->setObjectName(QStringLiteral("LayoutList"));
+    FLayoutTree->setObjectName(QStringLiteral("LayoutTree"));
+    auto* group = new QButtonGroup(this);
+    group->addButton(FLayoutList);
+    group->addButton(FLayoutTree);
+    layoutRow->addWidget(label(kLayoutLabel, this));
+    layoutRow->addWidget(FLayoutList);
+    layoutRow->addWidget(FLayoutTree);
+    layoutRow->addStretch();
+    grid->addLayout(layoutRow, row, column, 1, kColumnsPerField);
+    connect(FLayoutList, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            FModel.setLayout(Sizing::TLayout::List);
+    });
+    connect(FLayoutTree, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            FModel.setLayout(Sizing::TLayout::Tree);
+    });
+}
+
 void TScheduleHeaderPanel::addNumberField(const THeaderNumber& number, QGridLayout* grid, int row, int column)
 {
     TNumberField field;
@@ -182,6 +208,9 @@ void TScheduleHeaderPanel::showHeader()
         const QSignalBlocker usBlocker(FUnitsUS);
         const QSignalBlocker siBlocker(FUnitsSI);
         (header.units == Project::TUnits::SI ? FUnitsSI : FUnitsUS)->setChecked(true);
+        const QSignalBlocker listBlocker(FLayoutList);
+        const QSignalBlocker treeBlocker(FLayoutTree);
+        (header.layout == Sizing::TLayout::Tree ? FLayoutTree : FLayoutList)->setChecked(true);
     }
     const bool unitsChanged = header.units != FBoxesFor;
     FBoxesFor = header.units;

@@ -1,9 +1,9 @@
 #pragma once
 // The schedule window's header: the project's title, the pipe (a galvanized class or a computed
-// material), the supply system, the pressure budget's four members each with a unit box, the two
-// velocity limits, the water's temperature and the switch between US and SI units. It shows the model's header and
-// hands each finished edit to the model as one undoable change; a field the model refuses goes back to the model's
-// value.
+// material), the supply system, the pressure budget's members each with a unit box, the two
+// velocity limits, the water's temperature, the switch between US and SI units and the one
+// between a list and a tree. It shows the model's header and hands each finished edit to the
+// model as one undoable change; a field the model refuses goes back to the model's value.
 
 #include "ScheduleHeaderFields.h"
 
@@ -48,6 +48,7 @@ private:
     void temperatureEdited();
     void titleEdited();
     void unitsChosen(Project::TUnits units);
+    void addLayoutSwitch(QGridLayout* grid, int row, int column);
 
     TScheduleModel& FModel;
     QLineEdit* FTitle = nullptr;
@@ -58,6 +59,8 @@ private:
     QComboBox* FSupply = nullptr;
     QRadioButton* FUnitsUS = nullptr;
     QRadioButton* FUnitsSI = nullptr;
+    QRadioButton* FLayoutList = nullptr;
+    QRadioButton* FLayoutTree = nullptr;
     std::vector<TNumberField> FNumbers;
     // The system the unit boxes were last set for: a switch of units sets them afresh.
     Project::TUnits FBoxesFor = Project::TUnits::US;

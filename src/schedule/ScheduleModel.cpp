@@ -1,8 +1,13 @@
 // The model's reading side, the changes the undo commands make, and the recalculation.
 #include "ScheduleModel.h"
 
+#include "CommonTexts.h"
+#include "NumberText.h"
+#include "ReportFormat.h"
 #include "ReportNotes.h"
 #include "ScheduleCells.h"
+#include "ScheduleTexts.h"
+#include "ScheduleUnits.h"
 
 #include <QColor>
 #include <QGuiApplication>
@@ -51,18 +56,19 @@ QVariant TScheduleModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return isEditable(column) ? segmentEditText(segment, column, FProject.units) : displayText(row, column);
     case Qt::CheckStateRole:
-        if (column == kOnPath)
+        if (column == kOnPath && !isTree())
             return segment.onCriticalPath ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::TextAlignmentRole:
         if (column == kName || column == kNote)
             return QVariant::fromValue(Qt::AlignLeading | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignCenter);
-    case Qt::ForegroundRole: return rowAtFault(row) ? QVariant(kFaultText) : QVariant();
+    case Qt::ForegroundRole:
+        return rowAtFault(row) || (column == kOutletMargin && outletShort(row)) ? QVariant(kFaultText) : QVariant();
     case Qt::BackgroundRole:
         if (rowAtFault(row))
             return kFaultBackground;
-        if (rowRaised(row))
+        if (rowRaised(row) || (column == kStaticPressure && needsReducer(row)))
             return kRaisedBackground;
         // What the core works out is shaded as the read-only part of the table.
         return isEditable(column) ? QVariant() : QVariant(QGuiApplication::palette().color(QPalette::Window));
@@ -74,27 +80,59 @@ QVariant TScheduleModel::data(const QModelIndex& index, int role) const
 QVariant TScheduleModel::displayText(int row, int column) const
 {
     const Sizing::TSchedule& schedule = FProject.schedule;
-    if (isEditable(column))
+    if (isEditable(column) && editable(column))
         return segmentText(schedule.segments[at(row)], column, FProject.units);
     if (column == kNote)
         return noteOf(row);
-    if (evaluated())
-        return resultText(schedule, at(row), FResult.segments[at(row)], column, FProject.units);
-    return unevaluatedText(schedule, at(row), column, FProject.units);
+    if (!evaluated())
+        return unevaluatedText(schedule, at(row), column, FProject.units);
+    const Sizing::TSegmentResult& result = FResult.segments[at(row)];
+    if (column == kOnPath)
+        return result.onCriticalPath ? ScheduleTexts::kOnPathMark.toString() : QString();
+    return resultText(schedule, at(row), result, placeOf(row), column, FProject.units);
 }
+
+SegmentFigures::TPlace TScheduleModel::placeOf(int row) const
+{
+    return SegmentFigures::placeOf(FProject.schedule, FResult, at(row));
+}
+
+bool TScheduleModel::outletShort(int row) const
+{
+    const Sizing::TOutletResult* outlet = evaluated() ? placeOf(row).outlet : nullptr;
+    return outlet != nullptr && outlet->complete && outlet->marginPsi < 0.0;
+}
+
+bool TScheduleModel::needsReducer(int row) const
+{
+    // A list shows no static pressures: its rows do not stand for nodes.
+    return evaluated() && isTree() && FResult.segments[at(row)].needsPressureReducer;
+}
+
+bool TScheduleModel::editable(int column) const { return isEditable(column) && !(column == kOnPath && isTree()); }
 
 bool TScheduleModel::figureAt(int row, int column, SegmentFigures::TFigure& figure) const
 {
     if (row < 0 || row >= rowCount())
         return false;
-    const Sizing::TSegmentResult* result = evaluated() ? &FResult.segments[at(row)] : nullptr;
-    return cellFigure(FProject.schedule, at(row), result, column, FProject.units, figure);
+    if (!evaluated())
+        return cellFigure(FProject.schedule, at(row), nullptr, column, FProject.units, figure);
+    return cellFigure(FProject.schedule, at(row), &FResult.segments[at(row)], column, FProject.units, figure,
+                      placeOf(row));
 }
 
 QString TScheduleModel::noteOf(int row) const
 {
+    if (evaluated() && needsReducer(row)) {
+        const double staticPsi = FResult.segments[at(row)].staticPsi;
+        const QString advice = CommonTexts::kReducerAdvice.toString().arg(ReportFormat::leftToRight(
+            formatFixed(ScheduleUnits::pressureIn(staticPsi, units()), ReportFormat::kPressureDecimals) + u' '
+            + ScheduleUnits::pressureUnit(units())));
+        const QString note = resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, units());
+        return note.isEmpty() ? advice : note + u' ' + advice;
+    }
     if (evaluated())
-        return resultText(FProject.schedule, at(row), FResult.segments[at(row)], kNote, FProject.units);
+        return resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, FProject.units);
     return rowAtFault(row) ? Report::scheduleProblemText(FProject.schedule, FCheck) : QString();
 }
 
@@ -120,8 +158,18 @@ QVariant TScheduleModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    // The unit on a line of its own keeps the columns narrow.
-    return columnTitle(section, FProject.units).replace(QStringLiteral(" ("), QStringLiteral("\n("));
+    // The unit on a line of its own, and the words past the second on another, keep the
+    // columns narrow enough for a tree's to fit beside the list's.
+    QString title = columnTitle(section, FProject.units);
+    const qsizetype unit = title.indexOf(QStringLiteral(" ("));
+    QStringList words = title.left(unit).split(u' ');
+    constexpr qsizetype kWordsOnALine = 2;
+    if (words.size() > kWordsOnALine)
+        words[kWordsOnALine - 1] += u'\n' + words.takeAt(kWordsOnALine);
+    while (words.size() > kWordsOnALine)
+        words[kWordsOnALine - 1] += u' ' + words.takeAt(kWordsOnALine);
+    const QString name = words.join(u' ');
+    return unit < 0 ? name : name + u'\n' + title.mid(unit + 1);
 }
 
 Qt::ItemFlags TScheduleModel::flags(const QModelIndex& index) const
@@ -130,8 +178,8 @@ Qt::ItemFlags TScheduleModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     const Qt::ItemFlags readable = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     if (index.column() == kOnPath)
-        return readable | Qt::ItemIsUserCheckable;
-    return isEditable(index.column()) ? readable | Qt::ItemIsEditable : readable;
+        return isTree() ? readable : readable | Qt::ItemIsUserCheckable;
+    return editable(index.column()) ? readable | Qt::ItemIsEditable : readable;
 }
 
 void TScheduleModel::setProject(Project::TProject project)
@@ -143,6 +191,7 @@ void TScheduleModel::setProject(Project::TProject project)
     FUndoStack->clear();
     emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
     emit headerChanged();
+    emit layoutSwitched();
     recalculate();
 }
 
@@ -204,9 +253,12 @@ void TScheduleModel::shiftSegments(int first, int count, int delta)
 void TScheduleModel::replaceHeader(const TScheduleHeader& header)
 {
     const bool unitsChanged = header.units != FProject.units;
+    const bool layoutChanged = header.layout != FProject.schedule.layout;
     applyHeader(header, FProject);
     if (unitsChanged)
         emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (layoutChanged)
+        emit layoutSwitched();
     emit headerChanged();
     recalculate();
 }

@@ -36,6 +36,9 @@ public:
     [[nodiscard]] const Sizing::TScheduleCheck& check() const { return FCheck; }
     [[nodiscard]] bool evaluated() const { return FCheck.problem == Sizing::TScheduleProblem::None; }
     [[nodiscard]] const Sizing::TScheduleResult& result() const { return FResult; }
+    [[nodiscard]] bool isTree() const { return FProject.schedule.layout == Sizing::TLayout::Tree; }
+    // A column the user types in, in the present layout: a tree's critical path is the core's.
+    [[nodiscard]] bool editable(int column) const;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,8 +56,15 @@ public:
     // Undoable edits. Each is refused, with editRefused, when it would leave the project in a
     // state the file cannot hold; one that would change nothing pushes nothing.
     void setHeader(const TScheduleHeader& header, THeaderField field);
-    // A new segment below `row` (at the top for -1), like the row above it; its row.
+    // A new segment below `row` (at the top for -1), like the row above it; its row. In a tree
+    // it leaves the same node as that row, to the next free node.
     int addRow(int row);
+    // A tree's new segment below `row`, from that row's `to` to the next free node; its row, or
+    // -1 with editRefused in a list or when the row has no `to`.
+    int addBranch(int row);
+    // The layout switched as one step; a list without nodes becomes the chain A, B, C… in its
+    // order. Says so with told().
+    void setLayout(Sizing::TLayout layout);
     void duplicateRows(const QList<int>& rows);
     void removeSegmentRows(const QList<int>& rows);
     // A block of rows one place up (delta -1) or down (+1); false at the table's edge.
@@ -96,12 +106,19 @@ signals:
     void headerChanged();
     // Persian: why an edit was refused; the project is unchanged.
     void editRefused(const QString& reason);
+    // Persian: what a change means for the user, for the status line.
+    void told(const QString& text);
+    // The layout is another: the views show or hide a tree's columns.
+    void layoutSwitched();
 
 private:
     [[nodiscard]] QVariant displayText(int row, int column) const;
     [[nodiscard]] QString noteOf(int row) const;
     [[nodiscard]] bool rowAtFault(int row) const;
     [[nodiscard]] bool rowRaised(int row) const;
+    [[nodiscard]] SegmentFigures::TPlace placeOf(int row) const;
+    [[nodiscard]] bool outletShort(int row) const;
+    [[nodiscard]] bool needsReducer(int row) const;
     [[nodiscard]] Sizing::TSegment newSegmentBelow(int row) const;
     void recalculate();
     void keepExtrasInStep();

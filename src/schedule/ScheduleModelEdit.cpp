@@ -38,7 +38,7 @@ QList<int> cleanRows(QList<int> rows, int rowCount)
 
 bool TScheduleModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!index.isValid() || index.row() >= rowCount() || !isEditable(index.column()))
+    if (!index.isValid() || index.row() >= rowCount() || !editable(index.column()))
         return false;
     QString text = value.toString();
     if (role == Qt::CheckStateRole && index.column() == kOnPath)
@@ -96,8 +96,64 @@ int TScheduleModel::addRow(int row)
         emit editRefused(kPasteTooMany.toString().arg(Project::kMaxSegments));
         return -1;
     }
-    FUndoStack->push(new TInsertCommand(*this, newRow, {newSegmentBelow(row)}, kUndoAdd.toString()));
+    Sizing::TSegment segment = newSegmentBelow(row);
+    // In a tree a new row is a sibling, so that the tree stays whole while its row is filled in.
+    if (isTree() && row >= 0 && row < rowCount()) {
+        segment.from = FProject.schedule.segments[at(row)].from;
+        segment.to = nextFreeNode(FProject.schedule).toStdString();
+    }
+    FUndoStack->push(new TInsertCommand(*this, newRow, {segment}, kUndoAdd.toString()));
     return newRow;
+}
+
+int TScheduleModel::addBranch(int row)
+{
+    if (!isTree()) {
+        emit editRefused(kBranchOnlyInTree.toString());
+        return -1;
+    }
+    if (row < 0 || row >= rowCount() || FProject.schedule.segments[at(row)].to.empty()) {
+        emit editRefused(kBranchNeedsNode.toString());
+        return -1;
+    }
+    if (rowCount() >= Project::kMaxSegments) {
+        emit editRefused(kPasteTooMany.toString().arg(Project::kMaxSegments));
+        return -1;
+    }
+    Sizing::TSegment branch = newSegmentBelow(row);
+    branch.from = FProject.schedule.segments[at(row)].to;
+    branch.to = nextFreeNode(FProject.schedule).toStdString();
+    branch.name = branch.from + '-' + branch.to;
+    FUndoStack->push(new TInsertCommand(*this, row + 1, {branch}, kUndoBranch.toString()));
+    return row + 1;
+}
+
+void TScheduleModel::setLayout(Sizing::TLayout layout)
+{
+    const TScheduleHeader before = headerOf(FProject);
+    if (before.layout == layout)
+        return;
+    TScheduleHeader after = before;
+    after.layout = layout;
+    auto* batch = new TBatchCommand(*this, kUndoLayout.toString());
+    new THeaderCommand(*this, before, after, THeaderField::Layout, {}, batch);
+    const auto& segments = FProject.schedule.segments;
+    const bool named = std::any_of(segments.begin(), segments.end(),
+                                   [](const Sizing::TSegment& s) { return !s.from.empty() || !s.to.empty(); });
+    const bool nameNodes = layout == Sizing::TLayout::Tree && !named && !segments.empty();
+    for (std::size_t row = 0; nameNodes && row < segments.size(); ++row) {
+        Sizing::TSegment chained = segments[row];
+        chained.from = nodeLetters(static_cast<int>(row)).toStdString();
+        chained.to = nodeLetters(static_cast<int>(row) + 1).toStdString();
+        new TSegmentCommand(*this, static_cast<int>(row), -1, segments[row], chained, {}, batch);
+    }
+    FUndoStack->push(batch);
+    if (layout != Sizing::TLayout::Tree)
+        return;
+    QString text = kTreeLoads.toString();
+    if (nameNodes)
+        text += kTreeNodesNamed.toString().arg(nodeLetters(0), nodeLetters(static_cast<int>(segments.size())));
+    emit told(text);
 }
 
 void TScheduleModel::duplicateRows(const QList<int>& rows)
@@ -158,7 +214,7 @@ bool TScheduleModel::pasteCells(const std::vector<TCellText>& cells, const QStri
     // Every row the paste touches, as it will be; rows past the end start like the last row.
     std::map<int, Sizing::TSegment> changed;
     for (const TCellText& cell : cells) {
-        if (cell.row < 0 || !isEditable(cell.column))
+        if (cell.row < 0 || !editable(cell.column))
             continue;
         auto found = changed.find(cell.row);
         if (found == changed.end()) {

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -19,7 +20,7 @@ using namespace ScheduleCells;
 
 // clang-format off
 constexpr std::array<int, kColumnCount> kColumnWidthsPx{
-    140, 55, 60, 70, 60, 55, 60, 60, 70, 80, 55, 65, 65, 70, 240};
+    140, 45, 45, 55, 60, 60, 70, 60, 55, 60, 60, 60, 60, 70, 80, 55, 65, 65, 70, 70, 70, 60, 240};
 // clang-format on
 constexpr int kHeaderPaddingPx = 14;
 // The longest pipe a cell shows: a nominal size with its DN beside it.
@@ -70,6 +71,38 @@ TScheduleTable::TScheduleTable(TScheduleModel& model, QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     connect(&model, &TScheduleModel::editRefused, this, [this] { FRefused = true; });
     connect(&model, &QAbstractItemModel::headerDataChanged, this, &TScheduleTable::fitColumns);
+    connect(&model, &TScheduleModel::layoutSwitched, this, &TScheduleTable::showLayoutColumns);
+    // Qt's own row selection looks for the first column at the viewport's far edge, where a
+    // right-to-left header has none, and selects nothing: a click on a row's number does it here.
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this, &TScheduleTable::selectWholeRow);
+    showLayoutColumns();
+}
+
+void TScheduleTable::selectWholeRow(int row)
+{
+    const QModelIndex first = model()->index(row, 0);
+    if (!first.isValid())
+        return;
+    const bool adding = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+    selectionModel()->select(QItemSelection(first, model()->index(row, kColumnCount - 1)),
+                             adding ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(model()->index(row, kName), QItemSelectionModel::NoUpdate);
+}
+
+void TScheduleTable::showLayoutColumns()
+{
+    const bool tree = static_cast<const TScheduleModel*>(model())->isTree();
+    for (int column = 0; column < kColumnCount; ++column)
+        setColumnHidden(column, isTreeColumn(column) && !tree);
+}
+
+QList<int> TScheduleTable::shownColumns() const
+{
+    QList<int> columns;
+    for (int column = 0; column < kColumnCount; ++column)
+        if (!isColumnHidden(column))
+            columns << column;
+    return columns;
 }
 
 // Each column at least as wide as its heading's longest line, whatever the font and the units.
@@ -106,13 +139,23 @@ void TScheduleTable::moveToCell(int row, int column)
         setCurrentIndex(target);
 }
 
+void TScheduleTable::selectOnly(int row, int column)
+{
+    const QModelIndex target = model()->index(row, column);
+    if (target.isValid())
+        selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+}
+
+// Across the columns shown: a hidden one is not a stop.
 void TScheduleTable::moveBy(int rows, int columns)
 {
     const QModelIndex current = currentIndex();
     if (!current.isValid())
         return;
     const int row = std::clamp(current.row() + rows, 0, model()->rowCount() - 1);
-    moveToCell(row, std::clamp(current.column() + columns, 0, kColumnCount - 1));
+    const QList<int> shown = shownColumns();
+    const qsizetype place = std::max<qsizetype>(shown.indexOf(current.column()), 0);
+    moveToCell(row, shown[std::clamp<qsizetype>(place + columns, 0, shown.size() - 1)]);
 }
 
 void TScheduleTable::moveAcross(int columns)

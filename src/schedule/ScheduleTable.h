@@ -1,7 +1,8 @@
 #pragma once
 // The schedule's grid, as quick to fill as a spreadsheet: typing on a cell starts its edit,
 // Enter commits and moves down, Tab commits and moves across, and an edit the model refuses
-// keeps the cell where it is. The run is chosen from a list; the critical path is a check box.
+// keeps the cell where it is. The run is chosen from a list; a list's critical path is a check
+// box, a tree's is the core's mark. A tree's columns are hidden in a list, and skipped by Tab.
 
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -25,9 +26,16 @@ class TScheduleTable : public QTableView {
 public:
     explicit TScheduleTable(TScheduleModel& model, QWidget* parent = nullptr);
 
+    // The selected cells the layout shows.
+    [[nodiscard]] QModelIndexList chosenCells() const { return selectedIndexes(); }
     // The rows that have a selected cell, or the current row; ascending.
     [[nodiscard]] QList<int> chosenRows() const;
     void moveToCell(int row, int column);
+    // The cell becomes current and the only one selected, whatever keys are held: after a row
+    // is added, a paste lands on the new row alone.
+    void selectOnly(int row, int column);
+    // The columns the layout shows, in order.
+    [[nodiscard]] QList<int> shownColumns() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +45,8 @@ protected:
 
 private:
     void fitColumns();
+    void showLayoutColumns();
+    void selectWholeRow(int row);
     void moveBy(int rows, int columns);
     void moveAcross(int columns);
     void moveDown();

@@ -28,6 +28,11 @@ inline constexpr QStringView kColumnOnPath = u"مسیر بحرانی";
 inline constexpr QStringView kYes = u"بله";
 inline constexpr QStringView kNo = u"خیر";
 
+// A tree's critical path, as its check-box column shows it.
+inline constexpr QStringView kOnPathMark = u"✓";
+// The static pressure of a node over 4 bar: the cell's mark before the number.
+inline constexpr QStringView kReducerMark = u"⚠";
+
 // The header.
 inline constexpr QStringView kTitleLabel = u"عنوان پروژه:";
 // The pipe box: the three galvanized classes, then the computed materials by their trade names.
@@ -46,6 +51,16 @@ inline constexpr QStringView kMainLimit = u"حد سرعت لوله\u200cهای �
 inline constexpr QStringView kBranchLimit = u"حد سرعت انشعاب\u200cها";
 // The hint in the height field: a roof tank stands above the fixture.
 inline constexpr QStringView kHeightHint = MethodWords::kHeightHint;
+inline constexpr QStringView kStaticSource = u"فشار استاتیک مبدأ";
+inline constexpr QStringView kLayoutLabel = u"چیدمان:";
+inline constexpr QStringView kLayoutList = u"فهرست";
+inline constexpr QStringView kLayoutTree = u"درخت";
+// Told once the list has become a tree.
+inline constexpr QStringView kTreeLoads
+    = u"اکنون درخت است: بار هر ردیف یعنی «مصرف در همین گره»، و بار گره‌های پایین‌دست خودبه‌خود جمع می‌شود.";
+// "%1" is the first node, "%2" the last.
+inline constexpr QStringView kTreeNodesNamed
+    = u" گره‌ها به ترتیب ردیف‌ها از %1 تا %2 نام گرفتند.";
 
 // The totals bar. "%1" is how many segments of the path have no pipe.
 inline constexpr QStringView kUnsizedOnPath = u"%1 قطعهٔ مسیر سایز نشد";
@@ -70,6 +85,14 @@ inline constexpr QStringView kRowGone = u"ردیفی که واحد مصرفش خ
 inline constexpr QStringView kNoRowChosen = u"ابتدا یک ردیف را انتخاب کنید.";
 // "%1" is how many rows were pasted.
 inline constexpr QStringView kPasted = u"%1 ردیف چسبانده شد.";
+// "%1" is the most characters a node's name may have.
+inline constexpr QStringView kNodeTooLong = u"«%1» بیش از %2 نویسه دارد؛ مقدار قبلی ماند.";
+// "%1" is the column's name, "%2" and "%3" the range.
+inline constexpr QStringView kOutOfRange = u"«%1» باید بین %2 و %3 باشد؛ مقدار قبلی ماند.";
+inline constexpr QStringView kBranchOnlyInTree
+    = u"شاخه فقط در چیدمان درخت افزوده می‌شود.";
+inline constexpr QStringView kBranchNeedsNode
+    = u"ردیف جاری «تا گره» ندارد؛ شاخه از آن گره جدا می‌شود.";
 
 // Menus and commands.
 inline constexpr QStringView kMenuFile = u"پرونده";
@@ -97,6 +120,7 @@ inline constexpr QStringView kDuplicateRow = u"تکثیر ردیف";
 inline constexpr QStringView kMoveUp = u"ردیف به بالا";
 inline constexpr QStringView kMoveDown = u"ردیف به پایین";
 inline constexpr QStringView kDemand = u"واحد مصرف ردیف از جدول وسایل…";
+inline constexpr QStringView kAddBranch = u"افزودن شاخه از اینجا";
 inline constexpr QStringView kUnitsUS = u"US";
 inline constexpr QStringView kUnitsSI = u"SI";
 
@@ -110,6 +134,8 @@ inline constexpr QStringView kUndoMove = u"جابه\u200cجایی ردیف\u200c
 inline constexpr QStringView kUndoPaste = u"چسباندن";
 inline constexpr QStringView kUndoLoad = u"واحد مصرف از جدول وسایل";
 inline constexpr QStringView kUndoClear = u"پاک کردن خانه‌ها";
+inline constexpr QStringView kUndoLayout = u"تغییر چیدمان";
+inline constexpr QStringView kUndoBranch = u"افزودن شاخه";
 
 // Files.
 inline constexpr QStringView kFileFilter = u"پروژهٔ Keldaran (*.keldaran)";

@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "ReportFormat.h"
 #include "ReportNotes.h"
+#include "RiserPath.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
@@ -52,6 +53,14 @@ TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TSchedu
     lines.ResidualShort = result.residualPsi < 0.0;
     if (result.unsizedOnPath > 0)
         lines.Problem = kUnsizedOnPath.toString().arg(result.unsizedOnPath);
+    if (project.schedule.layout == Sizing::TLayout::Tree && result.criticalOutlet < result.outlets.size()) {
+        const std::size_t segment = result.outlets[result.criticalOutlet].segment;
+        const QStringList nodes = RiserPath::criticalPathNodes(project.schedule, result);
+        lines.CriticalOutlet
+            = kCriticalOutlet.toString().arg(QString::fromStdString(project.schedule.segments[segment].name),
+                                             leftToRight(QString::fromStdString(project.schedule.segments[segment].to)))
+            + QStringLiteral("؛ ") + kCriticalPathNodes.toString() + QStringLiteral(": ") + RiserPath::nodeChain(nodes);
+    }
     return lines;
 }
 
@@ -66,6 +75,7 @@ TScheduleTotals::TScheduleTotals(const TScheduleModel& model, QWidget* parent)
     FAllowable = totalLabel("TotalAllowable", this, layout);
     FPathLoss = totalLabel("TotalPathLoss", this, layout);
     FResidual = totalLabel("TotalResidual", this, layout);
+    FCriticalOutlet = totalLabel("TotalCriticalOutlet", this, layout);
     FProblem = totalLabel("TotalProblem", this, layout);
     FProblem->setWordWrap(true);
     QPalette red = FProblem->palette();
@@ -85,6 +95,8 @@ void TScheduleTotals::refresh()
         label->setVisible(lines.Evaluated);
     }
     FResidual->setPalette(lines.ResidualShort ? FProblem->palette() : palette());
+    FCriticalOutlet->setText(lines.CriticalOutlet);
+    FCriticalOutlet->setVisible(!lines.CriticalOutlet.isEmpty());
     FProblem->setText(lines.Problem);
     FProblem->setVisible(!lines.Problem.isEmpty());
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The totals bar under the schedule's table, always in view: what the source leaves for
 // friction, the allowable loss it gives, the friction along the critical path and the pressure
-// left at the critical fixture; while the schedule cannot be evaluated, a line saying why. The
-// lines are worked out by totalsLines, without widgets.
+// left at the critical fixture, and a tree's critical outlet with its path; while the schedule cannot be evaluated, a
+// line saying why. The lines are worked out by totalsLines, without widgets.
 
 #include "ProjectFile.h"
 #include "Sizing.h"
@@ -21,6 +21,7 @@ struct TTotalsLines {
     QString Residual;
     bool ResidualShort = false; // the path loses more than the source leaves
     QString Problem;            // why there are no totals, or the path's segments without a pipe
+    QString CriticalOutlet;     // a tree's: its segment, its node and its path as a chain of nodes
 };
 
 [[nodiscard]] TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TScheduleCheck& check,
@@ -41,4 +42,5 @@ private:
     QLabel* FPathLoss = nullptr;
     QLabel* FResidual = nullptr;
     QLabel* FProblem = nullptr;
+    QLabel* FCriticalOutlet = nullptr;
 };
