@@ -73,8 +73,9 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
         addNumberField(numbers[i], grid, kFirstNumberRow + place / kFieldsPerRow,
                        (place % kFieldsPerRow) * kColumnsPerField);
     }
-    const int numberRows = (static_cast<int>(numbers.size()) + kFieldsPerRow - 1) / kFieldsPerRow;
-    addTemperatureRow(grid, kFirstNumberRow + numberRows);
+    // The water's temperature takes the place after the last number, as one more field.
+    const int after = static_cast<int>(numbers.size());
+    addTemperatureField(grid, kFirstNumberRow + after / kFieldsPerRow, (after % kFieldsPerRow) * kColumnsPerField);
     grid->setColumnStretch(kFieldsPerRow * kColumnsPerField, 1);
 
     connect(FTitle, &QLineEdit::editingFinished, this, &TScheduleHeaderPanel::titleEdited);
@@ -116,7 +117,7 @@ void TScheduleHeaderPanel::addMaterialBox()
     });
 }
 
-void TScheduleHeaderPanel::addTemperatureRow(QGridLayout* grid, int row)
+void TScheduleHeaderPanel::addTemperatureField(QGridLayout* grid, int row, int column)
 {
     FTemperature = new QLineEdit(this);
     FTemperature->setObjectName(QStringLiteral("EditWaterTemperature"));
@@ -126,11 +127,13 @@ void TScheduleHeaderPanel::addTemperatureRow(QGridLayout* grid, int row)
     FHotWater->setObjectName(QStringLiteral("CheckHotWater"));
     FHotWater->setToolTip(
         kHotWaterTip.toString().arg(leftToRight(temperatureText(kHotWaterC) + u' ' + kTemperatureUnit.toString())));
-    grid->addWidget(label(kTemperatureLabel.toString() + u':', this), row, 0);
-    grid->addWidget(FTemperature, row, 1);
-    grid->addWidget(label(kTemperatureUnit, this), row, 2);
-    // At its own width, so that a click beside its words does not miss it.
-    grid->addWidget(FHotWater, row, kColumnsPerField, 1, 2, Qt::AlignLeft);
+    auto* unitAndHot = new QHBoxLayout;
+    unitAndHot->addWidget(label(kTemperatureUnit, this));
+    unitAndHot->addWidget(FHotWater);
+    unitAndHot->addStretch();
+    grid->addWidget(label(kTemperatureLabel, this), row, column);
+    grid->addWidget(FTemperature, row, column + 1);
+    grid->addLayout(unitAndHot, row, column + 2);
     connect(FTemperature, &QLineEdit::editingFinished, this, &TScheduleHeaderPanel::temperatureEdited);
     // Cleared, hot water goes back to the cold water every project starts with.
     connect(FHotWater, &QCheckBox::clicked, this, [this](bool hot) {

@@ -39,7 +39,7 @@ private:
     };
 
     void addMaterialBox();
-    void addTemperatureRow(QGridLayout* grid, int row);
+    void addTemperatureField(QGridLayout* grid, int row, int column);
     void addNumberField(const THeaderNumber& number, QGridLayout* grid, int row, int column);
     void showHeader();
     void showNumber(TNumberField& field);
