@@ -3,6 +3,7 @@
 // reader takes again unchanged, and gives every segment its row of figures and its note.
 #include "FuzzInput.h"
 
+#include "Hydraulics.h"
 #include "ProjectFile.h"
 #include "ReportNotes.h"
 #include "SegmentFigures.h"
@@ -19,7 +20,10 @@ bool inRanges(const Project::TProject& project)
         && std::isfinite(s.sourcePsi + s.meterAndDevicesPsi + s.fixturePsi + s.mainLimitFtPerS + s.branchLimitFtPerS)
         && s.segments.size() <= std::size_t(Project::kMaxSegments)
         && project.otherSegmentKeys.size() <= s.segments.size() && s.staticSourcePsi >= 0.0
-        && s.staticSourcePsi <= Project::kMostPressurePsi;
+        && s.staticSourcePsi <= Project::kMostPressurePsi
+        && (s.material.empty() || Hydraulics::findMaterial(s.material) != nullptr)
+        && s.waterTemperatureC >= Hydraulics::kLeastWaterTemperatureC
+        && s.waterTemperatureC <= Hydraulics::kMostWaterTemperatureC;
     const auto shortName = [](const std::string& node) {
         return QString::fromStdString(node).toUcs4().size() <= Project::kMaxNodeNameCharacters;
     };
@@ -78,6 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const SegmentFigures::TFigure pipe
                 = SegmentFigures::figure(project.schedule.segments[i], r, SegmentFigures::TColumn::Pipe, project.units);
             require(pipe.isEmpty() != r.sized, "a pipe is shown exactly when the segment is sized");
+            require(project.schedule.material.empty() || pipe.isEmpty()
+                        || pipe.text == QString::fromStdString(r.size.pipe),
+                    "a material's size is shown as its table names it");
             const QString note = Report::segmentNote(project.schedule, i, r, project.units, u'.');
             require(note.isEmpty() == (r.sized && !r.size.raisedForVelocity), "a note says why, and only then");
             checkTreeFigures(project, result, i);

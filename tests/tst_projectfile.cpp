@@ -52,6 +52,9 @@ void useVersion2(QRandomGenerator& random, Sizing::TSchedule& s)
         g.elevationFt = anyDouble(random, kLeastElevationFt, kMostElevationFt);
         g.outletPsi = random.bounded(2) == 0 ? 0.0 : anyDouble(random, 0.0, kMostPressurePsi);
     }
+    static const char* const kMaterials[] = {"", "ppr-pn20", "pex-al-pex", "pe100-pn16"};
+    s.material = kMaterials[random.bounded(int(std::size(kMaterials)))];
+    s.waterTemperatureC = random.bounded(2) == 0 ? 10.0 : anyDouble(random, 0.0, 100.0);
 }
 
 TProject anyProject(QRandomGenerator& random)
@@ -156,6 +159,8 @@ private slots:
             QCOMPARE(b.branchLimitFtPerS, a.branchLimitFtPerS);
             QCOMPARE(b.layout, a.layout);
             QCOMPARE(b.staticSourcePsi, a.staticSourcePsi);
+            QCOMPARE(b.material, a.material);
+            QCOMPARE(b.waterTemperatureC, a.waterTemperatureC);
             QVERIFY(sameSegments(b.segments, a.segments));
             QCOMPARE(read.otherKeys, original.otherKeys);
             QCOMPARE(read.otherSegmentKeys, original.otherSegmentKeys);
@@ -205,6 +210,12 @@ private slots:
         QTest::newRow("outlet pressure above 1000 psi") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"outletPsi\": 1e4") << "segments[0].outletPsi";
         QTest::newRow("negative outlet pressure") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"outletPsi\": -0.5") << "segments[0].outletPsi";
         QTest::newRow("node name of 33 characters") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"to\": \"" + QByteArray(33, 'N') + "\"") << "segments[0].to";
+        QTest::newRow("unknown material, its key") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"material\": \"copper\"") << "material";
+        QTest::newRow("unknown material, its id") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"material\": \"copper\"") << "copper";
+        QTest::newRow("material as a number") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"material\": 3") << "material";
+        QTest::newRow("water at 120 °C") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": 120") << "waterTemperatureC";
+        QTest::newRow("water below 0 °C") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": -0.5") << "waterTemperatureC";
+        QTest::newRow("temperature as text") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": \"hot\"") << "waterTemperatureC";
         QTest::newRow("node as a number") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"from\": 1") << "segments[0].from";
         // clang-format on
     }
@@ -261,6 +272,45 @@ private slots:
         QCOMPARE(json.contains("\"layout\""), version == 2);
         TProject read;
         QVERIFY2(parseProject(json, read, problem), qPrintable(problem));
+        QCOMPARE(projectJson(read), json);
+    }
+
+    // The pipes' material and the water's temperature read back as written. Galvanized pipes in
+    // cold water write neither key, so that such a project stays a version-1 file.
+    void pipeMaterial_data()
+    {
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<double>("temperatureC");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("writesMaterial");
+        QTest::addColumn<bool>("writesTemperature");
+        QTest::newRow("galvanized in cold water") << "" << 10.0 << 1 << false << false;
+        QTest::newRow("galvanized in hot water") << "" << 60.0 << 2 << false << true;
+        QTest::newRow("PP-R PN20 in cold water") << "ppr-pn20" << 10.0 << 2 << true << true;
+        QTest::newRow("PP-R PN16 at 100 °C") << "ppr-pn16" << 100.0 << 2 << true << true;
+        QTest::newRow("PEX-AL-PEX at 60 °C") << "pex-al-pex" << 60.0 << 2 << true << true;
+        QTest::newRow("PE100 at 0 °C") << "pe100-pn16" << 0.0 << 2 << true << true;
+    }
+    void pipeMaterial()
+    {
+        QFETCH(QString, material);
+        QFETCH(double, temperatureC);
+        QFETCH(int, version);
+        QFETCH(bool, writesMaterial);
+        QFETCH(bool, writesTemperature);
+        TProject project;
+        QString problem;
+        QVERIFY(parseProject(kGood, project, problem));
+        project.schedule.material = material.toStdString();
+        project.schedule.waterTemperatureC = temperatureC;
+        const QByteArray json = projectJson(project);
+        QVERIFY(json.contains(QByteArray("\"version\": ") + QByteArray::number(version) + ','));
+        QCOMPARE(json.contains("\"material\""), writesMaterial);
+        QCOMPARE(json.contains("\"waterTemperatureC\""), writesTemperature);
+        TProject read;
+        QVERIFY2(parseProject(json, read, problem), qPrintable(problem));
+        QCOMPARE(read.schedule.material, project.schedule.material);
+        QCOMPARE(read.schedule.waterTemperatureC, temperatureC);
         QCOMPARE(projectJson(read), json);
     }
 

@@ -3,9 +3,13 @@
 // with either decimal mark.
 #include "SegmentFigures.h"
 
+#include "Hydraulics.h"
+#include "ReportNotes.h"
 #include "ScheduleUnits.h"
 
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Sizing;
 using SegmentFigures::TColumn;
@@ -226,6 +230,42 @@ private slots:
         schedule.layout = TLayout::List;
         QCOMPARE(SegmentFigures::placeOf(schedule, result, 3).outlet, nullptr);
         QCOMPARE(SegmentFigures::placeOf(schedule, result, 3).layout, TLayout::List);
+    }
+
+    // A computed material's size is its table's name in both systems, in the pipe column and in
+    // the note of a segment raised for velocity; a nomogram pipe gains its DN in SI only.
+    void sizeNames()
+    {
+        TSchedule schedule = threeSegments();
+        schedule.material = "ppr-pn20";
+        schedule.branchLimitFtPerS = 2.0;
+        schedule.segments.pop_back();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(schedule, result));
+        const Hydraulics::TMaterial* material = Hydraulics::findMaterial(schedule.material);
+        QVERIFY(material != nullptr);
+        const auto isSize = [&](const QString& name) {
+            return std::any_of(material->sizes.begin(), material->sizes.end(), [&](const Hydraulics::TPipeSize& size) {
+                return name == QString::fromStdString(size.name);
+            });
+        };
+        for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
+            for (const auto units : {Project::TUnits::US, Project::TUnits::SI}) {
+                const QString pipe
+                    = SegmentFigures::figure(schedule.segments[i], result.segments[i], TColumn::Pipe, units).text;
+                QVERIFY2(isSize(pipe), qPrintable(pipe));
+            }
+        }
+        const TSegmentResult& branch = result.segments[1];
+        QVERIFY(branch.size.raisedForVelocity && branch.hasTooFastSize);
+        const QString tooFast = QString::fromStdString(branch.tooFastSize.pipe);
+        QVERIFY(isSize(tooFast));
+        QVERIFY(Report::segmentNote(schedule, 1, branch, Project::TUnits::SI, u'.').contains(tooFast));
+
+        TSegmentSize nominal;
+        nominal.pipe = "1 1/4\"";
+        QCOMPARE(ScheduleUnits::sizeLabel(nominal, Project::TUnits::US), QStringLiteral("1 1/4\""));
+        QCOMPARE(ScheduleUnits::sizeLabel(nominal, Project::TUnits::SI), QStringLiteral("1 1/4\" DN32"));
     }
 
     void written_data()

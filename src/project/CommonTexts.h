@@ -46,7 +46,10 @@ inline constexpr QStringView kNoteRaised = u"بزرگ\u200cتر برای سرع�
 // "%1" is the flow.
 inline constexpr QStringView kNoteOffChart
     = u"سایز نشد: هیچ لولهٔ این کلاس دبی %1 را در افت مجاز نمی\u200cبرد (بیرون از نمودار).";
-// "%1" is the largest pipe of the class, "%2" the run's limit.
+// The same in a computed material: "%1" is the flow, "%2" the material.
+inline constexpr QStringView kNoteBeyondSizes
+    = u"سایز نشد: هیچ سایز %2 دبی %1 را در افت مجاز نمی\u200cبرد (بزرگ\u200cتر از بزرگ\u200cترین سایز).";
+// "%1" is the largest pipe of the class or size of the material, "%2" the run's limit.
 inline constexpr QStringView kNoteTooFast = u"سایز نشد: حتی در بزرگ\u200cترین لوله (%1) سرعت از حد %2 بیشتر است.";
 // A segment with neither a typed flow nor a load below it; short enough for the PDF table too.
 inline constexpr QStringView kNoteNoLoad = u"بار ندارد";

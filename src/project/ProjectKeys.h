@@ -29,6 +29,8 @@ inline constexpr QLatin1String kUnits("units");
 inline constexpr QLatin1String kSegments("segments");
 inline constexpr QLatin1String kLayout("layout");
 inline constexpr QLatin1String kStaticSourcePsi("staticSourcePsi");
+inline constexpr QLatin1String kMaterial("material");
+inline constexpr QLatin1String kWaterTemperatureC("waterTemperatureC");
 
 inline constexpr QLatin1String kName("name");
 inline constexpr QLatin1String kRun("run");
@@ -50,6 +52,8 @@ inline constexpr std::array kProjectKeys{kFormat,
                                          kTitle,
                                          kLayout,
                                          kRoughnessClass,
+                                         kMaterial,
+                                         kWaterTemperatureC,
                                          kSupply,
                                          kSourcePsi,
                                          kStaticSourcePsi,
@@ -66,7 +70,8 @@ inline constexpr std::array kSegmentKeys{kName,         kRun,       kFrom,      
 
 // The keys a version-1 file does not have. Its reader keeps them as unknown keys, and a project
 // that leaves them all at their defaults is written without them, as version 1.
-inline constexpr std::array kSinceVersion2{kLayout, kStaticSourcePsi, kFrom, kTo, kElevationFt, kOutletPsi};
+inline constexpr std::array kSinceVersion2{kLayout, kStaticSourcePsi, kMaterial, kWaterTemperatureC, kFrom,
+                                           kTo,     kElevationFt,     kOutletPsi};
 
 template <typename T> using TChoices = std::array<std::pair<QLatin1String, T>, 2>;
 

@@ -2,6 +2,7 @@
 // anything is handed over.
 #include "ProjectFile.h"
 
+#include "Hydraulics.h"
 #include "ProjectKeys.h"
 #include "ProjectTexts.h"
 
@@ -23,7 +24,7 @@ namespace {
 using namespace ProjectKeys;
 using namespace ProjectTexts;
 
-enum class TRange { Any, NonNegative, Positive, ClassNumber, Version, FixtureUnits, Elevation, Pressure };
+enum class TRange { Any, NonNegative, Positive, ClassNumber, Version, FixtureUnits, Elevation, Pressure, Temperature };
 
 bool inRange(double value, TRange range)
 {
@@ -36,6 +37,8 @@ bool inRange(double value, TRange range)
     case TRange::FixtureUnits: return value >= 0.0 && value <= Design::kMaxFixtureUnits;
     case TRange::Elevation: return value >= kLeastElevationFt && value <= kMostElevationFt;
     case TRange::Pressure: return value >= 0.0 && value <= kMostPressurePsi;
+    case TRange::Temperature:
+        return value >= Hydraulics::kLeastWaterTemperatureC && value <= Hydraulics::kMostWaterTemperatureC;
     }
     return false;
 }
@@ -58,6 +61,7 @@ QString rangeText(TRange range)
     case TRange::FixtureUnits: return between(0.0, Design::kMaxFixtureUnits);
     case TRange::Elevation: return between(kLeastElevationFt, kMostElevationFt);
     case TRange::Pressure: return between(0.0, kMostPressurePsi);
+    case TRange::Temperature: return between(Hydraulics::kLeastWaterTemperatureC, Hydraulics::kMostWaterTemperatureC);
     }
     return kRangeFinite.toString();
 }
@@ -113,6 +117,20 @@ public:
         if (name.toUcs4().size() > kMaxNodeNameCharacters)
             return fail(kOutOfRange, key, kRangeNodeName.toString().arg(kMaxNodeNameCharacters));
         return take(name.toStdString(), out);
+    }
+
+    // A computed material's id; absent or empty, the pipes are galvanized. An id this release has
+    // no table for is refused by name: sized as galvanized, its pipes would be wrong.
+    bool material(QLatin1String key, std::string& out)
+    {
+        QString id;
+        if (!text(key, id, QString()))
+            return false;
+        if (id.isEmpty())
+            return take(std::string(), out);
+        if (Hydraulics::findMaterial(id.toStdString()) == nullptr)
+            return fail(kUnknownMaterial, key, id);
+        return take(id.toStdString(), out);
     }
 
     bool flag(QLatin1String key, bool& out, std::optional<bool> fallback = std::nullopt)
@@ -215,7 +233,10 @@ bool readSchedule(TReader& reader, int version, TProject& project)
     if (version < 2)
         return true;
     return reader.choice(kLayout, kLayouts, s.layout, Sizing::TLayout::List)
-        && reader.number(kStaticSourcePsi, TRange::Pressure, s.staticSourcePsi, 0.0);
+        && reader.number(kStaticSourcePsi, TRange::Pressure, s.staticSourcePsi, 0.0)
+        && reader.material(kMaterial, s.material)
+        && reader.number(kWaterTemperatureC, TRange::Temperature, s.waterTemperatureC,
+                         Sizing::TSchedule{}.waterTemperatureC);
 }
 
 bool readSegment(const QJsonValue& value, qsizetype index, int version, Sizing::TSegment& segment, QJsonObject& others,

@@ -33,6 +33,9 @@ inline constexpr QStringView kNotText = u"مقدار «%1» باید متن با
 inline constexpr QStringView kNotTrueFalse = u"مقدار «%1» باید true یا false باشد.";
 inline constexpr QStringView kNotList = u"مقدار «%1» باید فهرست باشد.";
 inline constexpr QStringView kNotSegment = u"«%1» باید یک شیء JSON با کلیدهای قطعه باشد.";
+// "%2" is the material's id as the file gives it.
+inline constexpr QStringView kUnknownMaterial
+    = u"مقدار «%1» جنس لوله‌ای نیست که این نسخه بشناسد: «%2».";
 // "%2" lists the words allowed.
 inline constexpr QStringView kNotAChoice = u"مقدار «%1» باید یکی از %2 باشد.";
 // "%2" is one of the ranges below.

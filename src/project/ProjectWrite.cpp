@@ -123,11 +123,13 @@ void writeValue(QByteArray& out, const QJsonValue& value, int depth)
 }
 
 // A version-1 file's "layout" was kept as a key unknown to it; written as version 2, the
-// project's own takes its place.
-void appendOthers(TMembers& members, const QJsonObject& others, int version)
+// project's own takes its place. `known` is the level's own keys: a segment's unknown "material"
+// is a newer release's, not the project's, and is kept.
+template <std::size_t N>
+void appendOthers(TMembers& members, const QJsonObject& others, const std::array<QLatin1String, N>& known, int version)
 {
     for (auto it = others.begin(); it != others.end(); ++it)
-        if (version < 2 || !isOneOf(it.key(), kSinceVersion2))
+        if (version < 2 || !isOneOf(it.key(), kSinceVersion2) || !isOneOf(it.key(), known))
             members.emplace_back(it.key(), it.value());
 }
 
@@ -138,6 +140,8 @@ using TSegmentUse = bool (*)(const Sizing::TSegment&);
 constexpr auto kScheduleUsesVersion2 = std::to_array<TScheduleUse>({
     [](const Sizing::TSchedule& s) { return s.layout != Sizing::TLayout::List; },
     [](const Sizing::TSchedule& s) { return s.staticSourcePsi != 0.0; },
+    [](const Sizing::TSchedule& s) { return !s.material.empty(); },
+    [](const Sizing::TSchedule& s) { return s.waterTemperatureC != Sizing::TSchedule{}.waterTemperatureC; },
 });
 constexpr auto kSegmentUsesVersion2 = std::to_array<TSegmentUse>({
     [](const Sizing::TSegment& g) { return !g.from.empty(); },
@@ -152,6 +156,18 @@ TMembers forVersion(TMembers members, int version)
     if (version < 2)
         std::erase_if(members, [](const auto& member) { return isOneOf(member.first, kSinceVersion2); });
     return members;
+}
+
+// Galvanized pipes are the material's absence, so that a tree of galvanized pipes is written
+// as before; the temperature is written wherever it counts or differs from cold water.
+void dropGalvanized(TMembers& members, const Sizing::TSchedule& s)
+{
+    const bool galvanized = s.material.empty();
+    const bool coldWater = s.waterTemperatureC == Sizing::TSchedule{}.waterTemperatureC;
+    std::erase_if(members, [&](const auto& member) {
+        return (member.first == kMaterial && galvanized)
+            || (member.first == kWaterTemperatureC && galvanized && coldWater);
+    });
 }
 
 TMembers segmentMembers(const Sizing::TSegment& segment, const QJsonObject& others, int version)
@@ -171,20 +187,22 @@ TMembers segmentMembers(const Sizing::TSegment& segment, const QJsonObject& othe
             {kOnCriticalPath, segment.onCriticalPath},
         },
         version);
-    appendOthers(members, others, version);
+    appendOthers(members, others, kSegmentKeys, version);
     return members;
 }
 
 TMembers projectMembers(const TProject& project, int version)
 {
     const Sizing::TSchedule& s = project.schedule;
-    return forVersion(
+    TMembers members = forVersion(
         {
             {kFormat, kFormatName},
             {kVersion, version},
             {kTitle, project.title},
             {kLayout, wordOf(kLayouts, s.layout)},
             {kRoughnessClass, s.roughnessClass},
+            {kMaterial, QString::fromStdString(s.material)},
+            {kWaterTemperatureC, s.waterTemperatureC},
             {kSupply, wordOf(kSupplies, s.supply)},
             {kSourcePsi, s.sourcePsi},
             {kStaticSourcePsi, s.staticSourcePsi},
@@ -196,6 +214,8 @@ TMembers projectMembers(const TProject& project, int version)
             {kUnits, wordOf(kUnitSystems, project.units)},
         },
         version);
+    dropGalvanized(members, s);
+    return members;
 }
 
 } // namespace
@@ -243,7 +263,7 @@ QByteArray projectJson(const TProject& project)
         out += ']';
     }
     TMembers others;
-    appendOthers(others, project.otherKeys, version);
+    appendOthers(others, project.otherKeys, kProjectKeys, version);
     for (const auto& [key, value] : others) {
         out += ',';
         newLine(out, 1);

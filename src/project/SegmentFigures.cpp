@@ -191,7 +191,7 @@ TFigure figure(const TSegment& segment, const TSegmentResult& result, TColumn co
     out.withoutPipe = row->fromPipe && !result.sized;
     out.isText = row->quantity == TQuantity::Pipe || row->quantity == TQuantity::Node;
     if (row->quantity == TQuantity::Pipe)
-        out.text = ScheduleUnits::pipeLabel(QString::fromStdString(result.size.pipe), units);
+        out.text = ScheduleUnits::sizeLabel(result.size, units);
     else if (row->quantity == TQuantity::Node)
         out.text = QString::fromStdString(column == TColumn::From ? segment.from : segment.to);
     else

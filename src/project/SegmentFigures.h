@@ -64,7 +64,7 @@ struct TPlace {
 struct TFigure {
     double value = 0.0;  // in the units asked for; 0 when empty
     bool isText = false; // a pipe's label rather than a number
-    QString text;        // the label: "1 1/4\"", in SI "1 1/4\" DN32"; or a node's name
+    QString text;        // the label: "1 1/4\"", in SI "1 1/4\" DN32", a material's "25×4.2"; or a node's name
     QString unit;        // "gpm", "L/s", "%", ...; empty for a load or a pipe
     int decimals = 0;
     bool upTo = false; // a load or a share: at most `decimals`, trailing zeros dropped

@@ -3,9 +3,9 @@
 TScheduleHeader headerOf(const Project::TProject& project)
 {
     const Sizing::TSchedule& s = project.schedule;
-    return {project.title,        s.roughnessClass, s.supply,     s.sourcePsi,
-            s.meterAndDevicesPsi, s.heightFt,       s.fixturePsi, s.mainLimitFtPerS,
-            s.branchLimitFtPerS,  project.units,    s.layout,     s.staticSourcePsi};
+    return {project.title, s.roughnessClass,  s.supply,          s.sourcePsi,         s.meterAndDevicesPsi,
+            s.heightFt,    s.fixturePsi,      s.mainLimitFtPerS, s.branchLimitFtPerS, project.units,
+            s.layout,      s.staticSourcePsi, s.material,        s.waterTemperatureC};
 }
 
 void applyHeader(const TScheduleHeader& header, Project::TProject& project)
@@ -23,6 +23,8 @@ void applyHeader(const TScheduleHeader& header, Project::TProject& project)
     project.units = header.units;
     s.layout = header.layout;
     s.staticSourcePsi = header.staticSourcePsi;
+    s.material = header.material;
+    s.waterTemperatureC = header.waterTemperatureC;
 }
 
 Project::TProject newProject()

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <string>
+
 struct TScheduleHeader {
     QString title;
     int roughnessClass = 2;
@@ -19,6 +21,8 @@ struct TScheduleHeader {
     Project::TUnits units = Project::TUnits::US;
     Sizing::TLayout layout = Sizing::TLayout::List;
     double staticSourcePsi = 0.0; // 0: the source's pressure in flow
+    std::string material;         // a computed material's id; "" for galvanized, sized in roughnessClass
+    double waterTemperatureC = Sizing::TSchedule{}.waterTemperatureC;
 
     bool operator==(const TScheduleHeader&) const = default;
 };
@@ -36,7 +40,9 @@ enum class THeaderField {
     BranchLimit,
     Units,
     StaticSource,
-    Layout
+    Layout,
+    Material, // the pipe box: a galvanized class or a computed material
+    WaterTemperature
 };
 
 [[nodiscard]] TScheduleHeader headerOf(const Project::TProject& project);
