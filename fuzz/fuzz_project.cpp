@@ -3,6 +3,7 @@
 // reader takes again unchanged, and gives every segment its row of figures and its note.
 #include "FuzzInput.h"
 
+#include "Hydraulics.h"
 #include "ProjectFile.h"
 #include "ReportNotes.h"
 #include "SegmentFigures.h"
@@ -18,12 +19,38 @@ bool inRanges(const Project::TProject& project)
         && std::isfinite(s.heightFt) && s.fixturePsi >= 0.0 && s.mainLimitFtPerS > 0.0 && s.branchLimitFtPerS > 0.0
         && std::isfinite(s.sourcePsi + s.meterAndDevicesPsi + s.fixturePsi + s.mainLimitFtPerS + s.branchLimitFtPerS)
         && s.segments.size() <= std::size_t(Project::kMaxSegments)
-        && project.otherSegmentKeys.size() <= s.segments.size();
+        && project.otherSegmentKeys.size() <= s.segments.size() && s.staticSourcePsi >= 0.0
+        && s.staticSourcePsi <= Project::kMostPressurePsi
+        && (s.material.empty() || Hydraulics::findMaterial(s.material) != nullptr)
+        && s.waterTemperatureC >= Hydraulics::kLeastWaterTemperatureC
+        && s.waterTemperatureC <= Hydraulics::kMostWaterTemperatureC;
+    const auto shortName = [](const std::string& node) {
+        return QString::fromStdString(node).toUcs4().size() <= Project::kMaxNodeNameCharacters;
+    };
     for (const Sizing::TSegment& g : s.segments)
         sound = sound && g.fixtureUnits >= 0.0 && g.fixtureUnits <= Design::kMaxFixtureUnits && g.flowGpm >= 0.0
             && std::isfinite(g.flowGpm) && g.lengthFt > 0.0 && std::isfinite(g.lengthFt) && g.fittingsPercent >= 0.0
-            && std::isfinite(g.fittingsPercent);
+            && std::isfinite(g.fittingsPercent) && g.elevationFt >= Project::kLeastElevationFt
+            && g.elevationFt <= Project::kMostElevationFt && g.outletPsi >= 0.0
+            && g.outletPsi <= Project::kMostPressurePsi && shortName(g.from) && shortName(g.to);
     return sound;
+}
+
+// A tree's columns: the outlet's pressure is written exactly where the core found a complete
+// outlet, the reducer flag exactly where it raised one.
+void checkTreeFigures(const Project::TProject& project, const Sizing::TScheduleResult& result, std::size_t i)
+{
+    using SegmentFigures::TColumn;
+    const Sizing::TSegment& segment = project.schedule.segments[i];
+    const Sizing::TSegmentResult& r = result.segments[i];
+    const SegmentFigures::TPlace place = SegmentFigures::placeOf(project.schedule, result, i);
+    const auto figure
+        = [&](TColumn column) { return SegmentFigures::figure(segment, r, column, project.units, place); };
+    require(figure(TColumn::OutletPressure).isEmpty() != (place.outlet != nullptr && place.outlet->complete),
+            "an outlet's pressure is shown exactly when its path is sized");
+    require(figure(TColumn::PressureReducer).isEmpty() != r.needsPressureReducer,
+            "the reducer is flagged exactly when the core asks for one");
+    require(figure(TColumn::To).isEmpty() == segment.to.empty(), "a node is written as it was named");
 }
 
 } // namespace
@@ -45,6 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Project::TProject again;
     require(Project::parseProject(written, again, problem), "what is written reads back");
     require(Project::projectJson(again) == written, "what is read back writes the same bytes");
+    require(written.contains(Project::formatVersionOf(project) == 1 ? "\"version\": 1," : "\"version\": 2,"),
+            "a project is written at the version that holds it");
 
     Sizing::TScheduleResult result;
     if (Sizing::evaluateSchedule(project.schedule, result)) {
@@ -53,8 +82,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const SegmentFigures::TFigure pipe
                 = SegmentFigures::figure(project.schedule.segments[i], r, SegmentFigures::TColumn::Pipe, project.units);
             require(pipe.isEmpty() != r.sized, "a pipe is shown exactly when the segment is sized");
+            require(project.schedule.material.empty() || pipe.isEmpty()
+                        || pipe.text == QString::fromStdString(r.size.pipe),
+                    "a material's size is shown as its table names it");
             const QString note = Report::segmentNote(project.schedule, i, r, project.units, u'.');
             require(note.isEmpty() == (r.sized && !r.size.raisedForVelocity), "a note says why, and only then");
+            checkTreeFigures(project, result, i);
         }
     } else {
         const QString why = Report::scheduleProblemText(project.schedule, Sizing::checkSchedule(project.schedule));

@@ -2,6 +2,7 @@
 // file is refused with the key at fault named, and nothing is loaded.
 #include "ProjectFile.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <cstring>
 
 using namespace Project;
+
+Q_DECLARE_METATYPE(Sizing::TLayout)
 
 namespace {
 
@@ -28,6 +31,30 @@ std::string anyName(QRandomGenerator& random)
     for (int i = 0, n = random.bounded(4); i < n; ++i)
         name += kPieces[random.bounded(int(std::size(kPieces)))];
     return name;
+}
+
+// A node of a riser diagram, up to the longest name a file may hold.
+std::string anyNode(QRandomGenerator& random)
+{
+    static const char* const kNodes[]
+        = {"", "A", "B12", "گره‌الف", "😀", "\"q\"", "abcdefghijklmnopqrstuvwxyz012345"};
+    return kNodes[random.bounded(int(std::size(kNodes)))];
+}
+
+// Half the projects use the keys only version 2 has.
+void useVersion2(QRandomGenerator& random, Sizing::TSchedule& s)
+{
+    s.layout = random.bounded(2) == 0 ? Sizing::TLayout::List : Sizing::TLayout::Tree;
+    s.staticSourcePsi = random.bounded(2) == 0 ? 0.0 : anyDouble(random, 0.0, kMostPressurePsi);
+    for (Sizing::TSegment& g : s.segments) {
+        g.from = anyNode(random);
+        g.to = anyNode(random);
+        g.elevationFt = anyDouble(random, kLeastElevationFt, kMostElevationFt);
+        g.outletPsi = random.bounded(2) == 0 ? 0.0 : anyDouble(random, 0.0, kMostPressurePsi);
+    }
+    static const char* const kMaterials[] = {"", "ppr-pn20", "pex-al-pex", "pe100-pn16"};
+    s.material = kMaterials[random.bounded(int(std::size(kMaterials)))];
+    s.waterTemperatureC = random.bounded(2) == 0 ? 10.0 : anyDouble(random, 0.0, 100.0);
 }
 
 TProject anyProject(QRandomGenerator& random)
@@ -56,6 +83,8 @@ TProject anyProject(QRandomGenerator& random)
         s.segments.push_back(g);
     }
     if (random.bounded(2) == 0)
+        useVersion2(random, s);
+    if (random.bounded(2) == 0)
         p.otherKeys = {{"zNewerKey", QJsonObject{{"nested", QJsonArray{1, "two", true, QJsonValue()}}}},
                        {"aCount", qint64(9007199254740993)}};
     if (!s.segments.empty() && random.bounded(2) == 0) {
@@ -70,7 +99,8 @@ bool sameSegments(const std::vector<Sizing::TSegment>& a, const std::vector<Sizi
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
         return x.name == y.name && x.run == y.run && x.fixtureUnits == y.fixtureUnits && x.flowGpm == y.flowGpm
             && x.lengthFt == y.lengthFt && x.fittingsPercent == y.fittingsPercent
-            && x.onCriticalPath == y.onCriticalPath;
+            && x.onCriticalPath == y.onCriticalPath && x.from == y.from && x.to == y.to
+            && x.elevationFt == y.elevationFt && x.outletPsi == y.outletPsi;
     });
 }
 
@@ -84,6 +114,18 @@ QByteArray spoiled(const char* from, const QByteArray& to)
     QByteArray json(kGood);
     const qsizetype at = json.indexOf(from);
     return at < 0 ? QByteArray() : json.replace(at, qsizetype(std::strlen(from)), to);
+}
+
+// The same, in a version-2 file.
+QByteArray spoiledV2(const char* from, const QByteArray& to)
+{
+    return spoiled(from, to).replace("\"version\": 1", "\"version\": 2");
+}
+
+QByteArray exampleBytes(const char* name)
+{
+    QFile file(QStringLiteral(KELDARAN_EXAMPLES "/%1").arg(QLatin1String(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -115,6 +157,10 @@ private slots:
             QCOMPARE(b.fixturePsi, a.fixturePsi);
             QCOMPARE(b.mainLimitFtPerS, a.mainLimitFtPerS);
             QCOMPARE(b.branchLimitFtPerS, a.branchLimitFtPerS);
+            QCOMPARE(b.layout, a.layout);
+            QCOMPARE(b.staticSourcePsi, a.staticSourcePsi);
+            QCOMPARE(b.material, a.material);
+            QCOMPARE(b.waterTemperatureC, a.waterTemperatureC);
             QVERIFY(sameSegments(b.segments, a.segments));
             QCOMPARE(read.otherKeys, original.otherKeys);
             QCOMPARE(read.otherSegmentKeys, original.otherSegmentKeys);
@@ -137,7 +183,7 @@ private slots:
         QTest::newRow("nested too deep") << deep << "JSON";
         QTest::newRow("a list, not an object") << QByteArray("[1, 2]") << "JSON";
         QTest::newRow("another program's file") << spoiled("keldaran-schedule", "other") << "format";
-        QTest::newRow("a newer version") << spoiled("\"version\": 1", "\"version\": 2") << "version";
+        QTest::newRow("a newer version") << spoiled("\"version\": 1", "\"version\": 3") << "version";
         QTest::newRow("version not whole") << spoiled("\"version\": 1", "\"version\": 0.5") << "version";
         QTest::newRow("class missing") << spoiled("\"roughnessClass\": 2,", "") << "roughnessClass";
         QTest::newRow("class as text") << spoiled("\"roughnessClass\": 2", "\"roughnessClass\": \"2\"") << "roughnessClass";
@@ -156,6 +202,21 @@ private slots:
         QTest::newRow("load above the table") << spoiled("\"fixtureUnits\": 34", "\"fixtureUnits\": 5001") << "segments[0].fixtureUnits";
         QTest::newRow("path flag as text") << spoiled("\"lengthFt\": 20", "\"lengthFt\": 20, \"onCriticalPath\": \"yes\"") << "segments[0].onCriticalPath";
         QTest::newRow("more segments than allowed") << many << "10000";
+        QTest::newRow("unknown layout") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"layout\": \"graph\"") << "layout";
+        QTest::newRow("static source above 1000 psi") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"staticSourcePsi\": 1000.5") << "staticSourcePsi";
+        QTest::newRow("negative static source") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"staticSourcePsi\": -1") << "staticSourcePsi";
+        QTest::newRow("elevation below -300 ft") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"elevationFt\": -300.5") << "segments[0].elevationFt";
+        QTest::newRow("elevation above 1000 ft") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"elevationFt\": 1001") << "segments[0].elevationFt";
+        QTest::newRow("outlet pressure above 1000 psi") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"outletPsi\": 1e4") << "segments[0].outletPsi";
+        QTest::newRow("negative outlet pressure") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"outletPsi\": -0.5") << "segments[0].outletPsi";
+        QTest::newRow("node name of 33 characters") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"to\": \"" + QByteArray(33, 'N') + "\"") << "segments[0].to";
+        QTest::newRow("unknown material, its key") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"material\": \"copper\"") << "material";
+        QTest::newRow("unknown material, its id") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"material\": \"copper\"") << "copper";
+        QTest::newRow("material as a number") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"material\": 3") << "material";
+        QTest::newRow("water at 120 °C") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": 120") << "waterTemperatureC";
+        QTest::newRow("water below 0 °C") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": -0.5") << "waterTemperatureC";
+        QTest::newRow("temperature as text") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": \"hot\"") << "waterTemperatureC";
+        QTest::newRow("node as a number") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"from\": 1") << "segments[0].from";
         // clang-format on
     }
     void brokenFiles()
@@ -171,6 +232,126 @@ private slots:
         QVERIFY2(problem.contains(named), qPrintable(problem));
         QCOMPARE(project.title, QStringLiteral("as it was"));
         QCOMPARE(project.schedule.segments.size(), std::size_t(3));
+    }
+
+    // A project that uses nothing of version 2 is written as version 1, for older releases to
+    // open; any one version-2 key in use makes it version 2.
+    void writtenVersion_data()
+    {
+        QTest::addColumn<int>("use");
+        QTest::addColumn<int>("version");
+        QTest::newRow("nothing new") << 0 << 1;
+        QTest::newRow("a tree") << 1 << 2;
+        QTest::newRow("a static source") << 2 << 2;
+        QTest::newRow("a from node") << 3 << 2;
+        QTest::newRow("a to node") << 4 << 2;
+        QTest::newRow("an elevation") << 5 << 2;
+        QTest::newRow("an outlet's need") << 6 << 2;
+    }
+    void writtenVersion()
+    {
+        QFETCH(int, use);
+        QFETCH(int, version);
+        TProject project;
+        QString problem;
+        QVERIFY(parseProject(kGood, project, problem));
+        Sizing::TSchedule& s = project.schedule;
+        Sizing::TSegment& g = s.segments[0];
+        switch (use) {
+        case 1: s.layout = Sizing::TLayout::Tree; break;
+        case 2: s.staticSourcePsi = 90.0; break;
+        case 3: g.from = "A"; break;
+        case 4: g.to = "B"; break;
+        case 5: g.elevationFt = -3.0; break;
+        case 6: g.outletPsi = 15.0; break;
+        default: break;
+        }
+        QCOMPARE(formatVersionOf(project), version);
+        const QByteArray json = projectJson(project);
+        QVERIFY(json.contains(QByteArray("\"version\": ") + QByteArray::number(version) + ','));
+        QCOMPARE(json.contains("\"layout\""), version == 2);
+        TProject read;
+        QVERIFY2(parseProject(json, read, problem), qPrintable(problem));
+        QCOMPARE(projectJson(read), json);
+    }
+
+    // The pipes' material and the water's temperature read back as written. Galvanized pipes in
+    // cold water write neither key, so that such a project stays a version-1 file.
+    void pipeMaterial_data()
+    {
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<double>("temperatureC");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("writesMaterial");
+        QTest::addColumn<bool>("writesTemperature");
+        QTest::newRow("galvanized in cold water") << "" << 10.0 << 1 << false << false;
+        QTest::newRow("galvanized in hot water") << "" << 60.0 << 2 << false << true;
+        QTest::newRow("PP-R PN20 in cold water") << "ppr-pn20" << 10.0 << 2 << true << true;
+        QTest::newRow("PP-R PN16 at 100 °C") << "ppr-pn16" << 100.0 << 2 << true << true;
+        QTest::newRow("PEX-AL-PEX at 60 °C") << "pex-al-pex" << 60.0 << 2 << true << true;
+        QTest::newRow("PE100 at 0 °C") << "pe100-pn16" << 0.0 << 2 << true << true;
+    }
+    void pipeMaterial()
+    {
+        QFETCH(QString, material);
+        QFETCH(double, temperatureC);
+        QFETCH(int, version);
+        QFETCH(bool, writesMaterial);
+        QFETCH(bool, writesTemperature);
+        TProject project;
+        QString problem;
+        QVERIFY(parseProject(kGood, project, problem));
+        project.schedule.material = material.toStdString();
+        project.schedule.waterTemperatureC = temperatureC;
+        const QByteArray json = projectJson(project);
+        QVERIFY(json.contains(QByteArray("\"version\": ") + QByteArray::number(version) + ','));
+        QCOMPARE(json.contains("\"material\""), writesMaterial);
+        QCOMPARE(json.contains("\"waterTemperatureC\""), writesTemperature);
+        TProject read;
+        QVERIFY2(parseProject(json, read, problem), qPrintable(problem));
+        QCOMPARE(read.schedule.material, project.schedule.material);
+        QCOMPARE(read.schedule.waterTemperatureC, temperatureC);
+        QCOMPARE(projectJson(read), json);
+    }
+
+    // The example opens and saves again byte for byte, as every release before version 2 wrote
+    // it; its tree twin is a version-2 file that does the same.
+    void examplesByteForByte_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Sizing::TLayout>("layout");
+        QTest::newRow("the list") << "residential-four-storey.keldaran" << Sizing::TLayout::List;
+        QTest::newRow("the tree") << "residential-four-storey-tree.keldaran" << Sizing::TLayout::Tree;
+    }
+    void examplesByteForByte()
+    {
+        QFETCH(QString, name);
+        QFETCH(Sizing::TLayout, layout);
+        const QByteArray bytes = exampleBytes(qPrintable(name));
+        TProject project;
+        QString problem;
+        QVERIFY2(parseProject(bytes, project, problem), qPrintable(problem));
+        QCOMPARE(project.schedule.layout, layout);
+        QCOMPARE(projectJson(project), bytes);
+    }
+
+    // A version-1 file never held a tree: keys it could not have are kept as unknown, and it
+    // opens as a list.
+    void versionOneOpensAsAList()
+    {
+        const QByteArray json
+            = spoiled("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"layout\": \"tree\", \"staticSourcePsi\": 2000");
+        TProject project;
+        QString problem;
+        QVERIFY2(parseProject(json, project, problem), qPrintable(problem));
+        QCOMPARE(project.schedule.layout, Sizing::TLayout::List);
+        QCOMPARE(project.schedule.staticSourcePsi, 0.0);
+        QCOMPARE(project.otherKeys.value(QLatin1String("layout")).toString(), QStringLiteral("tree"));
+        project.schedule.layout = Sizing::TLayout::Tree;
+        const QByteArray asTree = projectJson(project);
+        QCOMPARE(asTree.count("\"layout\""), 1);
+        QVERIFY(parseProject(asTree, project, problem));
+        QVERIFY(!project.otherKeys.contains(QLatin1String("staticSourcePsi")));
     }
 
     // The reader names the file and refuses a file too large before reading it; the writer

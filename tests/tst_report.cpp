@@ -2,6 +2,8 @@
 // schedule cannot be reported, and a long PDF's pages.
 #include "MaterialMethod.h"
 #include "Report.h"
+#include "ReportTable.h"
+#include "RiserPath.h"
 #include "SegmentFigures.h"
 
 #include <QBuffer>
@@ -43,6 +45,26 @@ Project::TProject threeStoreys()
                   segment("C-D", TRun::Branch, 20.0, 0.0, 12.0, true),
                   segment("=HYPERLINK(\"x\")", TRun::Branch, 0.0, 5.0, 8.0, false),
                   segment("fire", TRun::Branch, 0.0, 20000.0, 8.0, false)};
+    return p;
+}
+
+// A small tree on class 2: A -> B feeds a flat of 10 fixture units at C, 30 ft up, and a hose
+// bibb's 5 gpm at D, at the source's level; 70 psi static puts A-B and B-D over 4 bar.
+Project::TProject smallTree()
+{
+    Project::TProject p = threeStoreys();
+    TSchedule& s = p.schedule;
+    s.layout = TLayout::Tree;
+    s.staticSourcePsi = 70.0;
+    s.segments
+        = {segment("A-B", TRun::Main, 0.0, 0.0, 20.0, false), segment("B-C", TRun::Branch, 10.0, 0.0, 15.0, false),
+           segment("B-D", TRun::Branch, 0.0, 5.0, 40.0, false)};
+    const char* const nodes[][2] = {{"A", "B"}, {"B", "C"}, {"B", "D"}};
+    for (std::size_t i = 0; i < s.segments.size(); ++i) {
+        s.segments[i].from = nodes[i][0];
+        s.segments[i].to = nodes[i][1];
+    }
+    s.segments[1].elevationFt = 30.0;
     return p;
 }
 
@@ -179,6 +201,83 @@ private slots:
             QVERIFY2(paragraph.contains(words), qPrintable(words + QStringLiteral(" in ") + paragraph));
         QCOMPARE(Report::scientific(9.99961e-7, 3), QStringLiteral("1.000 × 10⁻⁶"));
         QVERIFY(!Report::materialMethodText(*Hydraulics::findMaterial("ppr-pn20"), -1.0, paragraph));
+    }
+
+    // A tree's seven columns after the pinned seventeen, in US units with "." and their decimals.
+    void treeCsv_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column"); // counted from 1, as the sheet's columns are
+        QTest::addColumn<QString>("text");
+        QTest::newRow("from") << 2 << 18 << "B";
+        QTest::newRow("to") << 2 << 19 << "C";
+        QTest::newRow("served: all below") << 1 << 20 << "10.0";
+        QTest::newRow("served: a typed flow is no load") << 3 << 20 << "0.0";
+        QTest::newRow("elevation") << 2 << 21 << "30.00";
+        QTest::newRow("static: 70 - 0.433 x 30") << 2 << 22 << "57.01";
+        QTest::newRow("static at the source's level") << 1 << 22 << "70.00";
+        QTest::newRow("no outlet at B") << 1 << 23 << "";
+        QTest::newRow("a reducer over 4 bar") << 3 << 24 << "1";
+        QTest::newRow("none under it") << 2 << 24 << "";
+    }
+    void treeCsv()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        const Project::TProject project = smallTree();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
+        QCOMPARE(rows.size(), 4);
+        for (const QStringList& record : rows)
+            QCOMPARE(record.size(), 24);
+        QCOMPARE(rows[row][column - 1], text);
+    }
+
+    // Column 16 sums each segment's own path, so an outlet's pressure in flow is the budget less
+    // its height and that sum; a list's sheet keeps its seventeen columns.
+    void treeCsvAddsUp()
+    {
+        const Project::TProject project = smallTree();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
+        for (const int outlet : {2, 3}) {
+            const double expected = 50.0 - 5.0 - 0.433 * rows[outlet][20].toDouble() - rows[outlet][15].toDouble();
+            QVERIFY2(qAbs(rows[outlet][22].toDouble() - expected) <= 0.006, qPrintable(rows[outlet].join(u'|')));
+        }
+        const Project::TProject list = threeStoreys();
+        QVERIFY(evaluateSchedule(list.schedule, result));
+        QCOMPARE(records(QString::fromUtf8(Report::csvReport(list, result).mid(3))).front().size(), 17);
+    }
+
+    // The PDF's outlets: a margin below zero is marked in colour and in words; the critical path
+    // is the chain of nodes from the source, kept left to right.
+    void outletsAndChain()
+    {
+        Project::TProject project = smallTree();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        QCOMPARE(RiserPath::criticalPathNodes(project.schedule, result), QStringList({"A", "B", "D"}));
+        QCOMPARE(RiserPath::nodeChain({"A", "B", "C"}), QStringLiteral(u"\u2066A → B → C\u2069"));
+        result.outlets[1].marginPsi = -1.5;
+        const TReportTable table = outletTable(project, result);
+        QCOMPARE(table.rows.size(), std::size_t(2));
+        QCOMPARE(table.rows[0][2], QStringLiteral("C"));
+        QCOMPARE(table.rows[1][3], QStringLiteral("8.00"));
+        QVERIFY(!table.isWarning(0, 5) && table.isWarning(1, 5));
+        QVERIFY2(table.rows[1][5].contains(QStringLiteral("-1.50")) && table.rows[1][5].contains(u"کمبود"),
+                 qPrintable(table.rows[1][5]));
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        {
+            QPdfWriter pdf(&buffer);
+            QVERIFY(Report::paintReport(pdf, project, result, QDate(2026, 12, 9)));
+        }
+        QVERIFY(buffer.data().startsWith("%PDF"));
+        project.schedule.layout = TLayout::List;
+        QVERIFY(RiserPath::criticalPathNodes(project.schedule, result).isEmpty());
     }
 
     void notes_data()

@@ -11,16 +11,20 @@
 #include "ScheduleAutosave.h"
 #include "ScheduleCells.h"
 #include "ScheduleChartDialog.h"
+#include "ScheduleHeaderFields.h"
 #include "ScheduleModel.h"
 #include "ScheduleProjects.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -166,6 +170,71 @@ private slots:
         QCOMPARE(model.header().sourcePsi, 60.0);
         QVERIFY(!status->text().isEmpty());
         QCOMPARE(model.undoStack()->count(), 1);
+    }
+
+    // The pipe box's one choice makes the pipes PP-R, named as its table names them in either
+    // system; the water's temperature then counts, typed, refused or set by "hot water", and both
+    // come back from the file.
+    void pipesOfAMaterial()
+    {
+        using namespace ScheduleCells;
+        TScheduleModel& model = FWindow->model();
+        auto* box = FWindow->findChild<QComboBox*>(QStringLiteral("ComboMaterial"));
+        auto* temperature = FWindow->findChild<QLineEdit*>(QStringLiteral("EditWaterTemperature"));
+        auto* hotWater = FWindow->findChild<QCheckBox*>(QStringLiteral("CheckHotWater"));
+        auto* status = FWindow->findChild<QLabel*>(QStringLiteral("LabelStatus"));
+        const QString classTwo = box->currentText();
+        QVERIFY(cell(model, 0, kPipe).contains(u'"'));
+        QVERIFY(!temperature->isEnabled() && !hotWater->isEnabled());
+
+        QVERIFY(giveFocus(box));
+        press(Qt::Key_Down); // class 3
+        press(Qt::Key_Down); // past the line, the first material
+        QCOMPARE(model.header().material, std::string("ppr-pn20"));
+        QCOMPARE(model.undoStack()->count(), 1);
+        const QRegularExpression sizeName(QStringLiteral("^\\x{2066}?\\d+×\\d+\\.\\d\\x{2069}?$"));
+        QStringList pipesUS;
+        for (int row = 0; row < model.rowCount(); ++row)
+            pipesUS << cell(model, row, kPipe);
+        for (const QString& pipe : pipesUS)
+            QVERIFY2(sizeName.match(pipe).hasMatch(), qPrintable(pipe));
+        QTest::mouseClick(FWindow->findChild<QRadioButton*>(QStringLiteral("UnitsSI")), Qt::LeftButton);
+        QCOMPARE(model.units(), Project::TUnits::SI);
+        for (int row = 0; row < model.rowCount(); ++row)
+            QCOMPARE(cell(model, row, kPipe), pipesUS[row]);
+        model.undoStack()->undo();
+        model.undoStack()->undo();
+        QCOMPARE(box->currentText(), classTwo);
+        QVERIFY(cell(model, 0, kPipe).contains(u'"'));
+        model.undoStack()->redo();
+        QVERIFY(temperature->isEnabled());
+
+        QVERIFY(giveFocus(temperature));
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(QStringLiteral("120"));
+        press(Qt::Key_Return);
+        QCOMPARE(temperature->text(), QStringLiteral("10"));
+        QCOMPARE(model.header().waterTemperatureC, 10.0);
+        QVERIFY(status->text().contains(QStringLiteral("100")));
+        QVERIFY(giveFocus(hotWater));
+        press(Qt::Key_Space);
+        QCOMPARE(model.header().waterTemperatureC, kHotWaterC);
+        QCOMPARE(temperature->text(), QStringLiteral("60"));
+        QVERIFY(giveFocus(temperature));
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(QStringLiteral("45"));
+        press(Qt::Key_Return);
+        QCOMPARE(model.header().waterTemperatureC, 45.0);
+        QVERIFY(!hotWater->isChecked());
+
+        const QString path = FFolder.filePath(QStringLiteral("plastic.keldaran"));
+        QVERIFY(FWindow->saveTo(path));
+        QVERIFY(fileText(path).contains("\"material\": \"ppr-pn20\""));
+        TFormSchedule reopened;
+        QVERIFY(reopened.openFile(path));
+        QCOMPARE(reopened.model().header().material, std::string("ppr-pn20"));
+        QCOMPARE(reopened.model().header().waterTemperatureC, 45.0);
+        QCOMPARE(reopened.findChild<QComboBox*>(QStringLiteral("ComboMaterial"))->currentText(), box->currentText());
     }
 
     void pastedFromASpreadsheet()

@@ -3,9 +3,13 @@
 // with either decimal mark.
 #include "SegmentFigures.h"
 
+#include "Hydraulics.h"
+#include "ReportNotes.h"
 #include "ScheduleUnits.h"
 
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Sizing;
 using SegmentFigures::TColumn;
@@ -39,11 +43,39 @@ TSchedule threeSegments()
     return s;
 }
 
+// A tree's segment A -> B, with its result and its outlet as the core hands them back.
+struct TTreeRow {
+    TSegment segment;
+    TSegmentResult result;
+    TOutletResult outlet;
+};
+
+TTreeRow treeRow(bool reducer, bool outletComplete)
+{
+    TTreeRow row;
+    row.segment = segment(TRun::Main, 20.0, 0.0, 12.0, false);
+    row.segment.from = "A";
+    row.segment.to = "B";
+    row.segment.elevationFt = 10.0;
+    row.result.sized = true;
+    row.result.servedFixtureUnits = 85.0;
+    row.result.cumulativeLossPsi = 1.2345;
+    row.result.staticPsi = 60.0;
+    row.result.needsPressureReducer = reducer;
+    row.outlet.complete = outletComplete;
+    row.outlet.pressurePsi = 30.5;
+    row.outlet.marginPsi = -2.25;
+    return row;
+}
+
+enum class TOutletAt { None, Complete, Incomplete };
+
 } // namespace
 
 Q_DECLARE_METATYPE(TColumn)
 Q_DECLARE_METATYPE(TEmpty)
 Q_DECLARE_METATYPE(Project::TUnits)
+Q_DECLARE_METATYPE(TOutletAt)
 
 class TestSegmentFigures : public QObject {
     Q_OBJECT
@@ -119,6 +151,121 @@ private slots:
         const SegmentFigures::TFigure pipe
             = SegmentFigures::figure(schedule.segments[0], riser, TColumn::Pipe, Project::TUnits::SI);
         QVERIFY(pipe.isText && pipe.text.contains(QLatin1String(" DN")));
+    }
+
+    // A tree's columns, from the segment, its result and the outlet at its `to` node.
+    void treeFigures_data()
+    {
+        QTest::addColumn<TColumn>("column");
+        QTest::addColumn<Project::TUnits>("units");
+        QTest::addColumn<TOutletAt>("outletAt");
+        QTest::addColumn<bool>("reducer");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<TEmpty>("empty");
+        const auto US = Project::TUnits::US;
+        const auto SI = Project::TUnits::SI;
+        const auto none = TOutletAt::None;
+        const auto complete = TOutletAt::Complete;
+        QTest::newRow("from") << TColumn::From << US << none << false << "A"
+                              << "" << TEmpty::No;
+        QTest::newRow("to") << TColumn::To << SI << none << false << "B"
+                            << "" << TEmpty::No;
+        QTest::newRow("served load, one decimal") << TColumn::ServedLoad << US << none << false << "85.0"
+                                                  << "" << TEmpty::No;
+        QTest::newRow("elevation in m") << TColumn::Elevation << SI << none << false << "3.05"
+                                        << "m" << TEmpty::No;
+        QTest::newRow("static pressure in psi") << TColumn::StaticPressure << US << none << false << "60.00"
+                                                << "psi" << TEmpty::No;
+        QTest::newRow("outlet pressure in flow") << TColumn::OutletPressure << US << complete << false << "30.50"
+                                                 << "psi" << TEmpty::No;
+        QTest::newRow("outlet margin below zero") << TColumn::OutletMargin << US << complete << false << "-2.25"
+                                                  << "psi" << TEmpty::No;
+        QTest::newRow("not an outlet") << TColumn::OutletPressure << US << none << false << ""
+                                       << "psi" << TEmpty::NotAnOutlet;
+        QTest::newRow("outlet behind an unsized segment")
+            << TColumn::OutletMargin << SI << TOutletAt::Incomplete << false << ""
+            << "kPa" << TEmpty::PathNotSized;
+        QTest::newRow("reducer raised") << TColumn::PressureReducer << US << none << true << "1"
+                                        << "" << TEmpty::No;
+        QTest::newRow("reducer lowered") << TColumn::PressureReducer << US << none << false << ""
+                                         << "" << TEmpty::NotRaised;
+        QTest::newRow("cumulative off the critical path, along its own")
+            << TColumn::CumulativeLoss << US << none << false << "1.234"
+            << "psi" << TEmpty::No;
+    }
+    void treeFigures()
+    {
+        QFETCH(TColumn, column);
+        QFETCH(Project::TUnits, units);
+        QFETCH(TOutletAt, outletAt);
+        QFETCH(bool, reducer);
+        QFETCH(QString, text);
+        QFETCH(QString, unit);
+        QFETCH(TEmpty, empty);
+        const TTreeRow row = treeRow(reducer, outletAt == TOutletAt::Complete);
+        SegmentFigures::TPlace place;
+        place.layout = TLayout::Tree;
+        place.outlet = outletAt == TOutletAt::None ? nullptr : &row.outlet;
+        const SegmentFigures::TFigure figure = SegmentFigures::figure(row.segment, row.result, column, units, place);
+        QCOMPARE(figure.empty, empty);
+        QCOMPARE(figure.unit, unit);
+        QCOMPARE(SegmentFigures::written(figure, u'.'), text);
+    }
+
+    // A segment finds its outlet among the result's, which come in segment order; a list has none.
+    void placeInTheSchedule()
+    {
+        TSchedule schedule;
+        schedule.layout = TLayout::Tree;
+        schedule.segments.resize(4);
+        TScheduleResult result;
+        result.segments.resize(4);
+        result.outlets.resize(2);
+        result.outlets[0].segment = 1;
+        result.outlets[1].segment = 3;
+        QCOMPARE(SegmentFigures::placeOf(schedule, result, 3).outlet, &result.outlets[1]);
+        QCOMPARE(SegmentFigures::placeOf(schedule, result, 1).outlet, &result.outlets[0]);
+        QCOMPARE(SegmentFigures::placeOf(schedule, result, 2).outlet, nullptr);
+        schedule.layout = TLayout::List;
+        QCOMPARE(SegmentFigures::placeOf(schedule, result, 3).outlet, nullptr);
+        QCOMPARE(SegmentFigures::placeOf(schedule, result, 3).layout, TLayout::List);
+    }
+
+    // A computed material's size is its table's name in both systems, in the pipe column and in
+    // the note of a segment raised for velocity; a nomogram pipe gains its DN in SI only.
+    void sizeNames()
+    {
+        TSchedule schedule = threeSegments();
+        schedule.material = "ppr-pn20";
+        schedule.branchLimitFtPerS = 2.0;
+        schedule.segments.pop_back();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(schedule, result));
+        const Hydraulics::TMaterial* material = Hydraulics::findMaterial(schedule.material);
+        QVERIFY(material != nullptr);
+        const auto isSize = [&](const QString& name) {
+            return std::any_of(material->sizes.begin(), material->sizes.end(), [&](const Hydraulics::TPipeSize& size) {
+                return name == QString::fromStdString(size.name);
+            });
+        };
+        for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
+            for (const auto units : {Project::TUnits::US, Project::TUnits::SI}) {
+                const QString pipe
+                    = SegmentFigures::figure(schedule.segments[i], result.segments[i], TColumn::Pipe, units).text;
+                QVERIFY2(isSize(pipe), qPrintable(pipe));
+            }
+        }
+        const TSegmentResult& branch = result.segments[1];
+        QVERIFY(branch.size.raisedForVelocity && branch.hasTooFastSize);
+        const QString tooFast = QString::fromStdString(branch.tooFastSize.pipe);
+        QVERIFY(isSize(tooFast));
+        QVERIFY(Report::segmentNote(schedule, 1, branch, Project::TUnits::SI, u'.').contains(tooFast));
+
+        TSegmentSize nominal;
+        nominal.pipe = "1 1/4\"";
+        QCOMPARE(ScheduleUnits::sizeLabel(nominal, Project::TUnits::US), QStringLiteral("1 1/4\""));
+        QCOMPARE(ScheduleUnits::sizeLabel(nominal, Project::TUnits::SI), QStringLiteral("1 1/4\" DN32"));
     }
 
     void written_data()

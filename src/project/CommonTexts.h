@@ -46,7 +46,10 @@ inline constexpr QStringView kNoteRaised = u"بزرگ\u200cتر برای سرع�
 // "%1" is the flow.
 inline constexpr QStringView kNoteOffChart
     = u"سایز نشد: هیچ لولهٔ این کلاس دبی %1 را در افت مجاز نمی\u200cبرد (بیرون از نمودار).";
-// "%1" is the largest pipe of the class, "%2" the run's limit.
+// The same in a computed material: "%1" is the flow, "%2" the material.
+inline constexpr QStringView kNoteBeyondSizes
+    = u"سایز نشد: هیچ سایز %2 دبی %1 را در افت مجاز نمی\u200cبرد (بزرگ\u200cتر از بزرگ\u200cترین سایز).";
+// "%1" is the largest pipe of the class or size of the material, "%2" the run's limit.
 inline constexpr QStringView kNoteTooFast = u"سایز نشد: حتی در بزرگ\u200cترین لوله (%1) سرعت از حد %2 بیشتر است.";
 // A segment with neither a typed flow nor a load below it; short enough for the PDF table too.
 inline constexpr QStringView kNoteNoLoad = u"بار ندارد";
@@ -73,6 +76,18 @@ inline constexpr QStringView kColumnLoss = u"افت";
 inline constexpr QStringView kColumnSegmentLoss = u"افت قطعه";
 inline constexpr QStringView kColumnCumulative = u"افت تجمعی";
 inline constexpr QStringView kColumnNote = u"یادداشت";
+// A tree's columns.
+inline constexpr QStringView kColumnFrom = u"از گره";
+inline constexpr QStringView kColumnTo = u"تا گره";
+// The load at and below the segment's `to` node.
+inline constexpr QStringView kColumnServedLoad = u"واحد مصرف پایین\u200cدست";
+inline constexpr QStringView kColumnElevation = u"ارتفاع گره";
+inline constexpr QStringView kColumnStaticPressure = u"فشار استاتیک";
+inline constexpr QStringView kColumnOutletNeed = u"فشار لازم";
+inline constexpr QStringView kColumnOutletPressure = u"فشار خروجی در جریان";
+// The outlet's pressure in flow less the least it needs.
+inline constexpr QStringView kColumnOutletMargin = u"حاشیهٔ فشار";
+inline constexpr QStringView kColumnPressureReducer = u"فشارشکن لازم";
 
 // The header and the title block.
 inline constexpr QStringView kSupplyLabel = u"سیستم";
@@ -91,5 +106,14 @@ inline constexpr QStringView kAllowable = u"افت مجاز";
 inline constexpr QStringView kPathLoss = u"افت اصطکاک مسیر بحرانی";
 // What the source leaves at the critical fixture above the least it needs.
 inline constexpr QStringView kResidual = u"فشار اضافه در مصرف\u200cکنندهٔ بحرانی";
+
+// A tree's critical outlet: "%1" is its segment's name, "%2" its node.
+inline constexpr QStringView kCriticalOutlet = u"خروجی بحرانی: «%1»، گرهٔ %2";
+// Followed by the chain of nodes from the source, "A → B → C → F".
+inline constexpr QStringView kCriticalPathNodes = u"مسیر بحرانی";
+// An outlet with less pressure in flow than it needs.
+inline constexpr QStringView kMarginShort = u"کمبود فشار";
+// A node whose static pressure is over the regulations' 4 bar. "%1" is the pressure.
+inline constexpr QStringView kReducerAdvice = u"فشار استاتیک %1 از 4 بار بیشتر است؛ یک شیر فشارشکن نصب کنید.";
 
 } // namespace CommonTexts

@@ -2,6 +2,7 @@
 // anything is handed over.
 #include "ProjectFile.h"
 
+#include "Hydraulics.h"
 #include "ProjectKeys.h"
 #include "ProjectTexts.h"
 
@@ -23,7 +24,7 @@ namespace {
 using namespace ProjectKeys;
 using namespace ProjectTexts;
 
-enum class TRange { Any, NonNegative, Positive, ClassNumber, Version, FixtureUnits };
+enum class TRange { Any, NonNegative, Positive, ClassNumber, Version, FixtureUnits, Elevation, Pressure, Temperature };
 
 bool inRange(double value, TRange range)
 {
@@ -34,8 +35,19 @@ bool inRange(double value, TRange range)
     case TRange::ClassNumber: return value == 1.0 || value == 2.0 || value == 3.0;
     case TRange::Version: return value >= 1.0 && value == std::floor(value);
     case TRange::FixtureUnits: return value >= 0.0 && value <= Design::kMaxFixtureUnits;
+    case TRange::Elevation: return value >= kLeastElevationFt && value <= kMostElevationFt;
+    case TRange::Pressure: return value >= 0.0 && value <= kMostPressurePsi;
+    case TRange::Temperature:
+        return value >= Hydraulics::kLeastWaterTemperatureC && value <= Hydraulics::kMostWaterTemperatureC;
     }
     return false;
+}
+
+// A negative bound keeps its sign before it inside the Persian sentence.
+QString between(double least, double most)
+{
+    const auto bound = [](double value) { return QStringLiteral("\u2066%1\u2069").arg(value); };
+    return kRangeBetween.toString().arg(bound(least), bound(most));
 }
 
 QString rangeText(TRange range)
@@ -46,7 +58,10 @@ QString rangeText(TRange range)
     case TRange::Positive: return kRangePositive.toString();
     case TRange::ClassNumber: return kRangeClass.toString();
     case TRange::Version: return kRangeVersion.toString();
-    case TRange::FixtureUnits: return kRangeFixtureUnits.toString().arg(Design::kMaxFixtureUnits);
+    case TRange::FixtureUnits: return between(0.0, Design::kMaxFixtureUnits);
+    case TRange::Elevation: return between(kLeastElevationFt, kMostElevationFt);
+    case TRange::Pressure: return between(0.0, kMostPressurePsi);
+    case TRange::Temperature: return between(Hydraulics::kLeastWaterTemperatureC, Hydraulics::kMostWaterTemperatureC);
     }
     return kRangeFinite.toString();
 }
@@ -93,6 +108,31 @@ public:
         return take(value.toString(), out);
     }
 
+    // A node of the riser diagram; absent, it is unnamed.
+    bool node(QLatin1String key, std::string& out)
+    {
+        QString name;
+        if (!text(key, name, QString()))
+            return false;
+        if (name.toUcs4().size() > kMaxNodeNameCharacters)
+            return fail(kOutOfRange, key, kRangeNodeName.toString().arg(kMaxNodeNameCharacters));
+        return take(name.toStdString(), out);
+    }
+
+    // A computed material's id; absent or empty, the pipes are galvanized. An id this release has
+    // no table for is refused by name: sized as galvanized, its pipes would be wrong.
+    bool material(QLatin1String key, std::string& out)
+    {
+        QString id;
+        if (!text(key, id, QString()))
+            return false;
+        if (id.isEmpty())
+            return take(std::string(), out);
+        if (Hydraulics::findMaterial(id.toStdString()) == nullptr)
+            return fail(kUnknownMaterial, key, id);
+        return take(id.toStdString(), out);
+    }
+
     bool flag(QLatin1String key, bool& out, std::optional<bool> fallback = std::nullopt)
     {
         const QJsonValue value = FObject.value(key);
@@ -123,12 +163,14 @@ public:
         return fail(kNotAChoice, key, words.join(kOr));
     }
 
-    // What a newer release wrote and this one does not know.
-    template <std::size_t N> [[nodiscard]] QJsonObject others(const std::array<QLatin1String, N>& known) const
+    // What a newer release wrote and this one does not know, or what the file's version does not
+    // have: a version-1 file's "layout" was never this release's to read.
+    template <std::size_t N>
+    [[nodiscard]] QJsonObject others(const std::array<QLatin1String, N>& known, int version) const
     {
         QJsonObject unknown;
         for (auto it = FObject.begin(); it != FObject.end(); ++it)
-            if (std::find(known.begin(), known.end(), it.key()) == known.end())
+            if (!isOneOf(it.key(), known) || (version < 2 && isOneOf(it.key(), kSinceVersion2)))
                 unknown.insert(it.key(), it.value());
         return unknown;
     }
@@ -153,7 +195,7 @@ private:
     QString& FProblem;
 };
 
-bool readHeader(TReader& reader, const QJsonObject& root, QString& problem)
+bool readHeader(TReader& reader, const QJsonObject& root, int& fileVersion, QString& problem)
 {
     QString format;
     if (!reader.text(kFormat, format))
@@ -169,10 +211,11 @@ bool readHeader(TReader& reader, const QJsonObject& root, QString& problem)
         problem = kNewerVersion.toString().arg(root.value(kVersion).toDouble()).arg(kFormatVersion);
         return false;
     }
+    fileVersion = static_cast<int>(version);
     return true;
 }
 
-bool readSchedule(TReader& reader, TProject& project)
+bool readSchedule(TReader& reader, int version, TProject& project)
 {
     Sizing::TSchedule& s = project.schedule;
     double roughnessClass = 0.0;
@@ -187,10 +230,16 @@ bool readSchedule(TReader& reader, TProject& project)
         || !reader.choice(kUnits, kUnitSystems, project.units, TUnits::US))
         return false;
     s.roughnessClass = static_cast<int>(roughnessClass);
-    return true;
+    if (version < 2)
+        return true;
+    return reader.choice(kLayout, kLayouts, s.layout, Sizing::TLayout::List)
+        && reader.number(kStaticSourcePsi, TRange::Pressure, s.staticSourcePsi, 0.0)
+        && reader.material(kMaterial, s.material)
+        && reader.number(kWaterTemperatureC, TRange::Temperature, s.waterTemperatureC,
+                         Sizing::TSchedule{}.waterTemperatureC);
 }
 
-bool readSegment(const QJsonValue& value, qsizetype index, Sizing::TSegment& segment, QJsonObject& others,
+bool readSegment(const QJsonValue& value, qsizetype index, int version, Sizing::TSegment& segment, QJsonObject& others,
                  QString& problem)
 {
     if (!value.isObject()) {
@@ -207,12 +256,17 @@ bool readSegment(const QJsonValue& value, qsizetype index, Sizing::TSegment& seg
         || !reader.number(kFittingsPercent, TRange::NonNegative, segment.fittingsPercent, 0.0)
         || !reader.flag(kOnCriticalPath, segment.onCriticalPath, true))
         return false;
+    if (version >= 2
+        && (!reader.node(kFrom, segment.from) || !reader.node(kTo, segment.to)
+            || !reader.number(kElevationFt, TRange::Elevation, segment.elevationFt, 0.0)
+            || !reader.number(kOutletPsi, TRange::Pressure, segment.outletPsi, 0.0)))
+        return false;
     segment.name = name.toStdString();
-    others = reader.others(kSegmentKeys);
+    others = reader.others(kSegmentKeys, version);
     return true;
 }
 
-bool readSegments(TReader& reader, const QJsonObject& root, TProject& project, QString& problem)
+bool readSegments(TReader& reader, const QJsonObject& root, int version, TProject& project, QString& problem)
 {
     const QJsonValue value = root.value(kSegments);
     if (value.isUndefined())
@@ -228,7 +282,8 @@ bool readSegments(TReader& reader, const QJsonObject& root, TProject& project, Q
     project.otherSegmentKeys.resize(project.schedule.segments.size());
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const auto index = static_cast<std::size_t>(i);
-        if (!readSegment(segments.at(i), i, project.schedule.segments[index], project.otherSegmentKeys[index], problem))
+        if (!readSegment(segments.at(i), i, version, project.schedule.segments[index], project.otherSegmentKeys[index],
+                         problem))
             return false;
     }
     while (!project.otherSegmentKeys.empty() && project.otherSegmentKeys.back().isEmpty())
@@ -260,9 +315,11 @@ bool parseProject(const QByteArray& json, TProject& project, QString& problem)
     const QJsonObject root = document.object();
     TReader reader(root, -1, problem);
     TProject read;
-    if (!readHeader(reader, root, problem) || !readSchedule(reader, read) || !readSegments(reader, root, read, problem))
+    int version = kFirstFormatVersion;
+    if (!readHeader(reader, root, version, problem) || !readSchedule(reader, version, read)
+        || !readSegments(reader, root, version, read, problem))
         return false;
-    read.otherKeys = reader.others(kProjectKeys);
+    read.otherKeys = reader.others(kProjectKeys, version);
     project = std::move(read);
     return true;
 }

@@ -33,6 +33,9 @@ inline constexpr QStringView kNotText = u"مقدار «%1» باید متن با
 inline constexpr QStringView kNotTrueFalse = u"مقدار «%1» باید true یا false باشد.";
 inline constexpr QStringView kNotList = u"مقدار «%1» باید فهرست باشد.";
 inline constexpr QStringView kNotSegment = u"«%1» باید یک شیء JSON با کلیدهای قطعه باشد.";
+// "%2" is the material's id as the file gives it.
+inline constexpr QStringView kUnknownMaterial
+    = u"مقدار «%1» جنس لوله‌ای نیست که این نسخه بشناسد: «%2».";
 // "%2" lists the words allowed.
 inline constexpr QStringView kNotAChoice = u"مقدار «%1» باید یکی از %2 باشد.";
 // "%2" is one of the ranges below.
@@ -41,8 +44,10 @@ inline constexpr QStringView kRangeNonNegative = u"نباید منفی باشد"
 inline constexpr QStringView kRangePositive = u"باید بیشتر از صفر باشد";
 inline constexpr QStringView kRangeClass = u"باید 1، 2 یا 3 باشد";
 inline constexpr QStringView kRangeVersion = u"باید عدد صحیح مثبت باشد";
-// "%1" is the largest load the demand table reaches.
-inline constexpr QStringView kRangeFixtureUnits = u"باید بین 0 و %1 باشد";
+// "%1" is the least value, "%2" the largest.
+inline constexpr QStringView kRangeBetween = u"باید بین %1 و %2 باشد";
+// "%1" is how many characters a node's name may have.
+inline constexpr QStringView kRangeNodeName = u"باید حداکثر %1 نویسه باشد";
 inline constexpr QStringView kRangeFinite = u"باید عددی متناهی باشد";
 inline constexpr QStringView kOr = u" یا ";
 

@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -120,53 +122,122 @@ void writeValue(QByteArray& out, const QJsonValue& value, int depth)
     }
 }
 
-void appendOthers(TMembers& members, const QJsonObject& others)
+// A version-1 file's "layout" was kept as a key unknown to it; written as version 2, the
+// project's own takes its place. `known` is the level's own keys: a segment's unknown "material"
+// is a newer release's, not the project's, and is kept.
+template <std::size_t N>
+void appendOthers(TMembers& members, const QJsonObject& others, const std::array<QLatin1String, N>& known, int version)
 {
     for (auto it = others.begin(); it != others.end(); ++it)
-        members.emplace_back(it.key(), it.value());
+        if (version < 2 || !isOneOf(it.key(), kSinceVersion2) || !isOneOf(it.key(), known))
+            members.emplace_back(it.key(), it.value());
 }
 
-TMembers segmentMembers(const Sizing::TSegment& segment, const QJsonObject& others)
+// What makes a project need version 2: each a version-2 key holding something other than its
+// default. A key added to version 2 adds its line here.
+using TScheduleUse = bool (*)(const Sizing::TSchedule&);
+using TSegmentUse = bool (*)(const Sizing::TSegment&);
+constexpr auto kScheduleUsesVersion2 = std::to_array<TScheduleUse>({
+    [](const Sizing::TSchedule& s) { return s.layout != Sizing::TLayout::List; },
+    [](const Sizing::TSchedule& s) { return s.staticSourcePsi != 0.0; },
+    [](const Sizing::TSchedule& s) { return !s.material.empty(); },
+    [](const Sizing::TSchedule& s) { return s.waterTemperatureC != Sizing::TSchedule{}.waterTemperatureC; },
+});
+constexpr auto kSegmentUsesVersion2 = std::to_array<TSegmentUse>({
+    [](const Sizing::TSegment& g) { return !g.from.empty(); },
+    [](const Sizing::TSegment& g) { return !g.to.empty(); },
+    [](const Sizing::TSegment& g) { return g.elevationFt != 0.0; },
+    [](const Sizing::TSegment& g) { return g.outletPsi != 0.0; },
+});
+
+// A version-1 file is written without the keys it does not have.
+TMembers forVersion(TMembers members, int version)
 {
-    TMembers members{
-        {kName, QString::fromStdString(segment.name)},
-        {kRun, wordOf(kRuns, segment.run)},
-        {kFixtureUnits, segment.fixtureUnits},
-        {kFlowGpm, segment.flowGpm},
-        {kLengthFt, segment.lengthFt},
-        {kFittingsPercent, segment.fittingsPercent},
-        {kOnCriticalPath, segment.onCriticalPath},
-    };
-    appendOthers(members, others);
+    if (version < 2)
+        std::erase_if(members, [](const auto& member) { return isOneOf(member.first, kSinceVersion2); });
     return members;
 }
 
-TMembers projectMembers(const TProject& project)
+// Galvanized pipes are the material's absence, so that a tree of galvanized pipes is written
+// as before; the temperature is written wherever it counts or differs from cold water.
+void dropGalvanized(TMembers& members, const Sizing::TSchedule& s)
+{
+    const bool galvanized = s.material.empty();
+    const bool coldWater = s.waterTemperatureC == Sizing::TSchedule{}.waterTemperatureC;
+    std::erase_if(members, [&](const auto& member) {
+        return (member.first == kMaterial && galvanized)
+            || (member.first == kWaterTemperatureC && galvanized && coldWater);
+    });
+}
+
+TMembers segmentMembers(const Sizing::TSegment& segment, const QJsonObject& others, int version)
+{
+    TMembers members = forVersion(
+        {
+            {kName, QString::fromStdString(segment.name)},
+            {kRun, wordOf(kRuns, segment.run)},
+            {kFrom, QString::fromStdString(segment.from)},
+            {kTo, QString::fromStdString(segment.to)},
+            {kFixtureUnits, segment.fixtureUnits},
+            {kFlowGpm, segment.flowGpm},
+            {kLengthFt, segment.lengthFt},
+            {kFittingsPercent, segment.fittingsPercent},
+            {kElevationFt, segment.elevationFt},
+            {kOutletPsi, segment.outletPsi},
+            {kOnCriticalPath, segment.onCriticalPath},
+        },
+        version);
+    appendOthers(members, others, kSegmentKeys, version);
+    return members;
+}
+
+TMembers projectMembers(const TProject& project, int version)
 {
     const Sizing::TSchedule& s = project.schedule;
-    return {
-        {kFormat, kFormatName},
-        {kVersion, kFormatVersion},
-        {kTitle, project.title},
-        {kRoughnessClass, s.roughnessClass},
-        {kSupply, wordOf(kSupplies, s.supply)},
-        {kSourcePsi, s.sourcePsi},
-        {kMeterAndDevicesPsi, s.meterAndDevicesPsi},
-        {kHeightFt, s.heightFt},
-        {kFixturePsi, s.fixturePsi},
-        {kMainLimitFtPerS, s.mainLimitFtPerS},
-        {kBranchLimitFtPerS, s.branchLimitFtPerS},
-        {kUnits, wordOf(kUnitSystems, project.units)},
-    };
+    TMembers members = forVersion(
+        {
+            {kFormat, kFormatName},
+            {kVersion, version},
+            {kTitle, project.title},
+            {kLayout, wordOf(kLayouts, s.layout)},
+            {kRoughnessClass, s.roughnessClass},
+            {kMaterial, QString::fromStdString(s.material)},
+            {kWaterTemperatureC, s.waterTemperatureC},
+            {kSupply, wordOf(kSupplies, s.supply)},
+            {kSourcePsi, s.sourcePsi},
+            {kStaticSourcePsi, s.staticSourcePsi},
+            {kMeterAndDevicesPsi, s.meterAndDevicesPsi},
+            {kHeightFt, s.heightFt},
+            {kFixturePsi, s.fixturePsi},
+            {kMainLimitFtPerS, s.mainLimitFtPerS},
+            {kBranchLimitFtPerS, s.branchLimitFtPerS},
+            {kUnits, wordOf(kUnitSystems, project.units)},
+        },
+        version);
+    dropGalvanized(members, s);
+    return members;
 }
 
 } // namespace
 
+int formatVersionOf(const TProject& project)
+{
+    const Sizing::TSchedule& s = project.schedule;
+    const bool uses2 = std::any_of(kScheduleUsesVersion2.begin(), kScheduleUsesVersion2.end(),
+                                   [&](TScheduleUse uses) { return uses(s); })
+        || std::any_of(s.segments.begin(), s.segments.end(), [](const Sizing::TSegment& g) {
+                           return std::any_of(kSegmentUsesVersion2.begin(), kSegmentUsesVersion2.end(),
+                                              [&](TSegmentUse uses) { return uses(g); });
+                       });
+    return uses2 ? 2 : kFirstFormatVersion;
+}
+
 QByteArray projectJson(const TProject& project)
 {
+    const int version = formatVersionOf(project);
     QByteArray out;
     out += '{';
-    for (const auto& [key, value] : projectMembers(project)) {
+    for (const auto& [key, value] : projectMembers(project, version)) {
         newLine(out, 1);
         writeString(out, key);
         out += ": ";
@@ -184,7 +255,7 @@ QByteArray projectJson(const TProject& project)
             newLine(out, 2);
             const QJsonObject others
                 = i < project.otherSegmentKeys.size() ? project.otherSegmentKeys[i] : QJsonObject();
-            writeMembers(out, segmentMembers(segments[i], others), 2);
+            writeMembers(out, segmentMembers(segments[i], others, version), 2);
             if (i + 1 < segments.size())
                 out += ',';
         }
@@ -192,7 +263,7 @@ QByteArray projectJson(const TProject& project)
         out += ']';
     }
     TMembers others;
-    appendOthers(others, project.otherKeys);
+    appendOthers(others, project.otherKeys, kProjectKeys, version);
     for (const auto& [key, value] : others) {
         out += ',';
         newLine(out, 1);

@@ -17,6 +17,8 @@ inline constexpr int kVelocityDecimals = 2;
 inline constexpr int kPressureDecimals = 2;
 inline constexpr int kLossDecimals = 3;
 inline constexpr int kCountDecimals = 2;
+// A tree's summed load, written to a fixed decimal so that a column of sums lines up.
+inline constexpr int kServedLoadDecimals = 1;
 
 // A number or a line of arithmetic kept in its left-to-right order inside a Persian line.
 [[nodiscard]] QString leftToRight(const QString& text);

@@ -4,6 +4,7 @@
 #include "BudgetText.h"
 #include "CommonTexts.h"
 #include "Demand.h"
+#include "Hydraulics.h"
 #include "NomogramLookup.h"
 #include "NumberText.h"
 #include "PressureBudget.h"
@@ -58,6 +59,17 @@ QString velocity(double ftPerS, Project::TUnits units, QChar decimalMark)
                     ScheduleUnits::velocityUnit(units), decimalMark);
 }
 
+// The largest pipe of the class's nomogram, or of the material's table.
+QString largestPipe(const Sizing::TSchedule& schedule, Project::TUnits units)
+{
+    if (const Hydraulics::TMaterial* material = Hydraulics::findMaterial(schedule.material))
+        return material->sizes.empty() ? QString() : QString::fromStdString(material->sizes.back().name);
+    const Nomogram::TClassTables* tables = Nomogram::tablesForClass(schedule.roughnessClass);
+    return tables == nullptr || tables->PipeSizes.empty()
+        ? QString()
+        : ScheduleUnits::pipeLabel(QString::fromStdString(tables->PipeSizes.back().Name), units);
+}
+
 } // namespace
 
 QString scheduleProblemText(const Sizing::TSchedule& schedule, const Sizing::TScheduleCheck& check)
@@ -98,9 +110,9 @@ QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index, const 
         if (!result.hasTooFastSize)
             return kShortRaised.toString();
         const Sizing::TSegmentSize& tooFast = result.tooFastSize;
-        return kNoteRaised.toString().arg(
-            leftToRight(ScheduleUnits::pipeLabel(QString::fromStdString(tooFast.pipe), units)),
-            velocity(tooFast.velocityFtPerS, units, decimalMark), velocity(limitFtPerS, units, decimalMark));
+        return kNoteRaised.toString().arg(leftToRight(ScheduleUnits::sizeLabel(tooFast, units)),
+                                          velocity(tooFast.velocityFtPerS, units, decimalMark),
+                                          velocity(limitFtPerS, units, decimalMark));
     }
     if (result.sized)
         return {};
@@ -111,15 +123,15 @@ QString segmentNote(const Sizing::TSchedule& schedule, std::size_t index, const 
                                                    formatFixed(Design::kMaxFixtureUnits, 0));
     }
     if (result.problem == Sizing::TSizeProblem::TooFast) {
-        const Nomogram::TClassTables* tables = Nomogram::tablesForClass(schedule.roughnessClass);
-        const QString largest = tables == nullptr || tables->PipeSizes.empty()
-            ? QString()
-            : ScheduleUnits::pipeLabel(QString::fromStdString(tables->PipeSizes.back().Name), units);
-        return kNoteTooFast.toString().arg(leftToRight(largest), velocity(limitFtPerS, units, decimalMark));
+        return kNoteTooFast.toString().arg(leftToRight(largestPipe(schedule, units)),
+                                           velocity(limitFtPerS, units, decimalMark));
     }
-    return kNoteOffChart.toString().arg(quantity(ScheduleUnits::flowIn(result.flowGpm, units),
-                                                 ReportFormat::kFlowDecimals, ScheduleUnits::flowUnit(units),
-                                                 decimalMark));
+    const QString flow = quantity(ScheduleUnits::flowIn(result.flowGpm, units), ReportFormat::kFlowDecimals,
+                                  ScheduleUnits::flowUnit(units), decimalMark);
+    const Hydraulics::TMaterial* material = Hydraulics::findMaterial(schedule.material);
+    if (material != nullptr)
+        return kNoteBeyondSizes.toString().arg(flow, leftToRight(QString::fromStdString(material->name)));
+    return kNoteOffChart.toString().arg(flow);
 }
 
 } // namespace Report

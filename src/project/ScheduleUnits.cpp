@@ -39,6 +39,12 @@ QString pipeLabel(const QString& nominalPipe, TUnits units)
     return nominalPipe + u' ' + dn;
 }
 
+QString sizeLabel(const Sizing::TSegmentSize& size, TUnits units)
+{
+    const QString name = QString::fromStdString(size.pipe);
+    return size.outsideMm > 0.0 ? name : pipeLabel(name, units);
+}
+
 double lengthIn(double lengthFt, TUnits units) { return isSI(units) ? lengthFt * Design::kMetresPerFoot : lengthFt; }
 double pressureIn(double psi, TUnits units) { return isSI(units) ? psi / Design::kPsiPerKPa : psi; }
 double flowIn(double gpm, TUnits units) { return isSI(units) ? Design::flowLitresPerSecond(gpm) : gpm; }

@@ -2,7 +2,9 @@
 // The schedule's numbers as the window and the report show them. The file and the sizing core
 // work in US units (ft, psi, gpm); a project whose units are SI is shown in metres, kPa, L/s,
 // m/s and kPa/m, with the design helpers' factors, and values typed in SI are converted once,
-// on entry. Pipes keep the nomogram's nominal names; in SI the metric size follows.
+// on entry. Pipes keep the nomogram's nominal names; in SI the metric size follows. A computed
+// material's size is written as its table writes it ("25×4.2", outside diameter × wall in mm),
+// the same in both systems.
 
 #include "ProjectFile.h"
 
@@ -14,6 +16,10 @@ namespace ScheduleUnits {
 [[nodiscard]] QString dnName(const QString& nominalPipe);
 // US: the nominal name; SI: "1 1/4\" DN32".
 [[nodiscard]] QString pipeLabel(const QString& nominalPipe, Project::TUnits units);
+
+// The pipe a segment was sized with, as every view writes it: pipeLabel for a nomogram pipe,
+// the size's own name for a computed material's.
+[[nodiscard]] QString sizeLabel(const Sizing::TSegmentSize& size, Project::TUnits units);
 
 // From the file's US units to those shown.
 [[nodiscard]] double lengthIn(double lengthFt, Project::TUnits units);  // ft or m

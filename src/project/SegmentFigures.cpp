@@ -11,11 +11,19 @@ namespace SegmentFigures {
 namespace {
 
 using namespace ReportFormat;
+using Sizing::TOutletResult;
 using Sizing::TSegment;
 using Sizing::TSegmentResult;
 
 // What a value is, which gives its unit and its conversion from the file's US units.
-enum class TQuantity { Count, Share, Flow, Length, Velocity, LossRate, Pressure, Pipe };
+enum class TQuantity { Count, Share, Flow, Length, Velocity, LossRate, Pressure, Pipe, Node, Flag };
+
+// What a row of the table reads from.
+struct TInputs {
+    const TSegment& segment;
+    const TSegmentResult& result;
+    const TPlace& place;
+};
 
 struct TRow {
     TColumn column;
@@ -27,7 +35,7 @@ struct TRow {
     // Read off the pipe taken: marked withoutPipe when the segment has none.
     bool fromPipe;
     // The value in the file's US units, or why the column is empty.
-    TEmpty (*read)(const TSegment&, const TSegmentResult&, double& us);
+    TEmpty (*read)(const TInputs&, double& us);
 };
 
 TEmpty typedOrNothing(double typed, double& us)
@@ -36,37 +44,70 @@ TEmpty typedOrNothing(double typed, double& us)
     return typed == 0.0 ? TEmpty::NothingTyped : TEmpty::No;
 }
 
+TEmpty named(const std::string& node) { return node.empty() ? TEmpty::NothingTyped : TEmpty::No; }
+
+TEmpty atOutlet(const TOutletResult* outlet, double TOutletResult::*member, double& us)
+{
+    if (outlet == nullptr)
+        return TEmpty::NotAnOutlet;
+    if (!outlet->complete)
+        return TEmpty::PathNotSized;
+    us = outlet->*member;
+    return TEmpty::No;
+}
+
 // clang-format off
 constexpr std::array kRows{
     TRow{TColumn::TypedLoad, TQuantity::Count, kCountDecimals, true, false, false,
-         [](const TSegment& s, const TSegmentResult&, double& us) { return typedOrNothing(s.fixtureUnits, us); }},
+         [](const TInputs& in, double& us) { return typedOrNothing(in.segment.fixtureUnits, us); }},
     TRow{TColumn::TypedFlow, TQuantity::Flow, kFlowDecimals, false, false, false,
-         [](const TSegment& s, const TSegmentResult&, double& us) { return typedOrNothing(s.flowGpm, us); }},
+         [](const TInputs& in, double& us) { return typedOrNothing(in.segment.flowGpm, us); }},
     TRow{TColumn::Load, TQuantity::Count, kCountDecimals, true, false, false,
-         [](const TSegment& s, const TSegmentResult&, double& us) {
-             us = s.fixtureUnits;
-             return s.flowGpm > 0.0 ? TEmpty::FlowTyped : TEmpty::No;
+         [](const TInputs& in, double& us) {
+             us = in.segment.fixtureUnits;
+             return in.segment.flowGpm > 0.0 ? TEmpty::FlowTyped : TEmpty::No;
          }},
     TRow{TColumn::Flow, TQuantity::Flow, kFlowDecimals, false, false, false,
-         [](const TSegment&, const TSegmentResult& r, double& us) { us = r.flowGpm; return TEmpty::No; }},
+         [](const TInputs& in, double& us) { us = in.result.flowGpm; return TEmpty::No; }},
     TRow{TColumn::Length, TQuantity::Length, kLengthDecimals, false, false, false,
-         [](const TSegment& s, const TSegmentResult&, double& us) { us = s.lengthFt; return TEmpty::No; }},
+         [](const TInputs& in, double& us) { us = in.segment.lengthFt; return TEmpty::No; }},
     TRow{TColumn::Fittings, TQuantity::Share, kCountDecimals, true, false, false,
-         [](const TSegment& s, const TSegmentResult&, double& us) { us = s.fittingsPercent; return TEmpty::No; }},
+         [](const TInputs& in, double& us) { us = in.segment.fittingsPercent; return TEmpty::No; }},
     TRow{TColumn::EquivalentLength, TQuantity::Length, kLengthDecimals, false, false, false,
-         [](const TSegment&, const TSegmentResult& r, double& us) { us = r.equivalentLengthFt; return TEmpty::No; }},
+         [](const TInputs& in, double& us) { us = in.result.equivalentLengthFt; return TEmpty::No; }},
     TRow{TColumn::Pipe, TQuantity::Pipe, 0, false, true, false,
-         [](const TSegment&, const TSegmentResult&, double& us) { us = 0.0; return TEmpty::No; }},
+         [](const TInputs&, double& us) { us = 0.0; return TEmpty::No; }},
     TRow{TColumn::Velocity, TQuantity::Velocity, kVelocityDecimals, false, true, false,
-         [](const TSegment&, const TSegmentResult& r, double& us) { us = r.size.velocityFtPerS; return TEmpty::No; }},
+         [](const TInputs& in, double& us) { us = in.result.size.velocityFtPerS; return TEmpty::No; }},
     TRow{TColumn::LossPer100, TQuantity::LossRate, kLossDecimals, false, true, false,
-         [](const TSegment&, const TSegmentResult& r, double& us) { us = r.size.lossPsiPer100ft; return TEmpty::No; }},
+         [](const TInputs& in, double& us) { us = in.result.size.lossPsiPer100ft; return TEmpty::No; }},
     TRow{TColumn::SegmentLoss, TQuantity::Pressure, kLossDecimals, false, false, true,
-         [](const TSegment&, const TSegmentResult& r, double& us) { us = r.lossPsi; return TEmpty::No; }},
+         [](const TInputs& in, double& us) { us = in.result.lossPsi; return TEmpty::No; }},
+    // A tree sums every segment's own path; a list, the critical path alone.
     TRow{TColumn::CumulativeLoss, TQuantity::Pressure, kLossDecimals, false, false, true,
-         [](const TSegment& s, const TSegmentResult& r, double& us) {
-             us = r.cumulativeLossPsi;
-             return s.onCriticalPath ? TEmpty::No : TEmpty::OffPath;
+         [](const TInputs& in, double& us) {
+             us = in.result.cumulativeLossPsi;
+             return in.place.layout == Sizing::TLayout::Tree || in.segment.onCriticalPath ? TEmpty::No
+                                                                                          : TEmpty::OffPath;
+         }},
+    TRow{TColumn::From, TQuantity::Node, 0, false, false, false,
+         [](const TInputs& in, double&) { return named(in.segment.from); }},
+    TRow{TColumn::To, TQuantity::Node, 0, false, false, false,
+         [](const TInputs& in, double&) { return named(in.segment.to); }},
+    TRow{TColumn::ServedLoad, TQuantity::Count, kServedLoadDecimals, false, false, false,
+         [](const TInputs& in, double& us) { us = in.result.servedFixtureUnits; return TEmpty::No; }},
+    TRow{TColumn::Elevation, TQuantity::Length, kLengthDecimals, false, false, false,
+         [](const TInputs& in, double& us) { us = in.segment.elevationFt; return TEmpty::No; }},
+    TRow{TColumn::StaticPressure, TQuantity::Pressure, kPressureDecimals, false, false, false,
+         [](const TInputs& in, double& us) { us = in.result.staticPsi; return TEmpty::No; }},
+    TRow{TColumn::OutletPressure, TQuantity::Pressure, kPressureDecimals, false, false, false,
+         [](const TInputs& in, double& us) { return atOutlet(in.place.outlet, &TOutletResult::pressurePsi, us); }},
+    TRow{TColumn::OutletMargin, TQuantity::Pressure, kPressureDecimals, false, false, false,
+         [](const TInputs& in, double& us) { return atOutlet(in.place.outlet, &TOutletResult::marginPsi, us); }},
+    TRow{TColumn::PressureReducer, TQuantity::Flag, 0, false, false, false,
+         [](const TInputs& in, double& us) {
+             us = 1.0;
+             return in.result.needsPressureReducer ? TEmpty::No : TEmpty::NotRaised;
          }},
 };
 // clang-format on
@@ -89,7 +130,9 @@ double converted(double us, TQuantity quantity, Project::TUnits units)
     case TQuantity::Pressure: return ScheduleUnits::pressureIn(us, units);
     case TQuantity::Count:
     case TQuantity::Share:
-    case TQuantity::Pipe: break;
+    case TQuantity::Pipe:
+    case TQuantity::Node:
+    case TQuantity::Flag: break;
     }
     return us;
 }
@@ -104,14 +147,31 @@ QString unitOf(TQuantity quantity, Project::TUnits units)
     case TQuantity::Pressure: return ScheduleUnits::pressureUnit(units);
     case TQuantity::Share: return QStringLiteral("%");
     case TQuantity::Count:
-    case TQuantity::Pipe: break;
+    case TQuantity::Pipe:
+    case TQuantity::Node:
+    case TQuantity::Flag: break;
     }
     return {};
 }
 
 } // namespace
 
-TFigure figure(const TSegment& segment, const TSegmentResult& result, TColumn column, Project::TUnits units)
+TPlace placeOf(const Sizing::TSchedule& schedule, const Sizing::TScheduleResult& result, std::size_t index)
+{
+    TPlace place;
+    place.layout = schedule.layout;
+    if (schedule.layout != Sizing::TLayout::Tree)
+        return place;
+    // The outlets come in segment order.
+    const auto at = std::lower_bound(result.outlets.cbegin(), result.outlets.cend(), index,
+                                     [](const TOutletResult& outlet, std::size_t i) { return outlet.segment < i; });
+    if (at != result.outlets.cend() && at->segment == index)
+        place.outlet = &*at;
+    return place;
+}
+
+TFigure figure(const TSegment& segment, const TSegmentResult& result, TColumn column, Project::TUnits units,
+               const TPlace& place)
 {
     TFigure out;
     const TRow* row = rowOf(column);
@@ -125,13 +185,15 @@ TFigure figure(const TSegment& segment, const TSegmentResult& result, TColumn co
         return out;
     }
     double us = 0.0;
-    out.empty = row->read(segment, result, us);
+    out.empty = row->read(TInputs{segment, result, place}, us);
     if (out.isEmpty())
         return out;
     out.withoutPipe = row->fromPipe && !result.sized;
-    out.isText = row->quantity == TQuantity::Pipe;
-    if (out.isText)
-        out.text = ScheduleUnits::pipeLabel(QString::fromStdString(result.size.pipe), units);
+    out.isText = row->quantity == TQuantity::Pipe || row->quantity == TQuantity::Node;
+    if (row->quantity == TQuantity::Pipe)
+        out.text = ScheduleUnits::sizeLabel(result.size, units);
+    else if (row->quantity == TQuantity::Node)
+        out.text = QString::fromStdString(column == TColumn::From ? segment.from : segment.to);
     else
         out.value = converted(us, row->quantity, units);
     return out;

@@ -10,6 +10,8 @@
 #include <QChar>
 #include <QString>
 
+#include <cstddef>
+
 namespace SegmentFigures {
 
 // The columns a view of a segment may show; a new one is a name here and a row of the table in
@@ -24,9 +26,17 @@ enum class TColumn {
     EquivalentLength, // the length with the fittings' allowance
     Pipe,
     Velocity,
-    LossPer100,     // the pipe's loss per length
-    SegmentLoss,    // over the segment's equivalent length
-    CumulativeLoss, // along the critical path up to and including the segment
+    LossPer100,      // the pipe's loss per length
+    SegmentLoss,     // over the segment's equivalent length
+    CumulativeLoss,  // a list: along the critical path; a tree: along the segment's own path; up to and including it
+    From,            // a tree's node at the segment's upstream end
+    To,              // and at its downstream end
+    ServedLoad,      // the load at and below `to` (a list: the segment's own)
+    Elevation,       // of the `to` node above the source
+    StaticPressure,  // at `to`, with no flow
+    OutletPressure,  // at an outlet, in flow
+    OutletMargin,    // the outlet's pressure in flow above its need
+    PressureReducer, // a flag: the static pressure is over the regulations' 4 bar
 };
 
 enum class TEmpty {
@@ -34,13 +44,27 @@ enum class TEmpty {
     NothingTyped, // a load or a typed flow of 0 is none
     FlowTyped,    // a typed flow overrides the load, which then sizes nothing
     NotSized,     // no pipe, so nothing is read off one
-    OffPath,      // the cumulative loss is summed along the critical path only
+    OffPath,      // a list's cumulative loss is summed along the critical path only
+    NotAnOutlet,  // the segment draws nothing at its `to` node
+    PathNotSized, // a segment on the outlet's path has no pipe, so its pressure in flow is unknown
+    NotRaised,    // a flag that is not raised
 };
+
+// Where the segment stands in its schedule, beyond its own row: the layout, and in a tree the
+// outlet at its `to` node (null when it has none).
+struct TPlace {
+    Sizing::TLayout layout = Sizing::TLayout::List;
+    const Sizing::TOutletResult* outlet = nullptr;
+};
+
+// The place of segment `index` in an evaluated schedule; the result must outlive it.
+[[nodiscard]] TPlace placeOf(const Sizing::TSchedule& schedule, const Sizing::TScheduleResult& result,
+                             std::size_t index);
 
 struct TFigure {
     double value = 0.0;  // in the units asked for; 0 when empty
     bool isText = false; // a pipe's label rather than a number
-    QString text;        // the label: "1 1/4\"", in SI "1 1/4\" DN32"
+    QString text;        // the label: "1 1/4\"", in SI "1 1/4\" DN32", a material's "25×4.2"; or a node's name
     QString unit;        // "gpm", "L/s", "%", ...; empty for a load or a pipe
     int decimals = 0;
     bool upTo = false; // a load or a share: at most `decimals`, trailing zeros dropped
@@ -52,8 +76,9 @@ struct TFigure {
     [[nodiscard]] bool isEmpty() const { return empty != TEmpty::No; }
 };
 
+// A flag raised is the value 1 with no decimals; lowered, it is empty (NotRaised).
 [[nodiscard]] TFigure figure(const Sizing::TSegment& segment, const Sizing::TSegmentResult& result, TColumn column,
-                             Project::TUnits units);
+                             Project::TUnits units, const TPlace& place = {});
 
 // The figure's value with `decimalMark` and no group separator, or its pipe's label; no unit and
 // no isolates. Empty when the figure is.

@@ -7,6 +7,7 @@
 #include "SegmentFigures.h"
 
 #include <array>
+#include <vector>
 
 namespace Report {
 namespace {
@@ -15,8 +16,8 @@ using namespace CommonTexts;
 using namespace ReportTexts;
 using SegmentFigures::TColumn;
 
-constexpr std::size_t kColumns = 17;
-using TRecord = std::array<QByteArray, kColumns>;
+// Seventeen columns for every schedule; a tree adds its own seven after them.
+using TRecord = std::vector<QByteArray>;
 
 // Excel reads a file without the mark in the machine's code page, which mangles Persian.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
@@ -43,56 +44,70 @@ QByteArray plainNote(QString note)
     return note.toUtf8();
 }
 
-TRecord header()
+TRecord header(Sizing::TLayout layout)
 {
-    return {kCsvName.toUtf8(),
-            kColumnRun.toUtf8(),
-            kColumnFixtureUnits.toUtf8(),
-            withUnit(kColumnFlow, "gpm"),
-            withUnit(kColumnFlow, "L/s"),
-            withUnit(kColumnLength, "ft"),
-            withUnit(kColumnLength, "m"),
-            withUnit(kColumnFittings, "%"),
-            withUnit(kColumnEquivalentLength, "ft"),
-            kColumnPipe.toUtf8(),
-            withUnit(kColumnVelocity, "ft/s"),
-            withUnit(kColumnVelocity, "m/s"),
-            withUnit(kColumnLoss, "psi/100ft"),
-            withUnit(kColumnLoss, "kPa/m"),
-            withUnit(kColumnSegmentLoss, "psi"),
-            withUnit(kCsvCumulativeLoss, "psi"),
-            kColumnNote.toUtf8()};
+    TRecord names{kCsvName.toUtf8(),
+                  kColumnRun.toUtf8(),
+                  kColumnFixtureUnits.toUtf8(),
+                  withUnit(kColumnFlow, "gpm"),
+                  withUnit(kColumnFlow, "L/s"),
+                  withUnit(kColumnLength, "ft"),
+                  withUnit(kColumnLength, "m"),
+                  withUnit(kColumnFittings, "%"),
+                  withUnit(kColumnEquivalentLength, "ft"),
+                  kColumnPipe.toUtf8(),
+                  withUnit(kColumnVelocity, "ft/s"),
+                  withUnit(kColumnVelocity, "m/s"),
+                  withUnit(kColumnLoss, "psi/100ft"),
+                  withUnit(kColumnLoss, "kPa/m"),
+                  withUnit(kColumnSegmentLoss, "psi"),
+                  withUnit(kCsvCumulativeLoss, "psi"),
+                  kColumnNote.toUtf8()};
+    if (layout == Sizing::TLayout::Tree)
+        names.insert(names.end(),
+                     {kColumnFrom.toUtf8(), kColumnTo.toUtf8(), kColumnServedLoad.toUtf8(),
+                      withUnit(kColumnElevation, "ft"), withUnit(kColumnStaticPressure, "psi"),
+                      withUnit(kColumnOutletPressure, "psi"), kColumnPressureReducer.toUtf8()});
+    return names;
 }
 
 // Every number in US units, and the ones a metric sheet needs again in SI beside them.
-TRecord record(const Project::TProject& project, std::size_t index, const Sizing::TSegmentResult& r,
+TRecord record(const Project::TProject& project, const Sizing::TScheduleResult& result, std::size_t index,
                const std::array<QByteArray, 2>& runs)
 {
     const Sizing::TSegment& segment = project.schedule.segments[index];
+    const Sizing::TSegmentResult& r = result.segments[index];
+    const SegmentFigures::TPlace place = SegmentFigures::placeOf(project.schedule, result, index);
     const auto in = [&](TColumn column, Project::TUnits units) {
-        return SegmentFigures::written(SegmentFigures::figure(segment, r, column, units),
+        return SegmentFigures::written(SegmentFigures::figure(segment, r, column, units, place),
                                        ReportFormat::kPlainDecimalMark)
             .toUtf8();
     };
     const auto us = [&](TColumn column) { return in(column, Project::TUnits::US); };
     const auto si = [&](TColumn column) { return in(column, Project::TUnits::SI); };
-    return {asText(segment.name),
-            runs[segment.run == Sizing::TRun::Main ? 0 : 1],
-            us(TColumn::Load),
-            us(TColumn::Flow),
-            si(TColumn::Flow),
-            us(TColumn::Length),
-            si(TColumn::Length),
-            us(TColumn::Fittings),
-            us(TColumn::EquivalentLength),
-            us(TColumn::Pipe),
-            us(TColumn::Velocity),
-            si(TColumn::Velocity),
-            us(TColumn::LossPer100),
-            si(TColumn::LossPer100),
-            us(TColumn::SegmentLoss),
-            us(TColumn::CumulativeLoss),
-            plainNote(segmentNote(project.schedule, index, r, Project::TUnits::US, ReportFormat::kPlainDecimalMark))};
+    TRecord fields{
+        asText(segment.name),
+        runs[segment.run == Sizing::TRun::Main ? 0 : 1],
+        us(TColumn::Load),
+        us(TColumn::Flow),
+        si(TColumn::Flow),
+        us(TColumn::Length),
+        si(TColumn::Length),
+        us(TColumn::Fittings),
+        us(TColumn::EquivalentLength),
+        us(TColumn::Pipe),
+        us(TColumn::Velocity),
+        si(TColumn::Velocity),
+        us(TColumn::LossPer100),
+        si(TColumn::LossPer100),
+        us(TColumn::SegmentLoss),
+        us(TColumn::CumulativeLoss),
+        plainNote(segmentNote(project.schedule, index, r, Project::TUnits::US, ReportFormat::kPlainDecimalMark))};
+    if (project.schedule.layout == Sizing::TLayout::Tree)
+        fields.insert(fields.end(),
+                      {asText(segment.from), asText(segment.to), us(TColumn::ServedLoad), us(TColumn::Elevation),
+                       us(TColumn::StaticPressure), us(TColumn::OutletPressure), us(TColumn::PressureReducer)});
+    return fields;
 }
 
 // RFC 4180: a field holding a comma, a quote or a line break is quoted, its quotes doubled.
@@ -123,10 +138,10 @@ QByteArray csvReport(const Project::TProject& project, const Sizing::TScheduleRe
 {
     const std::array<QByteArray, 2> runs{kRunMain.toUtf8(), kRunBranch.toUtf8()};
     QByteArray out(kByteOrderMark);
-    append(out, header());
+    append(out, header(project.schedule.layout));
     const std::size_t rows = std::min(project.schedule.segments.size(), result.segments.size());
     for (std::size_t i = 0; i < rows; ++i)
-        append(out, record(project, i, result.segments[i], runs));
+        append(out, record(project, result, i, runs));
     return out;
 }
 

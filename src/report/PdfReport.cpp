@@ -14,6 +14,7 @@
 #include "ReportPages.h"
 #include "ReportTable.h"
 #include "ReportTexts.h"
+#include "RiserPath.h"
 #include "ScheduleUnits.h"
 
 #include <QPagedPaintDevice>
@@ -95,6 +96,22 @@ void titleBlock(TBlock& b, const QDate& today)
     b.gap();
 }
 
+// A tree's budget is its critical outlet's: its own height and need; a list's, the schedule's.
+struct TCriticalFixture {
+    double heightFt = 0.0;
+    double needPsi = 0.0;
+    bool isOutlet = false;
+};
+
+TCriticalFixture criticalFixture(const Sizing::TSchedule& s, const Sizing::TScheduleResult& r)
+{
+    if (s.layout != Sizing::TLayout::Tree || r.criticalOutlet >= r.outlets.size()
+        || r.outlets[r.criticalOutlet].segment >= s.segments.size())
+        return {s.heightFt, s.fixturePsi, false};
+    const std::size_t segment = r.outlets[r.criticalOutlet].segment;
+    return {s.segments[segment].elevationFt, RiserPath::outletNeedPsi(s, segment), true};
+}
+
 // As the budget helper writes it: the members, what is left for friction with its arithmetic,
 // and the loss per 100 ft spread over the critical path.
 void budgetBlock(TBlock& b)
@@ -102,13 +119,16 @@ void budgetBlock(TBlock& b)
     const Sizing::TSchedule& s = b.schedule();
     const Sizing::TScheduleResult& r = b.result;
     const TUnits u = b.project.units;
+    const TCriticalFixture fixture = criticalFixture(s, r);
     b.heading(kBudgetHeading.toString());
     b.line(labelled(kSource, pressure(s.sourcePsi, u)));
+    if (s.staticSourcePsi > 0.0)
+        b.line(labelled(kStaticSource, pressure(s.staticSourcePsi, u)));
     b.line(labelled(kMeter, pressure(s.meterAndDevicesPsi, u)));
-    b.line(labelled(kHeight, length(s.heightFt, u)));
-    b.line(labelled(kFixture, pressure(s.fixturePsi, u)));
-    const QString arithmetic
-        = availableArithmetic(s.sourcePsi, s.meterAndDevicesPsi, Design::kPsiPerFtOfWater, s.heightFt, s.fixturePsi);
+    b.line(labelled(fixture.isOutlet ? kOutletHeight : kHeight, length(fixture.heightFt, u)));
+    b.line(labelled(kFixture, pressure(fixture.needPsi, u)));
+    const QString arithmetic = availableArithmetic(s.sourcePsi, s.meterAndDevicesPsi, Design::kPsiPerFtOfWater,
+                                                   fixture.heightFt, fixture.needPsi);
     const QString availablePsi = formatFixed(r.availablePsi, kPressureDecimals);
     b.line(labelled(kAvailable, bothUnits(pressure(r.availablePsi, TUnits::US), pressure(r.availablePsi, u), u)));
     b.arithmetic(arithmetic + QStringLiteral(" = ") + availablePsi + QStringLiteral(" psi"));
@@ -135,6 +155,40 @@ void totalsBlock(TBlock& b)
            + kResidualAbove.toString().arg(leftToRight(pressure(b.schedule().fixturePsi + r.residualPsi, u))) + u')');
     if (r.unsizedOnPath > 0)
         b.line(kUnsizedOnPath.toString().arg(r.unsizedOnPath));
+    const QStringList nodes = RiserPath::criticalPathNodes(b.schedule(), r);
+    if (!nodes.isEmpty()) {
+        const std::size_t outlet = r.outlets[r.criticalOutlet].segment;
+        b.line(kCriticalOutlet.toString().arg(QString::fromStdString(b.schedule().segments[outlet].name),
+                                              leftToRight(nodes.back())));
+        b.line(kCriticalPathNodes.toString() + QStringLiteral(": ") + RiserPath::nodeChain(nodes));
+    }
+    b.gap();
+}
+
+// A tree's outlets, each with its pressure in flow, and the nodes whose static pressure calls for
+// a pressure-reducing valve.
+void outletsBlock(TBlock& b)
+{
+    if (b.schedule().layout != Sizing::TLayout::Tree || b.result.outlets.empty())
+        return;
+    b.heading(kOutletsHeading.toString());
+    paintTable(b.pages, outletTable(b.project, b.result), b.fonts);
+    b.gap();
+    QStringList lines;
+    for (std::size_t i = 0; i < b.result.segments.size(); ++i) {
+        const Sizing::TSegmentResult& r = b.result.segments[i];
+        if (!r.needsPressureReducer)
+            continue;
+        const Sizing::TSegment& segment = b.schedule().segments[i];
+        const QString advice = kReducerAdvice.toString().arg(leftToRight(pressure(r.staticPsi, b.project.units)));
+        lines << kReducerLine.toString().arg(leftToRight(QString::fromStdString(segment.to)),
+                                             QString::fromStdString(segment.name), QString::number(i + 1), advice);
+    }
+    if (lines.isEmpty())
+        return;
+    b.heading(kReducersHeading.toString());
+    for (const QString& line : lines)
+        b.line(line);
     b.gap();
 }
 
@@ -197,6 +251,7 @@ void layOutReport(TReportPages& pages, QCPPainter* painter, const Project::TProj
     paintTable(pages, scheduleTable(project, result), fonts);
     block.gap();
     totalsBlock(block);
+    outletsBlock(block);
     notesBlock(block);
     chartBlock(block, painter);
 }

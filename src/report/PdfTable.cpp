@@ -16,6 +16,8 @@ constexpr double kRuleMm = 0.15;
 const QColor kRuleColour(150, 150, 150);
 const QColor kHeaderFill(222, 229, 240);
 const QColor kStripeFill(245, 245, 245);
+const QColor kWarningFill(253, 221, 221);
+const QColor kWarningText(176, 0, 0);
 
 struct TColumnLayout {
     std::vector<double> widthsPx;
@@ -35,6 +37,9 @@ std::vector<double> columnWidths(TReportPages& pages, const TReportTable& table,
 {
     const QFontMetricsF cell(fonts.table, &pages.device());
     const QFontMetricsF header(fonts.tableHeader, &pages.device());
+    QFont warningFont = fonts.table;
+    warningFont.setBold(true);
+    const QFontMetricsF warning(warningFont, &pages.device());
     const double sparePx = 2.0 * pages.mm(kPaddingMm) + pages.mm(kSpareMm);
     const double leastTextPx = pages.mm(kLeastTextMm);
     std::vector<double> widths(table.columns.size(), 0.0);
@@ -46,8 +51,10 @@ std::vector<double> columnWidths(TReportPages& pages, const TReportTable& table,
         double widest = header.horizontalAdvance(column.unit);
         for (const QString& word : column.title.split(u' '))
             widest = std::max(widest, header.horizontalAdvance(word));
-        for (const QStringList& row : table.rows)
-            widest = std::max(widest, cell.horizontalAdvance(row[static_cast<qsizetype>(c)]));
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            const QString& text = table.rows[r][static_cast<qsizetype>(c)];
+            widest = std::max(widest, (table.isWarning(r, c) ? warning : cell).horizontalAdvance(text));
+        }
         widths[c] = widest + sparePx;
         if (column.isText)
             widths[c] = std::max(widths[c], leastTextPx);
@@ -89,8 +96,9 @@ bool isPersian(const QString& text)
 
 // One row across the page, its first column at the right edge. Persian cells read from the
 // right, numbers and the header stand in the middle of their cells.
+// warned: the row's columns drawn as a warning, in red and bold; empty for none.
 void drawRow(TReportPages& pages, const QStringList& cells, const std::vector<double>& widthsPx, double heightPx,
-             const QFont& font, const QColor& fill, bool isHeader)
+             const QFont& font, const QColor& fill, bool isHeader, const std::vector<bool>& warned = {})
 {
     QPainter* painter = pages.painter();
     if (painter == nullptr)
@@ -99,15 +107,18 @@ void drawRow(TReportPages& pages, const QStringList& cells, const std::vector<do
     double rightPx = pages.widthPx();
     for (std::size_t c = 0; c < widthsPx.size(); ++c) {
         const QRectF box(rightPx - widthsPx[c], pages.yPx(), widthsPx[c], heightPx);
-        painter->fillRect(box, fill);
+        const bool warning = c < warned.size() && warned[c];
+        painter->fillRect(box, warning ? kWarningFill : fill);
         painter->setPen(QPen(kRuleColour, pages.mm(kRuleMm)));
         painter->drawRect(box);
-        painter->setPen(Qt::black);
+        painter->setPen(warning ? kWarningText : Qt::black);
+        QFont cellFont = font;
+        cellFont.setBold(font.bold() || warning);
         const QString& text = cells[static_cast<qsizetype>(c)];
         const bool persian = isPersian(text);
         const Qt::Alignment alignment
             = persian && !isHeader ? Qt::AlignRight | Qt::AlignAbsolute : Qt::Alignment(Qt::AlignHCenter);
-        drawWrapped(*painter, box.adjusted(paddingPx, 0.0, -paddingPx, 0.0), text, font, alignment,
+        drawWrapped(*painter, box.adjusted(paddingPx, 0.0, -paddingPx, 0.0), text, cellFont, alignment,
                     persian ? Qt::RightToLeft : Qt::LeftToRight);
         rightPx -= widthsPx[c];
     }
@@ -134,7 +145,8 @@ void paintTable(TReportPages& pages, const TReportTable& table, const TReportFon
         pages.makeRoom(heightPx);
         if (pages.pageIsEmpty())
             drawHeader();
-        drawRow(pages, table.rows[r], widthsPx, heightPx, fonts.table, r % 2 == 1 ? kStripeFill : Qt::white, false);
+        drawRow(pages, table.rows[r], widthsPx, heightPx, fonts.table, r % 2 == 1 ? kStripeFill : Qt::white, false,
+                r < table.warnings.size() ? table.warnings[r] : std::vector<bool>());
         pages.advance(heightPx);
     }
 }

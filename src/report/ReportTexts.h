@@ -15,6 +15,8 @@ inline constexpr QStringView kCsvCumulativeLoss = u"افت تجمعی مسیر �
 
 // The PDF's table adds a row number.
 inline constexpr QStringView kColumnRow = u"ردیف";
+// A tree's outlets are named by their node.
+inline constexpr QStringView kColumnNode = u"گره";
 
 // The title block.
 inline constexpr QStringView kHeading = u"گزارش محاسبهٔ سایز لوله\u200cهای آب مصرفی ساختمان";
@@ -39,6 +41,14 @@ inline constexpr QStringView kPathLength = u"طول معادل مسیر بحرا
 inline constexpr QStringView kLimits = u"حد سرعت: لوله\u200cهای اصلی %1، انشعاب\u200cها %2";
 
 inline constexpr QStringView kTableHeading = u"قطعه\u200cها";
+
+// A tree's pressure budget is its critical outlet's.
+inline constexpr QStringView kStaticSource = u"فشار مبدأ بدون جریان";
+inline constexpr QStringView kOutletHeight = u"ارتفاع خروجی بحرانی از مبدأ";
+inline constexpr QStringView kOutletsHeading = u"خروجی\u200cها";
+inline constexpr QStringView kReducersHeading = u"گره\u200cهای با فشار استاتیک بیش از 4 بار";
+// "%1" is the node, "%2" the segment that ends at it, "%3" its row, "%4" the advice.
+inline constexpr QStringView kReducerLine = u"گرهٔ %1 (انتهای «%2»، ردیف %3): %4";
 
 // The totals.
 inline constexpr QStringView kTotalsHeading = u"جمع مسیر بحرانی";

@@ -3,8 +3,9 @@
 TScheduleHeader headerOf(const Project::TProject& project)
 {
     const Sizing::TSchedule& s = project.schedule;
-    return {project.title, s.roughnessClass, s.supply,          s.sourcePsi,         s.meterAndDevicesPsi,
-            s.heightFt,    s.fixturePsi,     s.mainLimitFtPerS, s.branchLimitFtPerS, project.units};
+    return {project.title,        s.roughnessClass, s.supply,     s.sourcePsi,
+            s.meterAndDevicesPsi, s.heightFt,       s.fixturePsi, s.mainLimitFtPerS,
+            s.branchLimitFtPerS,  project.units,    s.material,   s.waterTemperatureC};
 }
 
 void applyHeader(const TScheduleHeader& header, Project::TProject& project)
@@ -20,6 +21,8 @@ void applyHeader(const TScheduleHeader& header, Project::TProject& project)
     s.mainLimitFtPerS = header.mainLimitFtPerS;
     s.branchLimitFtPerS = header.branchLimitFtPerS;
     project.units = header.units;
+    s.material = header.material;
+    s.waterTemperatureC = header.waterTemperatureC;
 }
 
 Project::TProject newProject()

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <string>
+
 struct TScheduleHeader {
     QString title;
     int roughnessClass = 2;
@@ -17,6 +19,8 @@ struct TScheduleHeader {
     double mainLimitFtPerS = Sizing::kDefaultMainLimitFtPerS;
     double branchLimitFtPerS = Sizing::kDefaultBranchLimitFtPerS;
     Project::TUnits units = Project::TUnits::US;
+    std::string material; // a computed material's id; "" for galvanized, sized in roughnessClass
+    double waterTemperatureC = Sizing::TSchedule{}.waterTemperatureC;
 
     bool operator==(const TScheduleHeader&) const = default;
 };
@@ -32,7 +36,9 @@ enum class THeaderField {
     Fixture,
     MainLimit,
     BranchLimit,
-    Units
+    Units,
+    Material, // the pipe box: a galvanized class or a computed material
+    WaterTemperature
 };
 
 [[nodiscard]] TScheduleHeader headerOf(const Project::TProject& project);

@@ -1,12 +1,15 @@
 #include "ScheduleHeaderFields.h"
 
+#include "ClassTexts.h"
 #include "CommonTexts.h"
+#include "Hydraulics.h"
 #include "NumberInput.h"
 #include "NumberText.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
 #include "Units.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -18,6 +21,8 @@ using F = THeaderField;
 using Q = THeaderQuantity;
 
 constexpr int kDecimals = 2;
+constexpr int kClassCount = 3;
+constexpr int kTemperatureDecimals = 1;
 
 // clang-format off
 constexpr std::array<THeaderNumber, 6> kNumbers{{
@@ -120,5 +125,57 @@ bool readHeaderNumber(const QString& text, const THeaderNumber& number, int unit
         return false;
     }
     usValue = converted;
+    return true;
+}
+
+const std::vector<TPipeChoice>& pipeChoices()
+{
+    static const std::vector<TPipeChoice> choices = [] {
+        std::vector<TPipeChoice> all;
+        for (int roughnessClass = 1; roughnessClass <= kClassCount; ++roughnessClass)
+            all.push_back({roughnessClass, {}, kGalvanizedClass.toString().arg(ClassTexts::className(roughnessClass))});
+        // A trade name such as "PP-R PN20 (SDR 6)" keeps its order and brackets in a Persian box.
+        for (const Hydraulics::TMaterial& material : Hydraulics::materials())
+            all.push_back({0, material.id, leftToRight(QString::fromStdString(material.name))});
+        return all;
+    }();
+    return choices;
+}
+
+int pipeChoiceOf(const TScheduleHeader& header)
+{
+    const std::vector<TPipeChoice>& choices = pipeChoices();
+    const auto found = std::find_if(choices.begin(), choices.end(), [&](const TPipeChoice& choice) {
+        return header.material.empty() ? choice.RoughnessClass == header.roughnessClass
+                                       : choice.Material == header.material;
+    });
+    return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
+}
+
+void applyPipeChoice(const TPipeChoice& choice, TScheduleHeader& header)
+{
+    header.material = choice.Material;
+    if (choice.Material.empty())
+        header.roughnessClass = choice.RoughnessClass;
+}
+
+bool sizesForTemperature(const TScheduleHeader& header) { return !header.material.empty(); }
+
+QString temperatureText(double temperatureC) { return formatUpTo(temperatureC, kTemperatureDecimals); }
+
+bool readTemperature(const QString& text, double& temperatureC, QString& problem)
+{
+    const QString label = kTemperatureLabel.toString();
+    double typed = 0.0;
+    if (!parseNumberEitherMark(text, typed) || !std::isfinite(typed)) {
+        problem = kNotANumber.toString().arg(label);
+        return false;
+    }
+    if (typed < Hydraulics::kLeastWaterTemperatureC || typed > Hydraulics::kMostWaterTemperatureC) {
+        problem = kNotBetween.toString().arg(label, temperatureText(Hydraulics::kLeastWaterTemperatureC),
+                                             temperatureText(Hydraulics::kMostWaterTemperatureC));
+        return false;
+    }
+    temperatureC = typed;
     return true;
 }

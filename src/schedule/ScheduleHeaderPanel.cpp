@@ -1,11 +1,11 @@
 #include "ScheduleHeaderPanel.h"
 
-#include "ClassTexts.h"
 #include "CommonTexts.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,7 +24,6 @@ constexpr int kFieldsPerRow = 3;
 constexpr int kColumnsPerField = 3;
 constexpr int kFirstNumberRow = 2;
 constexpr int kNumberWidthPx = 80;
-constexpr int kClassCount = 3;
 
 QLabel* label(QStringView text, QWidget* parent) { return new QLabel(text.toString(), parent); }
 
@@ -56,16 +55,13 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
     unitsRow->addStretch();
     grid->addLayout(unitsRow, 0, 2 * kColumnsPerField, 1, kColumnsPerField);
 
-    FClass = new QComboBox(this);
-    FClass->setObjectName(QStringLiteral("ComboClass"));
-    for (int roughnessClass = 1; roughnessClass <= kClassCount; ++roughnessClass)
-        FClass->addItem(ClassTexts::className(roughnessClass).toString(), roughnessClass);
+    addMaterialBox();
     FSupply = new QComboBox(this);
     FSupply->setObjectName(QStringLiteral("ComboSupply"));
     FSupply->addItem(kSupplyFlushTank.toString(), static_cast<int>(Design::TSupply::FlushTank));
     FSupply->addItem(kSupplyFlushValve.toString(), static_cast<int>(Design::TSupply::FlushValve));
-    grid->addWidget(label(kClassLabel, this), 1, 0);
-    grid->addWidget(FClass, 1, 1, 1, 2);
+    grid->addWidget(label(kMaterialLabel, this), 1, 0);
+    grid->addWidget(FMaterial, 1, 1, 1, 2);
     grid->addWidget(label(kSupplyLabel.toString() + u':', this), 1, kColumnsPerField);
     grid->addWidget(FSupply, 1, kColumnsPerField + 1, 1, 2);
 
@@ -76,14 +72,11 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
         addNumberField(numbers[i], grid, kFirstNumberRow + place / kFieldsPerRow,
                        (place % kFieldsPerRow) * kColumnsPerField);
     }
+    const int numberRows = (static_cast<int>(numbers.size()) + kFieldsPerRow - 1) / kFieldsPerRow;
+    addTemperatureRow(grid, kFirstNumberRow + numberRows);
     grid->setColumnStretch(kFieldsPerRow * kColumnsPerField, 1);
 
     connect(FTitle, &QLineEdit::editingFinished, this, &TScheduleHeaderPanel::titleEdited);
-    connect(FClass, &QComboBox::activated, this, [this] {
-        TScheduleHeader header = FModel.header();
-        header.roughnessClass = FClass->currentData().toInt();
-        FModel.setHeader(header, THeaderField::RoughnessClass);
-    });
     connect(FSupply, &QComboBox::activated, this, [this] {
         TScheduleHeader header = FModel.header();
         header.supply = static_cast<Design::TSupply>(FSupply->currentData().toInt());
@@ -100,6 +93,51 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
     connect(&FModel, &TScheduleModel::headerChanged, this, &TScheduleHeaderPanel::showHeader);
     FBoxesFor = FModel.units();
     showHeader();
+}
+
+// One box for what the pipes are, so that a class is never offered for a pipe that has none: the
+// galvanized classes, a line, then the computed materials.
+void TScheduleHeaderPanel::addMaterialBox()
+{
+    FMaterial = new QComboBox(this);
+    FMaterial->setObjectName(QStringLiteral("ComboMaterial"));
+    const std::vector<TPipeChoice>& choices = pipeChoices();
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (i > 0 && choices[i].RoughnessClass == 0 && choices[i - 1].RoughnessClass != 0)
+            FMaterial->insertSeparator(FMaterial->count());
+        FMaterial->addItem(choices[i].Name, static_cast<int>(i));
+    }
+    connect(FMaterial, &QComboBox::activated, this, [this] {
+        const int choice = FMaterial->currentData().toInt();
+        TScheduleHeader header = FModel.header();
+        applyPipeChoice(pipeChoices()[static_cast<std::size_t>(choice)], header);
+        FModel.setHeader(header, THeaderField::Material);
+    });
+}
+
+void TScheduleHeaderPanel::addTemperatureRow(QGridLayout* grid, int row)
+{
+    FTemperature = new QLineEdit(this);
+    FTemperature->setObjectName(QStringLiteral("EditWaterTemperature"));
+    FTemperature->setFixedWidth(kNumberWidthPx);
+    FTemperature->setAlignment(Qt::AlignCenter);
+    FHotWater = new QCheckBox(kHotWater.toString(), this);
+    FHotWater->setObjectName(QStringLiteral("CheckHotWater"));
+    FHotWater->setToolTip(
+        kHotWaterTip.toString().arg(leftToRight(temperatureText(kHotWaterC) + u' ' + kTemperatureUnit.toString())));
+    grid->addWidget(label(kTemperatureLabel.toString() + u':', this), row, 0);
+    grid->addWidget(FTemperature, row, 1);
+    grid->addWidget(label(kTemperatureUnit, this), row, 2);
+    // At its own width, so that a click beside its words does not miss it.
+    grid->addWidget(FHotWater, row, kColumnsPerField, 1, 2, Qt::AlignLeft);
+    connect(FTemperature, &QLineEdit::editingFinished, this, &TScheduleHeaderPanel::temperatureEdited);
+    // Cleared, hot water goes back to the cold water every project starts with.
+    connect(FHotWater, &QCheckBox::clicked, this, [this](bool hot) {
+        TScheduleHeader header = FModel.header();
+        header.waterTemperatureC = hot ? kHotWaterC : TScheduleHeader{}.waterTemperatureC;
+        FModel.setHeader(header, THeaderField::WaterTemperature);
+        showTemperature();
+    });
 }
 
 void TScheduleHeaderPanel::addNumberField(const THeaderNumber& number, QGridLayout* grid, int row, int column)
@@ -137,9 +175,9 @@ void TScheduleHeaderPanel::showHeader()
     if (FTitle->text() != header.title)
         FTitle->setText(header.title);
     {
-        const QSignalBlocker classBlocker(FClass);
+        const QSignalBlocker materialBlocker(FMaterial);
         const QSignalBlocker supplyBlocker(FSupply);
-        FClass->setCurrentIndex(FClass->findData(header.roughnessClass));
+        FMaterial->setCurrentIndex(FMaterial->findData(pipeChoiceOf(header)));
         FSupply->setCurrentIndex(FSupply->findData(static_cast<int>(header.supply)));
         const QSignalBlocker usBlocker(FUnitsUS);
         const QSignalBlocker siBlocker(FUnitsSI);
@@ -154,6 +192,35 @@ void TScheduleHeaderPanel::showHeader()
         }
         showNumber(field);
     }
+    showTemperature();
+}
+
+void TScheduleHeaderPanel::showTemperature()
+{
+    const TScheduleHeader header = FModel.header();
+    FTemperatureShown = temperatureText(header.waterTemperatureC);
+    FTemperature->setText(FTemperatureShown);
+    FHotWater->setChecked(header.waterTemperatureC == kHotWaterC);
+    const bool used = sizesForTemperature(header);
+    FTemperature->setEnabled(used);
+    FHotWater->setEnabled(used);
+    const QString why = used ? QString() : kTemperatureOnlyComputed.toString();
+    FTemperature->setToolTip(why);
+}
+
+void TScheduleHeaderPanel::temperatureEdited()
+{
+    if (FTemperature->text() == FTemperatureShown)
+        return;
+    TScheduleHeader header = FModel.header();
+    QString problem;
+    if (!readTemperature(FTemperature->text(), header.waterTemperatureC, problem)) {
+        FTemperature->setText(FTemperatureShown);
+        emit editRefused(problem);
+        return;
+    }
+    FModel.setHeader(header, THeaderField::WaterTemperature);
+    showTemperature();
 }
 
 void TScheduleHeaderPanel::showNumber(TNumberField& field)

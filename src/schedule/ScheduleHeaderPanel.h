@@ -1,8 +1,9 @@
 #pragma once
-// The schedule window's header: the project's title, the roughness class, the supply system, the
-// pressure budget's four members each with a unit box, the two velocity limits and the switch
-// between US and SI units. It shows the model's header and hands each finished edit to the
-// model as one undoable change; a field the model refuses goes back to the model's value.
+// The schedule window's header: the project's title, the pipe (a galvanized class or a computed
+// material), the supply system, the pressure budget's four members each with a unit box, the two
+// velocity limits, the water's temperature and the switch between US and SI units. It shows the model's header and
+// hands each finished edit to the model as one undoable change; a field the model refuses goes back to the model's
+// value.
 
 #include "ScheduleHeaderFields.h"
 
@@ -10,6 +11,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -36,16 +38,23 @@ private:
         QString Shown;               // what the field showed last, to tell an edit from none
     };
 
+    void addMaterialBox();
+    void addTemperatureRow(QGridLayout* grid, int row);
     void addNumberField(const THeaderNumber& number, QGridLayout* grid, int row, int column);
     void showHeader();
     void showNumber(TNumberField& field);
     void numberEdited(TNumberField& field);
+    void showTemperature();
+    void temperatureEdited();
     void titleEdited();
     void unitsChosen(Project::TUnits units);
 
     TScheduleModel& FModel;
     QLineEdit* FTitle = nullptr;
-    QComboBox* FClass = nullptr;
+    QComboBox* FMaterial = nullptr; // the galvanized classes, then the computed materials
+    QLineEdit* FTemperature = nullptr;
+    QCheckBox* FHotWater = nullptr;
+    QString FTemperatureShown;
     QComboBox* FSupply = nullptr;
     QRadioButton* FUnitsUS = nullptr;
     QRadioButton* FUnitsSI = nullptr;

@@ -30,7 +30,17 @@ inline constexpr QStringView kNo = u"خیر";
 
 // The header.
 inline constexpr QStringView kTitleLabel = u"عنوان پروژه:";
-inline constexpr QStringView kClassLabel = u"کلاس زبری:";
+// The pipe box: the three galvanized classes, then the computed materials by their trade names.
+inline constexpr QStringView kMaterialLabel = u"جنس لوله:";
+// "%1" is the class's name.
+inline constexpr QStringView kGalvanizedClass = u"گالوانیزه، %1";
+inline constexpr QStringView kTemperatureLabel = u"دمای آب";
+inline constexpr QStringView kTemperatureUnit = u"°C";
+inline constexpr QStringView kHotWater = u"آب گرم";
+// "%1" is the temperature hot water sets, with its unit.
+inline constexpr QStringView kHotWaterTip = u"دمای آب را %1 می‌کند";
+inline constexpr QStringView kTemperatureOnlyComputed
+    = u"نمودارهای گالوانیزه برای آب سرد است؛ دمای آب تنها در لوله‌های پلاستیکی به حساب می‌آید.";
 inline constexpr QStringView kUnitsLabel = u"واحدها:";
 inline constexpr QStringView kMainLimit = u"حد سرعت لوله\u200cهای اصلی";
 inline constexpr QStringView kBranchLimit = u"حد سرعت انشعاب\u200cها";
@@ -46,6 +56,8 @@ inline constexpr QStringView kNotEvaluated = u"جدول محاسبه نشد: %1"
 inline constexpr QStringView kNotANumber = u"«%1»: عدد معتبر نیست؛ مقدار قبلی ماند.";
 inline constexpr QStringView kNegative = u"«%1» نباید منفی باشد؛ مقدار قبلی ماند.";
 inline constexpr QStringView kNotPositive = u"«%1» باید بیشتر از صفر باشد؛ مقدار قبلی ماند.";
+// "%1" is the field's name, "%2" and "%3" its least and largest value.
+inline constexpr QStringView kNotBetween = u"«%1» باید از %2 تا %3 باشد؛ مقدار قبلی ماند.";
 // "%2" is the largest load of the demand table.
 inline constexpr QStringView kLoadTooLarge = u"«%1» باید بین 0 و %2 باشد؛ مقدار قبلی ماند.";
 inline constexpr QStringView kNotARun = u"«%1» باید «اصلی» یا «انشعاب» باشد؛ مقدار قبلی ماند.";
