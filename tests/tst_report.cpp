@@ -1,8 +1,10 @@
 // The schedule's report: the CSV's pinned shape whatever the locale, the notes and the reasons a
 // schedule cannot be reported, and a long PDF's pages.
+#include "MaterialMethod.h"
 #include "Report.h"
 #include "ReportTable.h"
 #include "RiserPath.h"
+#include "SegmentFigures.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -135,6 +137,70 @@ private slots:
         QCOMPARE(rows[3][3], QStringLiteral("5.00"));
         QVERIFY(rows[3][15].isEmpty());
         QVERIFY(rows[4][9].isEmpty() && rows[4][10].isEmpty() && !rows[4][16].isEmpty());
+    }
+
+    // In a computed material the pipe is the size as its table writes it, in the CSV (always in
+    // the US column set) and in SI figures alike, where a galvanized pipe gains its DN; the PDF
+    // of such a schedule is laid out with the material's chart.
+    void materialPipeNames()
+    {
+        Project::TProject project = threeStoreys();
+        project.units = Project::TUnits::SI;
+        project.schedule.material = "ppr-pn20";
+        project.schedule.segments.pop_back();
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
+        QCOMPARE(rows.size(), qsizetype(1 + project.schedule.segments.size()));
+        const QRegularExpression sizeName(QStringLiteral("^\\d+×\\d+\\.\\d$"));
+        for (std::size_t i = 0; i < result.segments.size(); ++i) {
+            QVERIFY(result.segments[i].sized);
+            const QString pipe = QString::fromStdString(result.segments[i].size.pipe);
+            QVERIFY2(sizeName.match(pipe).hasMatch(), qPrintable(pipe));
+            QCOMPARE(rows[qsizetype(i) + 1][9], pipe);
+            const SegmentFigures::TFigure si = SegmentFigures::figure(
+                project.schedule.segments[i], result.segments[i], SegmentFigures::TColumn::Pipe, Project::TUnits::SI);
+            QCOMPARE(SegmentFigures::written(si, u'.'), pipe);
+        }
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QPdfWriter pdf(&buffer);
+        QVERIFY(Report::paintReport(pdf, project, result, QDate(2026, 12, 10)));
+    }
+
+    // The method's paragraph names the equations and gives the roughness, the temperature and
+    // the water's ρ and ν from the table: ν = μ/ρ, 1.3060e-3/999.70 = 1.30639e-6 at 10 °C
+    // and 0.4660e-3/983.20 = 4.73962e-7 at 60 °C.
+    void materialMethod_data()
+    {
+        QTest::addColumn<double>("temperatureC");
+        QTest::addColumn<QStringList>("says");
+        const QStringList method{QStringLiteral("Darcy-Weisbach"), QStringLiteral("Colebrook-White"),
+                                 QStringLiteral("ε = 0.007 mm")};
+        QTest::newRow("cold") << 10.0
+                              << method
+                + QStringList{QStringLiteral("10.0 °C"), QStringLiteral("ρ = 999.70 kg/m³"),
+                              QStringLiteral("ν = 1.306 × 10⁻⁶ m²/s")};
+        QTest::newRow("hot") << 60.0
+                             << method
+                + QStringList{QStringLiteral("60.0 °C"), QStringLiteral("ρ = 983.20 kg/m³"),
+                              QStringLiteral("ν = 4.740 × 10⁻⁷ m²/s")};
+    }
+
+    void materialMethod()
+    {
+        QFETCH(double, temperatureC);
+        QFETCH(QStringList, says);
+        const QLocale before;
+        QLocale::setDefault(QLocale::c());
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        QString paragraph;
+        QVERIFY(Report::materialMethodText(*Hydraulics::findMaterial("ppr-pn20"), temperatureC, paragraph));
+        paragraph.replace(QChar(0x00A0), u' ');
+        for (const QString& words : says)
+            QVERIFY2(paragraph.contains(words), qPrintable(words + QStringLiteral(" in ") + paragraph));
+        QCOMPARE(Report::scientific(9.99961e-7, 3), QStringLiteral("1.000 × 10⁻⁶"));
+        QVERIFY(!Report::materialMethodText(*Hydraulics::findMaterial("ppr-pn20"), -1.0, paragraph));
     }
 
     // A tree's seven columns after the pinned seventeen, in US units with "." and their decimals.

@@ -5,12 +5,15 @@
 // is answered by a named button; a prompt that never comes fails the test.
 #include "CommonTexts.h"
 #include "FormSchedule.h"
+#include "FrictionPlot.h"
 #include "KeyboardInput.h"
+#include "NomogramLookup.h"
 #include "ProjectFile.h"
 #include "PromptAnswers.h"
 #include "ReportNotes.h"
 #include "ScheduleAutosave.h"
 #include "ScheduleCells.h"
+#include "ScheduleChartDialog.h"
 #include "ScheduleHeaderFields.h"
 #include "ScheduleModel.h"
 #include "ScheduleProjects.h"
@@ -35,6 +38,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+
+#include <qcustomplot.h>
 
 #include <algorithm>
 #include <memory>
@@ -97,6 +102,49 @@ private slots:
     {
         FWindow.reset();
         QDir(TScheduleAutosave::folder()).removeRecursively();
+    }
+
+    // The chart opens beside the table with a line for every size of the schedule's pipe: the
+    // class's nomogram, or the material's own chart once a material is chosen.
+    void chartOpens_data()
+    {
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<int>("sizes");
+        QTest::newRow("galvanized class 2")
+            << QString() << int(Nomogram::tablesForClass(threeStoreys().schedule.roughnessClass)->PipeSizes.size());
+        QTest::newRow("PP-R PN20") << "ppr-pn20" << int(Hydraulics::findMaterial("ppr-pn20")->sizes.size());
+    }
+
+    void chartOpens()
+    {
+        QFETCH(QString, material);
+        QFETCH(int, sizes);
+        Project::TProject project = threeStoreys();
+        project.schedule.material = material.toStdString();
+        FWindow->model().setProject(project);
+        QVERIFY(FWindow->model().evaluated());
+        FWindow->findChild<QAction*>(QStringLiteral("actChart"))->trigger();
+        auto* chart = FWindow->findChild<TScheduleChartDialog*>(QStringLiteral("ScheduleChart"));
+        QVERIFY(chart != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        QVERIFY(chart->plot() != nullptr && chart->plot()->isVisible());
+        QStringList names;
+        if (material.isEmpty())
+            for (const TPipeSize& size : Nomogram::tablesForClass(project.schedule.roughnessClass)->PipeSizes)
+                names << QString::fromStdString(size.Name);
+        else
+            for (const Hydraulics::TPipeSize& size : Hydraulics::findMaterial(project.schedule.material)->sizes)
+                names << QString::fromStdString(size.name);
+        int named = 0;
+        bool marked = false;
+        for (int i = 0; i < chart->plot()->itemCount(); ++i)
+            if (auto* text = qobject_cast<QCPItemText*>(chart->plot()->item(i))) {
+                named += names.contains(text->text()) ? 1 : 0;
+                marked = marked || text->text().contains(QStringLiteral("A-B"));
+            }
+        QCOMPARE(named, sizes);
+        QVERIFY(marked);
+        chart->close();
     }
 
     void refusedInPlace()

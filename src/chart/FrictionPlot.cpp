@@ -166,7 +166,21 @@ void TFrictionPlot::addLine(const TPlotLine& line)
     const double y2 = onLogAxis(line.to.y(), FUp.low);
     const double xm = logMidpoint(x1, x2, FAcross.low);
     const double ym = logMidpoint(y1, y2, FUp.low);
-    graph->setData({x1, x2, xm}, {y1, y2, ym});
+    if (line.through.empty())
+        graph->setData({x1, x2, xm}, {y1, y2, ym});
+    else {
+        QVector<double> across{x1};
+        QVector<double> up{y1};
+        for (const QPointF& point : line.through) {
+            across.push_back(onLogAxis(point.x(), FAcross.low));
+            up.push_back(onLogAxis(point.y(), FUp.low));
+        }
+        across.push_back(x2);
+        up.push_back(y2);
+        graph->setData(across, up);
+    }
+    if (line.name.isEmpty())
+        return;
 
     auto* label = new QCPItemText(this);
     label->position->setAxes(keyAxis, valueAxis);

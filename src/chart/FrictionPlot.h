@@ -40,12 +40,17 @@ struct TLogScale {
 // with the first such line; a velocity's line is dotted and stands on the first pair.
 enum class TPlotLineKind { Size, Velocity };
 
-// A straight line of the log-log plane, from one end to the other as (across, up).
+// A line of the log-log plane, from one end to the other as (across, up): straight when
+// `through` is empty, as a nomogram's lines are, otherwise through those points in order, as a
+// computed pipe's loss bends a little on log-log scales. Its name is placed beside the straight
+// line between its ends, so a bent line should stay close to that chord; a line without a name
+// is drawn unnamed.
 struct TPlotLine {
     QString name;
     QPointF from;
     QPointF to;
     TPlotLineKind kind = TPlotLineKind::Size;
+    std::vector<QPointF> through{};
 };
 
 // A point named on a report's chart, as (across, up).

@@ -5,6 +5,7 @@
 #include "BudgetText.h"
 #include "ClassTexts.h"
 #include "CommonTexts.h"
+#include "MaterialMethod.h"
 #include "NumberText.h"
 #include "PdfTable.h"
 #include "PressureBudget.h"
@@ -81,10 +82,17 @@ void titleBlock(TBlock& b, const QDate& today)
     const QStringView supply = s.supply == Design::TSupply::FlushValve ? kSupplyFlushValve : kSupplyFlushTank;
     const QString separator = kSeparator.toString();
     const QString colon = QStringLiteral(": ");
-    b.line(kClassLabel.toString() + colon + ClassTexts::className(s.roughnessClass).toString() + separator
-           + kSupplyLabel.toString() + colon + supply.toString() + separator
+    const QString pipe = s.material.empty()
+        ? kClassLabel.toString() + colon + ClassTexts::className(s.roughnessClass).toString()
+        : kMaterialLabel.toString() + colon + materialNameText(s.material);
+    b.line(pipe + separator + kSupplyLabel.toString() + colon + supply.toString() + separator
            + (b.project.units == TUnits::SI ? kUnitsSI : kUnitsUS).toString());
     b.line(kDateLabel.toString() + QStringLiteral(": ") + reportDate(today));
+    if (const Hydraulics::TMaterial* material = Hydraulics::findMaterial(s.material)) {
+        QString method;
+        if (materialMethodText(*material, s.waterTemperatureC, method))
+            b.line(method);
+    }
     b.gap();
 }
 
@@ -206,7 +214,9 @@ void notesBlock(TBlock& b)
 void chartBlock(TBlock& b, QCPPainter* painter)
 {
     TReportPages& pages = b.pages;
-    const QString heading = kChartHeading.toString().arg(ClassTexts::className(b.schedule().roughnessClass));
+    const QString heading = b.schedule().material.empty()
+        ? kChartHeading.toString().arg(ClassTexts::className(b.schedule().roughnessClass))
+        : kMaterialChartHeading.toString().arg(materialNameText(b.schedule().material));
     const QString longestLegend = kChartLegend.toString() + kChartLegendRows.toString();
     const double headingPx = wrappedHeightPx(pages.device(), heading, b.fonts.heading, pages.widthPx());
     const double legendPx = wrappedHeightPx(pages.device(), longestLegend, b.fonts.body, pages.widthPx());

@@ -22,6 +22,13 @@ inline constexpr QStringView kColumnNode = u"گره";
 inline constexpr QStringView kHeading = u"گزارش محاسبهٔ سایز لوله\u200cهای آب مصرفی ساختمان";
 inline constexpr QStringView kUntitled = u"پروژهٔ بی\u200cنام";
 inline constexpr QStringView kClassLabel = u"کلاس زبری لوله";
+inline constexpr QStringView kMaterialLabel = u"جنس لوله";
+// How a computed material's losses were found. "%1" is the roughness, "%2" the water's
+// temperature, "%3" its density and "%4" its kinematic viscosity, each with its symbol and unit.
+inline constexpr QStringView kMaterialMethod
+    = u"روش محاسبه: افت اصطکاک هر قطعه با رابطهٔ دارسی-وایسباخ (Darcy-Weisbach) روی قطر داخلی واقعی لوله "
+      u"به دست آمده و ضریب اصطکاک آن از معادلهٔ کولبروک-وایت (Colebrook-White) حل شده است؛ زبری مطلق لوله "
+      u"%1، دمای آب %2، چگالی آب %3 و لزجت سینماتیکی آن %4.";
 inline constexpr QStringView kDateLabel = u"تاریخ";
 inline constexpr QStringView kUnitsUS = u"واحدها: آمریکایی";
 inline constexpr QStringView kUnitsSI = u"واحدها: SI";
@@ -57,6 +64,8 @@ inline constexpr QStringView kNoteLine = u"«%1» (ردیف %2): %3";
 
 // "%1" is the class's name.
 inline constexpr QStringView kChartHeading = u"نمودار کلاس «%1»";
+// "%1" is the material's name.
+inline constexpr QStringView kMaterialChartHeading = u"نمودار افت اصطکاک «%1»";
 inline constexpr QStringView kChartLegend
     = u"خط\u200cچین قرمز: افت مجاز. هر نقطه یک قطعه است، در دبی آن و افت لوله\u200cاش، روی خط همان لوله.";
 inline constexpr QStringView kChartLegendRows = u" نام نقطه\u200cها شمارهٔ ردیف قطعه در جدول است.";

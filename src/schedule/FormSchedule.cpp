@@ -128,6 +128,7 @@ void TFormSchedule::setUpMenus()
     addCommand(file, "actExportCsv", kExportCsv, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
                &TFormSchedule::exportCsv);
     addCommand(file, "actPrint", kPrint, QKeySequence::Print, &TFormSchedule::printReport);
+    addCommand(file, "actChart", kChart, QKeySequence(Qt::CTRL | Qt::Key_G), &TFormSchedule::showChart);
     file->addSeparator();
     QAction* close = file->addAction(kClose.toString(), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);

@@ -8,8 +8,8 @@
 // Files (FormScheduleFile.cpp): New, Open, Save, Save As and the recent projects, with the
 // question about unsaved changes before anything replaces them, and a copy written every minute
 // while the project is modified (TScheduleAutosave). Reports (FormScheduleReport.cpp): the PDF
-// and CSV of `keldaran --report`, and printing with a preview. Rows, clipboard and the demand
-// helper: FormScheduleEdit.cpp.
+// and CSV of `keldaran --report`, printing with a preview, and the chart in a window. Rows,
+// clipboard and the demand helper: FormScheduleEdit.cpp.
 
 #include "Demand.h"
 #include "ScheduleAutosave.h"
@@ -117,6 +117,7 @@ private:
     void exportPdf();
     void exportCsv();
     void printReport();
+    void showChart();
 
     TScheduleModel* FModel = nullptr;
     TScheduleHeaderPanel* FHeader = nullptr;

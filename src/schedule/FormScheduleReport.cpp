@@ -1,8 +1,9 @@
 // The schedule window's reports: the PDF and the CSV written by the same code as
-// `keldaran --report`, and the PDF's pages printed through a preview.
+// `keldaran --report`, the PDF's pages printed through a preview, and its chart in a window.
 #include "FormSchedule.h"
 
 #include "Report.h"
+#include "ScheduleChartDialog.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 
@@ -69,4 +70,16 @@ void TFormSchedule::printReport()
     preview.exec();
     if (!painted)
         showWarning(kPrintFailed.toString());
+}
+
+// A window of its own, so that the chart can stay open beside the table.
+void TFormSchedule::showChart()
+{
+    if (!FModel->evaluated()) {
+        showWarning(Report::scheduleProblemText(FModel->project().schedule, FModel->check()));
+        return;
+    }
+    auto* chart = new TScheduleChartDialog(FModel->project(), FModel->result(), this);
+    chart->setAttribute(Qt::WA_DeleteOnClose);
+    chart->show();
 }

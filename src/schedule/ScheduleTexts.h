@@ -107,6 +107,7 @@ inline constexpr QStringView kSaveAs = u"ذخیره با نام…";
 inline constexpr QStringView kExportPdf = u"خروجی PDF…";
 inline constexpr QStringView kExportCsv = u"خروجی CSV…";
 inline constexpr QStringView kPrint = u"چاپ…";
+inline constexpr QStringView kChart = u"نمودار اصطکاک…";
 inline constexpr QStringView kClose = u"بستن";
 inline constexpr QStringView kUndo = u"واگرد";
 inline constexpr QStringView kRedo = u"انجام دوباره";
