@@ -216,7 +216,7 @@ void chartBlock(TBlock& b, QCPPainter* painter)
     TReportPages& pages = b.pages;
     const QString heading = b.schedule().material.empty()
         ? kChartHeading.toString().arg(ClassTexts::className(b.schedule().roughnessClass))
-        : kMaterialChartHeading.toString().arg(materialNameText(b.schedule().material));
+        : kMaterialChartHeading.toString();
     const QString longestLegend = kChartLegend.toString() + kChartLegendRows.toString();
     const double headingPx = wrappedHeightPx(pages.device(), heading, b.fonts.heading, pages.widthPx());
     const double legendPx = wrappedHeightPx(pages.device(), longestLegend, b.fonts.body, pages.widthPx());

@@ -64,8 +64,9 @@ inline constexpr QStringView kNoteLine = u"«%1» (ردیف %2): %3";
 
 // "%1" is the class's name.
 inline constexpr QStringView kChartHeading = u"نمودار کلاس «%1»";
-// "%1" is the material's name.
-inline constexpr QStringView kMaterialChartHeading = u"نمودار افت اصطکاک «%1»";
+// The material is named in the chart's own title: a Latin name with brackets inside this Persian
+// heading is turned round by the page's text engine.
+inline constexpr QStringView kMaterialChartHeading = u"نمودار افت اصطکاک";
 inline constexpr QStringView kChartLegend
     = u"خط\u200cچین قرمز: افت مجاز. هر نقطه یک قطعه است، در دبی آن و افت لوله\u200cاش، روی خط همان لوله.";
 inline constexpr QStringView kChartLegendRows = u" نام نقطه\u200cها شمارهٔ ردیف قطعه در جدول است.";

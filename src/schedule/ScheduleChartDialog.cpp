@@ -15,7 +15,7 @@ QString chartHeading(const Sizing::TSchedule& schedule)
 {
     if (schedule.material.empty())
         return ReportTexts::kChartHeading.toString().arg(ClassTexts::className(schedule.roughnessClass));
-    return ReportTexts::kMaterialChartHeading.toString().arg(Report::materialNameText(schedule.material));
+    return ReportTexts::kMaterialChartHeading.toString();
 }
 
 } // namespace
