@@ -20,6 +20,12 @@ inline constexpr std::size_t kNoSegment = static_cast<std::size_t>(-1);
     return check;
 }
 
+// sizeSegment on a class's nomogram, also handing back, for a pipe raised for velocity, the size
+// below it that ran too fast, as nextSmallerSize reads it; `tooFast` may be null.
+[[nodiscard]] bool sizeSegmentNoting(int roughnessClass, double allowablePsiPer100ft, double flowGpm,
+                                     double velocityLimitFtPerS, TSegmentSize& size, TSizeProblem& problem,
+                                     TSegmentSize* tooFast);
+
 // Sizes `out` from its flowGpm and equivalentLengthFt, already filled in: the pipe, its loss and,
 // when raised for velocity, the size that ran too fast. A flow of 0 leaves it unsized (NoLoad).
 void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TSegment& segment, TSegmentResult& out);

@@ -2,6 +2,7 @@
 #include "Sizing.h"
 
 #include "NomogramLookup.h"
+#include "ScheduleParts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,8 +15,10 @@ bool isPositive(double v) { return std::isfinite(v) && v > 0.0; }
 
 } // namespace
 
-bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
-                 TSegmentSize& size, TSizeProblem& problem)
+namespace Parts {
+
+bool sizeSegmentNoting(int roughnessClass, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                       TSegmentSize& size, TSizeProblem& problem, TSegmentSize* tooFast)
 {
     const Nomogram::TClassTables* tables = Nomogram::tablesForClass(roughnessClass);
     problem = TSizeProblem::OffChart;
@@ -31,6 +34,8 @@ bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm
     const auto& pipes = tables->PipeSizes;
     // The velocity is read where the pipe's own line carries the flow, as the calculator reads its
     // neighbours, not at the schedule's rate: a larger pipe carries the flow at a smaller loss.
+    double lastLossPsiPer100ft = 0.0;
+    double lastVelocityFtPerS = 0.0;
     for (std::size_t i = start; i < pipes.size(); ++i) {
         const double lossPsiPer100ft = Nomogram::getPressureForPipe(*tables, pipes[i].Name, flowGpm);
         const double velocityFtPerS = Nomogram::getVelocityAtPoint(*tables, lossPsiPer100ft, flowGpm);
@@ -39,12 +44,32 @@ bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm
             size.velocityFtPerS = velocityFtPerS;
             size.lossPsiPer100ft = lossPsiPer100ft;
             size.raisedForVelocity = i != start;
+            // The size below a raised pipe is the last candidate that ran too fast, already read
+            // on its own line: the same figures nextSmallerSize would read again.
+            if (tooFast != nullptr && size.raisedForVelocity) {
+                tooFast->pipe = pipes[i - 1].Name;
+                tooFast->velocityFtPerS = lastVelocityFtPerS;
+                tooFast->lossPsiPer100ft = lastLossPsiPer100ft;
+                tooFast->raisedForVelocity = false;
+                tooFast->outsideMm = 0.0;
+            }
             problem = TSizeProblem::None;
             return true;
         }
+        lastLossPsiPer100ft = lossPsiPer100ft;
+        lastVelocityFtPerS = velocityFtPerS;
     }
     problem = TSizeProblem::TooFast;
     return false;
+}
+
+} // namespace Parts
+
+bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
+                 TSegmentSize& size, TSizeProblem& problem)
+{
+    return Parts::sizeSegmentNoting(roughnessClass, allowablePsiPer100ft, flowGpm, velocityLimitFtPerS, size, problem,
+                                    nullptr);
 }
 
 bool sizeSegment(int roughnessClass, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,

@@ -2,6 +2,8 @@
 // its real bore, in the sizing method's US units.
 #include "Sizing.h"
 
+#include "ScheduleParts.h"
+
 #include <cmath>
 #include <cstddef>
 #include <numbers>
@@ -101,9 +103,9 @@ bool sizeInSchedule(const TSchedule& schedule, double allowablePsiPer100ft, doub
     bool hasTooFastSize = false;
     TSegmentSize tooFastSize;
     if (schedule.material.empty()) {
-        sized = sizeSegment(schedule.roughnessClass, allowablePsiPer100ft, flowGpm, velocityLimitFtPerS, size, problem);
-        hasTooFastSize = sized && size.raisedForVelocity
-            && nextSmallerSize(schedule.roughnessClass, size.pipe, flowGpm, tooFastSize);
+        sized = Parts::sizeSegmentNoting(schedule.roughnessClass, allowablePsiPer100ft, flowGpm, velocityLimitFtPerS,
+                                         size, problem, &tooFastSize);
+        hasTooFastSize = sized && size.raisedForVelocity;
     } else if (const Hydraulics::TMaterial* material = Hydraulics::findMaterial(schedule.material)) {
         const double temperatureC = schedule.waterTemperatureC;
         sized
