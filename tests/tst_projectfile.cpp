@@ -260,8 +260,8 @@ private slots:
         switch (use) {
         case 1: s.layout = Sizing::TLayout::Tree; break;
         case 2: s.staticSourcePsi = 90.0; break;
-        case 3: g.from = "A"; break;
-        case 4: g.to = "B"; break;
+        case 3: g.from = std::string("A"); break;
+        case 4: g.to = std::string("B"); break;
         case 5: g.elevationFt = -3.0; break;
         case 6: g.outletPsi = 15.0; break;
         default: break;

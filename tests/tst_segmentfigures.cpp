@@ -54,8 +54,8 @@ TTreeRow treeRow(bool reducer, bool outletComplete)
 {
     TTreeRow row;
     row.segment = segment(TRun::Main, 20.0, 0.0, 12.0, false);
-    row.segment.from = "A";
-    row.segment.to = "B";
+    row.segment.from = std::string("A");
+    row.segment.to = std::string("B");
     row.segment.elevationFt = 10.0;
     row.result.sized = true;
     row.result.servedFixtureUnits = 85.0;

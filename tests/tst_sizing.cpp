@@ -432,7 +432,7 @@ private slots:
     {
         TSchedule schedule = riserTree();
         TSegment twin = schedule.segments[6];
-        twin.to = "W";
+        twin.to = std::string("W");
         schedule.segments.push_back(twin);
         TScheduleResult r;
         QVERIFY(evaluateSchedule(schedule, r));
@@ -455,8 +455,8 @@ private slots:
         // clang-format off
         QTest::newRow("empty from") << F([](TSchedule& s) { s.segments[2].from.clear(); }) << int(P::NotATree) << 2;
         QTest::newRow("empty to") << F([](TSchedule& s) { s.segments[4].to.clear(); }) << int(P::NotATree) << 4;
-        QTest::newRow("from is to") << F([](TSchedule& s) { s.segments[5].to = "C"; }) << int(P::NotATree) << 5;
-        QTest::newRow("F fed twice: the later") << F([](TSchedule& s) { s.segments[7].to = "F"; }) << int(P::NotATree) << 7;
+        QTest::newRow("from is to") << F([](TSchedule& s) { s.segments[5].to = std::string("C"); }) << int(P::NotATree) << 5;
+        QTest::newRow("F fed twice: the later") << F([](TSchedule& s) { s.segments[7].to = std::string("F"); }) << int(P::NotATree) << 7;
         QTest::newRow("a loop off the tree") << F([=](TSchedule& s) { add("P", "Q")(s); add("Q", "P")(s); }) << int(P::NotATree) << 8;
         QTest::newRow("unreachable below a loop") << F([=](TSchedule& s) { add("Q", "R")(s); add("P", "Q")(s); add("R", "P")(s); }) << int(P::NotATree) << 8;
         QTest::newRow("a loop and no source") << F([=](TSchedule& s) { add("T", "A")(s); }) << int(P::NotATree) << 0;
