@@ -58,6 +58,8 @@ private slots:
         QVERIFY(layout.byElevation);
         QCOMPARE(layout.nodes[riserNodeOf(0)].height, 0.0);
         QCOMPARE(layout.nodes[riserNodeOf(1)].height, 9.5);
+        // A to B runs level, so B stands beside the source, not on it.
+        QVERIFY(layout.nodes[0].centre > layout.nodes[riserNodeOf(0)].centre);
     }
 
     // A random tree of uneven widths: siblings' subtrees never share a stretch of the page, the

@@ -40,6 +40,22 @@ bool linkNodes(const TSchedule& schedule, TRiserLayout& layout)
     return source != nullptr;
 }
 
+// Whether a child of `n` level with it would stand at `centre`, right under it.
+bool levelChildUnder(const TRiserLayout& layout, std::size_t n, const std::vector<std::size_t>& firstChild,
+                     const std::vector<std::size_t>& children, const std::vector<double>& ownCentre,
+                     const std::vector<double>& band, double centre)
+{
+    double edge = 0.0;
+    for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
+        const std::size_t child = children[c];
+        if (layout.nodes[child].elevationFt == layout.nodes[n].elevationFt
+            && std::abs(edge + ownCentre[child] - centre) < 1e-9 * std::max(1.0, std::abs(centre)))
+            return true;
+        edge += band[child];
+    }
+    return false;
+}
+
 } // namespace
 
 bool layoutRiser(const TSchedule& schedule, const std::vector<double>& nodeWidths, TRiserLayout& layout)
@@ -108,7 +124,12 @@ bool layoutRiser(const TSchedule& schedule, const std::vector<double>& nodeWidth
                 lastCentre = edge + ownCentre[child];
             edge += band[child];
         }
-        const double centre = (firstCentre + lastCentre) / 2.0;
+        double centre = (firstCentre + lastCentre) / 2.0;
+        // Drawn by elevation, a pipe level with the node feeding it shrinks to a point when that
+        // node stands right over its end; such a node stands instead right of all it feeds, and
+        // the level pipe runs out from it to the left.
+        if (layout.byElevation && levelChildUnder(layout, n, firstChild, children, ownCentre, band, centre))
+            centre = edge + halfPx;
         const double lo = std::min(0.0, centre - halfPx);
         const double hi = std::max(edge, centre + halfPx);
         band[n] = hi - lo;

@@ -7,6 +7,8 @@
 // keeps a band of its own as wide as its leaves need, a parent stands centred over its first and
 // last child, and so no two branches cross whatever their heights, since the bands never overlap.
 // The first branch of a node (in segment order) takes the rightmost band, as a Persian page reads.
+// Drawn by elevation, a node centred right over a pipe on its own level would hide it; such a node
+// stands right of its children's bands instead, so that the level pipe runs out to the left.
 
 #include "Sizing.h"
 

@@ -1,0 +1,266 @@
+// The riser diagram worked out as shapes: the layout's bands sized from the labels each node
+// carries, the heights scaled so that a storey has room for its words, and every label placed by
+// the same placer that names the nomogram's marks, clear of the others, the dots and the pipes.
+#include "RiserDrawing.h"
+
+#include "CommonTexts.h"
+#include "MarkLabels.h"
+#include "NumberText.h"
+#include "ReportFormat.h"
+#include "ReportNotes.h"
+#include "RiserLayout.h"
+#include "RiserPath.h"
+#include "ScheduleUnits.h"
+#include "SegmentFigures.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Riser {
+namespace {
+
+using SegmentFigures::TColumn;
+
+constexpr double kDotRadiusPx = 3.0;
+constexpr double kLineClearancePx = 1.5;
+constexpr double kMarginPx = 12.0;
+// A storey's height in lines of text: the segment's figures, the node's name and an outlet's
+// margin one above the other.
+constexpr double kLevelLines = 3.4;
+// Elevations are drawn to scale, but never so stretched that a tall building's smallest step
+// dwarfs the rest: at most this many storeys' worth of height from the lowest node to the highest.
+constexpr double kMostLevels = 60.0;
+// Where labels still collide, the whole drawing is spread wider and taller by this much and placed
+// again, a few times at most.
+constexpr double kSpreadStep = 1.5;
+constexpr int kSpreadTries = 5;
+const QSizeF kReducerMarkPx(14.0, 9.0);
+
+struct TWords {
+    std::vector<QString> names;   // per node
+    std::vector<QString> figures; // per segment
+    std::vector<QString> margins; // per segment; empty where it is no outlet
+    std::vector<bool> negative;
+};
+
+TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& result, bool evaluated)
+{
+    const Sizing::TSchedule& schedule = project.schedule;
+    const QChar mark = userDecimalSeparator();
+    TWords words;
+    const std::size_t count = schedule.segments.size();
+    words.names.reserve(count + 1);
+    words.names.push_back(QString::fromStdString(schedule.segments.front().from));
+    words.figures.resize(count);
+    words.margins.resize(count);
+    words.negative.assign(count, false);
+    for (std::size_t k = 0; k < count; ++k) {
+        const Sizing::TSegment& segment = schedule.segments[k];
+        words.names.push_back(QString::fromStdString(segment.to));
+        if (!evaluated)
+            continue;
+        const Sizing::TSegmentResult& r = result.segments[k];
+        const SegmentFigures::TPlace place = SegmentFigures::placeOf(schedule, result, k);
+        const auto figure
+            = [&](TColumn column) { return SegmentFigures::figure(segment, r, column, project.units, place); };
+        const SegmentFigures::TFigure flow = figure(TColumn::Flow);
+        const QString pipe
+            = r.sized ? ScheduleUnits::sizeLabel(r.size, project.units) : CommonTexts::kShortUnsized.toString();
+        words.figures[k] = flow.isEmpty()
+            ? pipe
+            : pipe + QStringLiteral("  ") + ReportFormat::quantity(flow.value, flow.decimals, flow.unit, mark);
+        const SegmentFigures::TFigure margin = figure(TColumn::OutletMargin);
+        if (!margin.isEmpty()) {
+            const QString sign = margin.value > 0.0 ? QStringLiteral("+") : QString();
+            words.margins[k]
+                = ReportFormat::leftToRight(sign + SegmentFigures::written(margin, mark) + u' ' + margin.unit);
+            words.negative[k] = margin.value < 0.0;
+        }
+    }
+    return words;
+}
+
+// The bands each node needs: room for its widest word beside its riser, with a line's height to
+// spare for the dot and the gap.
+std::vector<double> bandsPx(const TWords& words, const QFontMetricsF& metrics, const QFontMetricsF& bold)
+{
+    std::vector<double> bands(words.names.size());
+    for (std::size_t n = 0; n < bands.size(); ++n) {
+        double widest = bold.horizontalAdvance(words.names[n]);
+        if (n > 0)
+            widest = std::max({widest, metrics.horizontalAdvance(words.figures[n - 1]),
+                               metrics.horizontalAdvance(words.margins[n - 1])});
+        bands[n] = widest + 2.0 * metrics.height();
+    }
+    return bands;
+}
+
+// Pixels per unit of height: a storey's lines per level of depth; by elevation, the smallest rise
+// of a segment gets a level, unless that would stretch the building beyond kMostLevels.
+double pxPerHeight(const Project::TProject& project, const Sizing::TRiserLayout& layout, double levelPx)
+{
+    if (!layout.byElevation)
+        return levelPx;
+    double lowest = 0.0;
+    double highest = 0.0;
+    double smallestRise = 0.0;
+    for (std::size_t k = 0; k < project.schedule.segments.size(); ++k) {
+        const Sizing::TRiserNode& node = layout.nodes[Sizing::riserNodeOf(k)];
+        lowest = std::min(lowest, node.height);
+        highest = std::max(highest, node.height);
+        const double rise = std::abs(node.height - layout.nodes[node.parent].height);
+        if (rise > 0.0 && (smallestRise == 0.0 || rise < smallestRise))
+            smallestRise = rise;
+    }
+    const double spread = highest - lowest;
+    return levelPx / std::max({smallestRise, spread / kMostLevels, 1e-9});
+}
+
+// The segment's polyline and where its figures belong: halfway up its riser, or along its branch
+// when it barely rises.
+QPolygonF segmentLine(const QPointF& fromPx, const QPointF& toPx)
+{
+    QPolygonF line{fromPx};
+    if (fromPx.x() != toPx.x() && fromPx.y() != toPx.y())
+        line << QPointF(toPx.x(), fromPx.y());
+    line << toPx;
+    return line;
+}
+
+QPointF figuresAnchor(const QPolygonF& line, double lineHeightPx)
+{
+    const QPointF& to = line.back();
+    const QPointF& before = line[line.size() - 2];
+    if (line.size() == 2 || std::abs(to.y() - before.y()) >= lineHeightPx)
+        return (to + before) / 2.0;
+    return (line[0] + line[1]) / 2.0;
+}
+
+// A pipe as thin rectangles the labels keep clear of.
+void addObstacles(const QPolygonF& line, std::vector<QRectF>& obstacles)
+{
+    for (qsizetype i = 1; i < line.size(); ++i)
+        obstacles.push_back(QRectF(line[i - 1], line[i])
+                                .normalized()
+                                .adjusted(-kLineClearancePx, -kLineClearancePx, kLineClearancePx, kLineClearancePx));
+}
+
+struct TPlacing {
+    const Project::TProject& project;
+    const Sizing::TScheduleResult& result;
+    bool evaluated;
+    const TWords& words;
+    const Sizing::TRiserLayout& layout;
+    QFontMetricsF metrics;
+    QFontMetricsF bold;
+};
+
+// Every shape at one spread; false when some label found no free place.
+bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& drawing)
+{
+    const std::vector<Sizing::TSegment>& segments = p.project.schedule.segments;
+    const auto at = [&](std::size_t n) {
+        return QPointF(p.layout.nodes[n].centre * xScale, -p.layout.nodes[n].height * pxPerUnit);
+    };
+    drawing.segments.clear();
+    drawing.nodes.assign(1, TNodeShape{kNoSegment, at(0), false, false});
+    drawing.reducerMarksPx.clear();
+    std::vector<QRectF> obstacles;
+    std::vector<TMarkLabel> marks;
+    drawing.labels.clear();
+    const auto addLabel = [&](std::size_t segment, TLabelKind kind, const QString& text, const QPointF& anchor) {
+        if (text.isEmpty())
+            return;
+        const QFontMetricsF& m = kind == TLabelKind::NodeName ? p.bold : p.metrics;
+        marks.push_back({anchor, QSizeF(m.horizontalAdvance(text) + 4.0, m.height())});
+        drawing.labels.push_back({segment, kind, text, QRectF(), anchor, false});
+    };
+    addLabel(kNoSegment, TLabelKind::NodeName, p.words.names[0], at(0));
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        const std::size_t n = Sizing::riserNodeOf(k);
+        const bool sized = p.evaluated && p.result.segments[k].sized;
+        TSegmentShape shape{k, segmentLine(at(p.layout.nodes[n].parent), at(n)), false, sized, QString()};
+        TNodeShape node{k, at(n), false, false};
+        if (p.evaluated) {
+            const Sizing::TSegmentResult& r = p.result.segments[k];
+            shape.critical = r.onCriticalPath;
+            if (!r.sized || r.size.raisedForVelocity)
+                shape.note = Report::segmentNote(p.project.schedule, k, r, p.project.units, userDecimalSeparator());
+            node.outlet = !p.words.margins[k].isEmpty();
+            node.reducer = r.needsPressureReducer;
+        }
+        addObstacles(shape.linePx, obstacles);
+        if (node.reducer) {
+            QRectF mark(QPointF(), kReducerMarkPx);
+            mark.moveCenter(node.atPx - QPointF(kDotRadiusPx + 4.0 + kReducerMarkPx.width() / 2.0, 0.0));
+            drawing.reducerMarksPx.push_back(mark);
+            obstacles.push_back(mark);
+        }
+        drawing.segments.push_back(shape);
+        drawing.nodes.push_back(node);
+        addLabel(k, TLabelKind::NodeName, p.words.names[n], node.atPx);
+    }
+    for (std::size_t k = 0; k < segments.size(); ++k)
+        addLabel(k, TLabelKind::Figures, p.words.figures[k],
+                 figuresAnchor(drawing.segments[k].linePx, p.metrics.height()));
+    for (std::size_t k = 0; k < segments.size(); ++k)
+        if (!p.words.margins[k].isEmpty()) {
+            addLabel(k, TLabelKind::Margin, p.words.margins[k], drawing.nodes[Sizing::riserNodeOf(k)].atPx);
+            drawing.labels.back().negative = p.words.negative[k];
+        }
+
+    QRectF reach = QRectF(at(0), QSizeF()).normalized();
+    for (const TNodeShape& node : drawing.nodes)
+        reach = reach.united(QRectF(node.atPx, QSizeF(0.1, 0.1)));
+    double widest = 0.0;
+    for (const TMarkLabel& mark : marks)
+        widest = std::max(widest, mark.textPx.width());
+    reach.adjust(-widest - kMarginPx, -3.0 * p.metrics.height(), widest + kMarginPx, 3.0 * p.metrics.height());
+    std::vector<QRectF> placed;
+    const bool clear = placeMarkLabels(marks, obstacles, reach, kDotRadiusPx, placed);
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        drawing.labels[i].rectPx = placed[i];
+    return clear;
+}
+
+} // namespace
+
+bool drawRiser(const Project::TProject& project, const Sizing::TScheduleResult& result, bool evaluated,
+               const QFont& font, TDrawing& drawing)
+{
+    drawing = {};
+    const Sizing::TSchedule& schedule = project.schedule;
+    if (schedule.layout != Sizing::TLayout::Tree || schedule.segments.empty())
+        return false;
+    evaluated = evaluated && result.segments.size() == schedule.segments.size();
+    QFont bold = font;
+    bold.setBold(true);
+    const TWords words = wordsOf(project, result, evaluated);
+    const QFontMetricsF metrics(font);
+    const QFontMetricsF boldMetrics(bold);
+    Sizing::TRiserLayout layout;
+    if (!Sizing::layoutRiser(schedule, bandsPx(words, metrics, boldMetrics), layout))
+        return false;
+    const TPlacing placing{project, result, evaluated, words, layout, metrics, boldMetrics};
+    const double pxPerUnit = pxPerHeight(project, layout, kLevelLines * metrics.height());
+    double spread = 1.0;
+    for (int tries = 1; !placeAll(placing, spread, spread * pxPerUnit, drawing) && tries < kSpreadTries; ++tries)
+        spread *= kSpreadStep;
+
+    QRectF bounds;
+    for (const TSegmentShape& shape : drawing.segments)
+        bounds = bounds.united(shape.linePx.boundingRect());
+    for (const TLabel& label : drawing.labels)
+        bounds = bounds.united(label.rectPx);
+    for (const QRectF& mark : drawing.reducerMarksPx)
+        bounds = bounds.united(mark);
+    drawing.boundsPx = bounds.adjusted(-kMarginPx, -kMarginPx, kMarginPx, kMarginPx);
+    drawing.font = font;
+    if (evaluated)
+        drawing.criticalChain = RiserPath::nodeChain(RiserPath::criticalPathNodes(schedule, result));
+    return true;
+}
+
+} // namespace Riser
