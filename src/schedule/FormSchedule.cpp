@@ -2,6 +2,7 @@
 
 #include "FontFamilies.h"
 #include "ReportNotes.h"
+#include "RiserView.h"
 #include "ScheduleHeaderPanel.h"
 #include "ScheduleModel.h"
 #include "ScheduleSettings.h"
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -32,6 +34,9 @@ using namespace ScheduleTexts;
 constexpr int kAutosaveIntervalMs = 60 * 1000;
 constexpr QSize kFirstSize(1320, 760);
 constexpr int kFontPx = 13;
+// How the width beside the header is shared between the table and the riser diagram.
+constexpr int kTableStretch = 3;
+constexpr int kRiserStretch = 2;
 
 // The suffix each kind of file is saved with, added when the name typed lacks it.
 QString withSuffix(QString path, const QString& suffix)
@@ -61,14 +66,24 @@ TFormSchedule::TFormSchedule(QWidget* parent)
     FHeader = new TScheduleHeaderPanel(*FModel, central);
     FTable = new TScheduleTable(*FModel, central);
     FTotals = new TScheduleTotals(*FModel, central);
+    // Right to left, the table stands on the right and the diagram on the left.
+    auto* split = new QSplitter(Qt::Horizontal, central);
+    split->setObjectName(QStringLiteral("SplitRiser"));
+    split->setChildrenCollapsible(false);
+    FRiser = new TRiserView(*FModel, split);
+    split->addWidget(FTable);
+    split->addWidget(FRiser);
+    split->setStretchFactor(0, kTableStretch);
+    split->setStretchFactor(1, kRiserStretch);
     layout->addWidget(FHeader);
-    layout->addWidget(FTable, 1);
+    layout->addWidget(split, 1);
     layout->addWidget(FTotals);
     setCentralWidget(central);
     FStatus = new QLabel(this);
     FStatus->setObjectName(QStringLiteral("LabelStatus"));
     statusBar()->addWidget(FStatus, 1);
     setUpMenus();
+    connectRiser();
 
     QUndoStack* stack = FModel->undoStack();
     connect(stack, &QUndoStack::cleanChanged, this, [this](bool clean) {
@@ -129,12 +144,49 @@ void TFormSchedule::setUpMenus()
                &TFormSchedule::exportCsv);
     addCommand(file, "actPrint", kPrint, QKeySequence::Print, &TFormSchedule::printReport);
     addCommand(file, "actChart", kChart, QKeySequence(Qt::CTRL | Qt::Key_G), &TFormSchedule::showChart);
+    FExportPng = addCommand(file, "actExportPng", kExportPng, {}, &TFormSchedule::exportPng);
+    FExportSvg = addCommand(file, "actExportSvg", kExportSvg, {}, &TFormSchedule::exportSvg);
     file->addSeparator();
     QAction* close = file->addAction(kClose.toString(), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
 
     setUpEditMenu(menuBar()->addMenu(kMenuEdit.toString()));
     setUpRowMenu(menuBar()->addMenu(kMenuRows.toString()));
+    setUpViewMenu(menuBar()->addMenu(kMenuView.toString()));
+}
+
+void TFormSchedule::setUpViewMenu(QMenu* view)
+{
+    QAction* shown = view->addAction(kShowRiser.toString());
+    shown->setObjectName(QStringLiteral("actShowRiser"));
+    shown->setCheckable(true);
+    shown->setChecked(riserShown());
+    FRiser->setVisible(shown->isChecked());
+    connect(shown, &QAction::toggled, this, [this](bool on) {
+        FRiser->setVisible(on);
+        keepRiserShown(on);
+    });
+    QAction* fit = view->addAction(kFitRiser.toString());
+    fit->setObjectName(QStringLiteral("actFitRiser"));
+    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(fit, &QAction::triggered, FRiser, &TRiserView::fitDrawing);
+}
+
+void TFormSchedule::connectRiser()
+{
+    connect(FTable->selectionModel(), &QItemSelectionModel::currentRowChanged, FRiser,
+            [this](const QModelIndex& current) { FRiser->selectRow(current.row()); });
+    connect(FRiser, &TRiserView::rowChosen, this, [this](int row) {
+        const QModelIndex current = FTable->currentIndex();
+        FTable->selectOnly(row, current.isValid() ? current.column() : FTable->shownColumns().value(0));
+        FTable->scrollTo(FTable->currentIndex());
+    });
+    const auto enableExports = [this] {
+        FExportPng->setEnabled(FRiser->hasDrawing());
+        FExportSvg->setEnabled(FRiser->hasDrawing());
+    };
+    connect(FModel, &TScheduleModel::recalculated, this, enableExports);
+    enableExports();
 }
 
 void TFormSchedule::setUpEditMenu(QMenu* edit)
@@ -232,6 +284,12 @@ QString TFormSchedule::chooseFile(TFileRole role, const QString& suggested)
     case TFileRole::ExportCsv:
         return withSuffix(QFileDialog::getSaveFileName(this, kExportCsv.toString(), start, kCsvFilter.toString()),
                           QStringLiteral("csv"));
+    case TFileRole::ExportPng:
+        return withSuffix(QFileDialog::getSaveFileName(this, kExportPng.toString(), start, kPngFilter.toString()),
+                          QStringLiteral("png"));
+    case TFileRole::ExportSvg:
+        return withSuffix(QFileDialog::getSaveFileName(this, kExportSvg.toString(), start, kSvgFilter.toString()),
+                          QStringLiteral("svg"));
     }
     return {};
 }

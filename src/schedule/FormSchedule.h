@@ -8,8 +8,9 @@
 // Files (FormScheduleFile.cpp): New, Open, Save, Save As and the recent projects, with the
 // question about unsaved changes before anything replaces them, and a copy written every minute
 // while the project is modified (TScheduleAutosave). Reports (FormScheduleReport.cpp): the PDF
-// and CSV of `keldaran --report`, printing with a preview, and the chart in a window. Rows,
-// clipboard and the demand helper: FormScheduleEdit.cpp.
+// and CSV of `keldaran --report`, printing with a preview, the chart in a window, and the riser
+// diagram as PNG or SVG. Rows, clipboard and the demand helper: FormScheduleEdit.cpp. The riser
+// diagram (TRiserView) stands beside the table, its selection in step with the table's.
 
 #include "Demand.h"
 #include "ScheduleAutosave.h"
@@ -23,6 +24,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
+class TRiserView;
 class TScheduleHeaderPanel;
 class TScheduleModel;
 class TScheduleTable;
@@ -53,12 +55,15 @@ public:
     bool saveTo(const QString& path);
     // The report of `keldaran --report`, by the file's extension (.pdf or .csv).
     bool exportReport(const QString& path);
+    // The riser diagram as a picture, by the file's extension (.png or .svg); false, with a
+    // message, when there is no diagram or the file cannot be written.
+    bool exportRiser(const QString& path);
     // The minute's copy, now; also when the timer fires. False when nothing needed writing.
     bool autosaveNow();
     [[nodiscard]] QString autosavePath() const { return FAutosave.path(); }
 
     // Where the file dialogs come in: the path chosen, empty for none. Tests answer here.
-    enum class TFileRole { OpenProject, SaveProject, ExportPdf, ExportCsv };
+    enum class TFileRole { OpenProject, SaveProject, ExportPdf, ExportCsv, ExportPng, ExportSvg };
     using TFileChooser = std::function<QString(TFileRole role, const QString& suggested)>;
     void setFileChooser(TFileChooser chooser) { FChooseFile = std::move(chooser); }
 
@@ -80,6 +85,9 @@ private:
     void setUpMenus();
     void setUpEditMenu(QMenu* edit);
     void setUpRowMenu(QMenu* rows);
+    void setUpViewMenu(QMenu* view);
+    // The table's current row and the diagram's segment follow each other.
+    void connectRiser();
     void updateTitle();
     void showStatus(const QString& text);
     // After every step: why a schedule is refused, or nothing.
@@ -118,11 +126,16 @@ private:
     void exportCsv();
     void printReport();
     void showChart();
+    void exportPng();
+    void exportSvg();
 
     TScheduleModel* FModel = nullptr;
     TScheduleHeaderPanel* FHeader = nullptr;
     TScheduleTable* FTable = nullptr;
     TScheduleTotals* FTotals = nullptr;
+    TRiserView* FRiser = nullptr;
+    QAction* FExportPng = nullptr;
+    QAction* FExportSvg = nullptr;
     QLabel* FStatus = nullptr;
     QMenu* FRecentMenu = nullptr;
     QTimer* FAutosaveTimer = nullptr;

@@ -1,8 +1,10 @@
 // The schedule window's reports: the PDF and the CSV written by the same code as
-// `keldaran --report`, the PDF's pages printed through a preview, and its chart in a window.
+// `keldaran --report`, the PDF's pages printed through a preview, its chart in a window, and the
+// riser diagram as a PNG or an SVG picture.
 #include "FormSchedule.h"
 
 #include "Report.h"
+#include "RiserView.h"
 #include "ScheduleChartDialog.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
@@ -10,8 +12,12 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
 
 namespace {
 
@@ -21,6 +27,34 @@ QString suggestedReportName(const QString& projectPath, const QString& title, co
 {
     const QString base = projectPath.isEmpty() ? title : QFileInfo(projectPath).completeBaseName();
     return (base.isEmpty() ? kUntitled.toString() : base) + u'.' + suffix;
+}
+
+// A PNG twice the drawing's size, so that it stays sharp in a document or on a dense screen.
+constexpr double kPngScale = 2.0;
+constexpr double kPngMarginPx = 12.0;
+
+bool writePng(QSaveFile& file, const Riser::TDrawing& drawing, QString& reason)
+{
+    const QSizeF sizePx = (drawing.boundsPx.size() + QSizeF(2 * kPngMarginPx, 2 * kPngMarginPx)) * kPngScale;
+    QImage image(sizePx.toSize(), QImage::Format_RGB32);
+    if (image.isNull()) {
+        reason = QStringLiteral("%1 × %2 px").arg(sizePx.width()).arg(sizePx.height());
+        return false;
+    }
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.scale(kPngScale, kPngScale);
+        painter.translate(kPngMarginPx, kPngMarginPx);
+        Riser::paintRiser(painter, drawing);
+    }
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+        reason = writer.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -33,6 +67,29 @@ bool TFormSchedule::exportReport(const QString& path)
         return false;
     }
     showStatus(kReportWritten.toString().arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool TFormSchedule::exportRiser(const QString& path)
+{
+    if (!FRiser->hasDrawing()) {
+        showWarning(FRiser->message());
+        return false;
+    }
+    QSaveFile file(path);
+    QString reason;
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written && QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0)
+        written = file.write(Riser::riserSvg(FRiser->drawing())) >= 0;
+    else if (written)
+        written = writePng(file, FRiser->drawing(), reason);
+    written = written && file.commit();
+    if (!written) {
+        showWarning(kRiserNotWritten.toString().arg(QDir::toNativeSeparators(path),
+                                                    reason.isEmpty() ? file.errorString() : reason));
+        return false;
+    }
+    showStatus(kRiserWritten.toString().arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -82,4 +139,20 @@ void TFormSchedule::showChart()
     auto* chart = new TScheduleChartDialog(FModel->project(), FModel->result(), this);
     chart->setAttribute(Qt::WA_DeleteOnClose);
     chart->show();
+}
+
+void TFormSchedule::exportPng()
+{
+    const QString path = chooseFile(TFileRole::ExportPng,
+                                    suggestedReportName(FFilePath, FModel->project().title, QStringLiteral("png")));
+    if (!path.isEmpty())
+        exportRiser(path);
+}
+
+void TFormSchedule::exportSvg()
+{
+    const QString path = chooseFile(TFileRole::ExportSvg,
+                                    suggestedReportName(FFilePath, FModel->project().title, QStringLiteral("svg")));
+    if (!path.isEmpty())
+        exportRiser(path);
 }

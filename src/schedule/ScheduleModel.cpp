@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "ReportFormat.h"
 #include "ReportNotes.h"
+#include "RiserDrawing.h"
 #include "ScheduleCells.h"
 #include "ScheduleTexts.h"
 #include "ScheduleUnits.h"
@@ -64,7 +65,10 @@ QVariant TScheduleModel::data(const QModelIndex& index, int role) const
             return QVariant::fromValue(Qt::AlignLeading | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignCenter);
     case Qt::ForegroundRole:
-        return rowAtFault(row) || (column == kOutletMargin && outletShort(row)) ? QVariant(kFaultText) : QVariant();
+        if (rowAtFault(row) || (column == kOutletMargin && outletShort(row)))
+            return kFaultText;
+        // A tree's path in the colour its riser diagram draws it.
+        return column == kOnPath && isTree() ? QVariant(Riser::kCriticalColour) : QVariant();
     case Qt::BackgroundRole:
         if (rowAtFault(row))
             return kFaultBackground;
@@ -124,16 +128,20 @@ bool TScheduleModel::figureAt(int row, int column, SegmentFigures::TFigure& figu
 QString TScheduleModel::noteOf(int row) const
 {
     if (evaluated() && needsReducer(row)) {
-        const double staticPsi = FResult.segments[at(row)].staticPsi;
-        const QString advice = CommonTexts::kReducerAdvice.toString().arg(ReportFormat::leftToRight(
-            formatFixed(ScheduleUnits::pressureIn(staticPsi, units()), ReportFormat::kPressureDecimals) + u' '
-            + ScheduleUnits::pressureUnit(units())));
+        const QString advice = reducerAdvice(FResult.segments[at(row)].staticPsi);
         const QString note = resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, units());
         return note.isEmpty() ? advice : note + u' ' + advice;
     }
     if (evaluated())
         return resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, FProject.units);
     return rowAtFault(row) ? Report::scheduleProblemText(FProject.schedule, FCheck) : QString();
+}
+
+QString TScheduleModel::reducerAdvice(double staticPsi) const
+{
+    return CommonTexts::kReducerAdvice.toString().arg(ReportFormat::leftToRight(
+        formatFixed(ScheduleUnits::pressureIn(staticPsi, units()), ReportFormat::kPressureDecimals) + u' '
+        + ScheduleUnits::pressureUnit(units())));
 }
 
 bool TScheduleModel::rowAtFault(int row) const

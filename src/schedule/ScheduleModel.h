@@ -37,6 +37,8 @@ public:
     [[nodiscard]] bool evaluated() const { return FCheck.problem == Sizing::TScheduleProblem::None; }
     [[nodiscard]] const Sizing::TScheduleResult& result() const { return FResult; }
     [[nodiscard]] bool isTree() const { return FProject.schedule.layout == Sizing::TLayout::Tree; }
+    // What to do about a node's static pressure over 4 bar, in the project's units.
+    [[nodiscard]] QString reducerAdvice(double staticPsi) const;
     // A column the user types in, in the present layout: a tree's critical path is the core's.
     [[nodiscard]] bool editable(int column) const;
 

@@ -10,6 +10,7 @@ const QString kOrganization = QStringLiteral("Keldaran");
 const QString kApplication = QStringLiteral("keldaran");
 const QString kRecentKey = QStringLiteral("schedule/recentFiles");
 const QString kGeometryKey = QStringLiteral("schedule/geometry");
+const QString kRiserShownKey = QStringLiteral("schedule/riserShown");
 
 // Named here rather than through the application's names, which the tests' programs do not share.
 QVariant setting(const QString& key) { return QSettings(kOrganization, kApplication).value(key); }
@@ -37,3 +38,11 @@ void forgetRecentFile(const QString& path)
 
 QByteArray scheduleGeometry() { return setting(kGeometryKey).toByteArray(); }
 void keepScheduleGeometry(const QByteArray& geometry) { keep(kGeometryKey, geometry); }
+
+// Shown until the user hides it.
+bool riserShown()
+{
+    const QVariant shown = setting(kRiserShownKey);
+    return !shown.isValid() || shown.toBool();
+}
+void keepRiserShown(bool shown) { keep(kRiserShownKey, shown); }

@@ -1,6 +1,6 @@
 #pragma once
 // What the schedule window keeps between runs, in the user's settings: the five projects opened
-// last, newest first, and the window's size and place.
+// last, newest first, the window's size and place, and whether the riser diagram is shown.
 
 #include <QByteArray>
 #include <QString>
@@ -14,3 +14,6 @@ void forgetRecentFile(const QString& path);
 
 [[nodiscard]] QByteArray scheduleGeometry();
 void keepScheduleGeometry(const QByteArray& geometry);
+
+[[nodiscard]] bool riserShown();
+void keepRiserShown(bool shown);

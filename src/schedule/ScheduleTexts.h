@@ -94,6 +94,13 @@ inline constexpr QStringView kBranchOnlyInTree
 inline constexpr QStringView kBranchNeedsNode
     = u"ردیف جاری «تا گره» ندارد؛ شاخه از آن گره جدا می‌شود.";
 
+// The riser diagram's one line when there is no tree to draw; "%1" is why the table is refused.
+inline constexpr QStringView kRiserListOnly
+    = u"نمودار رایزر فقط در چیدمان درختی کشیده می‌شود.";
+inline constexpr QStringView kRiserNotDrawn = u"نمودار رایزر کشیده نشد: %1";
+inline constexpr QStringView kRiserEmpty
+    = u"نمودار رایزر پس از افزودن نخستین قطعه کشیده می‌شود.";
+
 // Menus and commands.
 inline constexpr QStringView kMenuFile = u"پرونده";
 inline constexpr QStringView kMenuEdit = u"ویرایش";
@@ -122,6 +129,10 @@ inline constexpr QStringView kMoveUp = u"ردیف به بالا";
 inline constexpr QStringView kMoveDown = u"ردیف به پایین";
 inline constexpr QStringView kDemand = u"واحد مصرف ردیف از جدول وسایل…";
 inline constexpr QStringView kAddBranch = u"افزودن شاخه از اینجا";
+inline constexpr QStringView kShowRiser = u"نمودار رایزر";
+inline constexpr QStringView kFitRiser = u"کل نمودار رایزر در نما";
+inline constexpr QStringView kExportPng = u"خروجی PNG نمودار رایزر…";
+inline constexpr QStringView kExportSvg = u"خروجی SVG نمودار رایزر…";
 inline constexpr QStringView kUnitsUS = u"US";
 inline constexpr QStringView kUnitsSI = u"SI";
 
@@ -142,6 +153,8 @@ inline constexpr QStringView kUndoBranch = u"افزودن شاخه";
 inline constexpr QStringView kFileFilter = u"پروژهٔ Keldaran (*.keldaran)";
 inline constexpr QStringView kPdfFilter = u"PDF (*.pdf)";
 inline constexpr QStringView kCsvFilter = u"CSV (*.csv)";
+inline constexpr QStringView kPngFilter = u"PNG (*.png)";
+inline constexpr QStringView kSvgFilter = u"SVG (*.svg)";
 // "%1" is the file's name.
 inline constexpr QStringView kAskSave = u"تغییرات «%1» ذخیره شود؟";
 inline constexpr QStringView kAskSaveDetail = u"اگر ذخیره نکنید، تغییرات از دست می\u200cرود.";
@@ -157,6 +170,10 @@ inline constexpr QStringView kButtonLater = u"بعدا\u064b";
 inline constexpr QStringView kSaved = u"ذخیره شد.";
 // "%1" is the report's path.
 inline constexpr QStringView kReportWritten = u"گزارش نوشته شد: %1";
+// "%1" is the picture's path.
+inline constexpr QStringView kRiserWritten = u"نمودار رایزر نوشته شد: %1";
+// "%1" is the picture's path, "%2" why it was not written.
+inline constexpr QStringView kRiserNotWritten = u"نمودار رایزر در «%1» نوشته نشد: %2";
 inline constexpr QStringView kPrintFailed = u"چاپ نشد: صفحه\u200cها ساخته نشد.";
 
 } // namespace ScheduleTexts

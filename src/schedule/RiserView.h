@@ -1,0 +1,59 @@
+#pragma once
+// The riser diagram beside the schedule's table: the model's tree drawn again after every
+// recalculation, undo included, with the segment of the table's current row selected. Clicking a
+// segment, or its label, says which row it is; Ctrl+wheel zooms about the pointer and the zoom and
+// the place stay across the redraws; until the user zooms, the whole tree is kept in view. A list, or a tree that
+// cannot be drawn, shows one line of why.
+
+#include "RiserDrawing.h"
+
+#include <QGraphicsView>
+
+class QGraphicsScene;
+class TScheduleModel;
+class TRiserSegmentItem;
+
+class TRiserView : public QGraphicsView {
+    Q_OBJECT
+
+public:
+    explicit TRiserView(TScheduleModel& model, QWidget* parent = nullptr);
+
+    // Whether the schedule is drawn, and as what; the drawing is empty when it is not.
+    [[nodiscard]] bool hasDrawing() const { return FHasDrawing; }
+    [[nodiscard]] const Riser::TDrawing& drawing() const { return FDrawing; }
+    // The line shown instead of a drawing; empty while there is one.
+    [[nodiscard]] QString message() const { return FMessage; }
+    [[nodiscard]] TRiserSegmentItem* segmentItem(int row) const;
+
+    // The row's segment becomes the one selected, without saying so; -1 selects none.
+    void selectRow(int row);
+    // The whole drawing in the view.
+    void fitDrawing();
+
+signals:
+    // The user chose this row's segment in the diagram.
+    void rowChosen(int row);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void rebuild();
+    void addItems();
+    void showMessage(const QString& text);
+    [[nodiscard]] QString reducerAdvice(const QRectF& markPx) const;
+    void selectionMoved();
+
+    TScheduleModel& FModel;
+    QGraphicsScene* FScene = nullptr;
+    Riser::TDrawing FDrawing;
+    std::vector<TRiserSegmentItem*> FSegmentItems; // by row; null for a row without a shape
+    QString FMessage;
+    int FSelectedRow = -1;
+    bool FHasDrawing = false;
+    // Until the user zooms, the drawing stays whole in the view as it grows and the view resizes.
+    bool FKeepFitted = true;
+    bool FSelecting = false;
+};
