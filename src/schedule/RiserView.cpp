@@ -25,6 +25,9 @@ constexpr double kLeastScale = 0.1;
 constexpr double kMostScale = 8.0;
 // Fitting never blows a small tree up past this: its words would outgrow the table's.
 constexpr double kMostFitScale = 1.5;
+// Left to itself, the view shrinks a large tree no further than its words can still be read, and
+// shows its source; Ctrl+0 shows the whole of it however small.
+constexpr double kLeastReadableScale = 0.75;
 // Room kept round a segment brought into view when its row is selected.
 constexpr int kVisibleMarginPx = 24;
 
@@ -77,7 +80,7 @@ void TRiserView::rebuild()
     if (TRiserSegmentItem* item = segmentItem(FSelectedRow))
         item->setSelected(true);
     if (FKeepFitted)
-        fitDrawing();
+        fitReadable();
     else
         centerOn(centre);
 }
@@ -171,6 +174,17 @@ void TRiserView::fitDrawing()
         setTransform(QTransform::fromScale(kMostFitScale, kMostFitScale));
 }
 
+void TRiserView::fitReadable()
+{
+    fitDrawing();
+    if (!FHasDrawing || transform().m11() >= kLeastReadableScale)
+        return;
+    setTransform(QTransform::fromScale(kLeastReadableScale, kLeastReadableScale));
+    for (const Riser::TNodeShape& node : FDrawing.nodes)
+        if (node.segment == Riser::kNoSegment)
+            centerOn(node.atPx);
+}
+
 void TRiserView::wheelEvent(QWheelEvent* event)
 {
     if (!event->modifiers().testFlag(Qt::ControlModifier) || !FHasDrawing) {
@@ -191,5 +205,5 @@ void TRiserView::resizeEvent(QResizeEvent* event)
 {
     QGraphicsView::resizeEvent(event);
     if (FKeepFitted)
-        fitDrawing();
+        fitReadable();
 }

@@ -2,7 +2,8 @@
 // The riser diagram beside the schedule's table: the model's tree drawn again after every
 // recalculation, undo included, with the segment of the table's current row selected. Clicking a
 // segment, or its label, says which row it is; Ctrl+wheel zooms about the pointer and the zoom and
-// the place stay across the redraws; until the user zooms, the whole tree is kept in view. A list, or a tree that
+// the place stay across the redraws; until the user zooms, the tree is kept fitted to the view, as
+// far as its words stay readable. A list, or a tree that
 // cannot be drawn, shows one line of why.
 
 #include "RiserDrawing.h"
@@ -43,6 +44,7 @@ private:
     void rebuild();
     void addItems();
     void showMessage(const QString& text);
+    void fitReadable();
     [[nodiscard]] QString reducerAdvice(const QRectF& markPx) const;
     void selectionMoved();
 
@@ -53,7 +55,7 @@ private:
     QString FMessage;
     int FSelectedRow = -1;
     bool FHasDrawing = false;
-    // Until the user zooms, the drawing stays whole in the view as it grows and the view resizes.
+    // Until the user zooms, the drawing is fitted again as it grows and as the view resizes.
     bool FKeepFitted = true;
     bool FSelecting = false;
 };
