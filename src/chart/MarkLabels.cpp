@@ -32,6 +32,78 @@ QRectF onSide(const QPointF& point, const QSizeF& size, int side, double distanc
 }
 
 constexpr int kSides = 8;
+
+// The rectangles already taken, filed by the cells of a grid over the plot that they touch, so
+// that a candidate is checked against its neighbours only: a crowded drawing's thousand names
+// would otherwise each be checked against every other.
+class TTakenGrid {
+public:
+    explicit TTakenGrid(const QRectF& plotPx)
+        : FOrigin(plotPx.topLeft())
+    {
+        FCellPx = std::max(kLeastCellPx, std::sqrt(plotPx.width() * plotPx.height() / kMostCells));
+        FColumns = std::max(1, static_cast<int>(std::ceil(plotPx.width() / FCellPx)));
+        FRows = std::max(1, static_cast<int>(std::ceil(plotPx.height() / FCellPx)));
+        FCells.resize(static_cast<std::size_t>(FColumns) * static_cast<std::size_t>(FRows));
+    }
+
+    void add(const QRectF& rect)
+    {
+        const TSpan span = spanOf(rect);
+        for (int r = span.firstRow; r <= span.lastRow; ++r)
+            for (int c = span.firstColumn; c <= span.lastColumn; ++c)
+                cell(r, c).push_back(FRects.size());
+        FRects.push_back(rect);
+    }
+
+    [[nodiscard]] bool collides(const QRectF& rect)
+    {
+        const TSpan span = spanOf(rect);
+        for (int r = span.firstRow; r <= span.lastRow; ++r)
+            for (int c = span.firstColumn; c <= span.lastColumn; ++c)
+                for (const std::size_t i : cell(r, c))
+                    if (labelsCollide(rect, FRects[i]))
+                        return true;
+        return false;
+    }
+
+private:
+    struct TSpan {
+        int firstRow, lastRow, firstColumn, lastColumn;
+    };
+
+    // The cells the rectangle, widened by the gap names keep, touches; whatever lies beyond the
+    // plot falls into its edge cells.
+    [[nodiscard]] TSpan spanOf(const QRectF& rect) const
+    {
+        const auto column = [&](double x) {
+            return std::clamp(static_cast<int>(std::floor((x - FOrigin.x()) / FCellPx)), 0, FColumns - 1);
+        };
+        const auto row = [&](double y) {
+            return std::clamp(static_cast<int>(std::floor((y - FOrigin.y()) / FCellPx)), 0, FRows - 1);
+        };
+        const QRectF wide = rect.adjusted(-kGapPx, -kGapPx, kGapPx, kGapPx);
+        return {row(wide.top()), row(wide.bottom()), column(wide.left()), column(wide.right())};
+    }
+
+    std::vector<std::size_t>& cell(int row, int column)
+    {
+        return FCells[static_cast<std::size_t>(row) * static_cast<std::size_t>(FColumns)
+                      + static_cast<std::size_t>(column)];
+    }
+
+    static constexpr double kLeastCellPx = 48.0;
+    static constexpr double kMostCells = 65536.0;
+    // Wider than the gap labelsCollide keeps, so that a neighbour across a cell's edge is found.
+    static constexpr double kGapPx = 2.0;
+
+    QPointF FOrigin;
+    double FCellPx = kLeastCellPx;
+    int FColumns = 1;
+    int FRows = 1;
+    std::vector<QRectF> FRects;
+    std::vector<std::vector<std::size_t>> FCells;
+};
 } // namespace
 
 QPointF nearestPointOf(const QRectF& rect, const QPointF& point)
@@ -49,13 +121,12 @@ bool placeMarkLabels(const std::vector<TMarkLabel>& labels, const std::vector<QR
     for (const TMarkLabel& label : labels)
         dots.emplace_back(label.pointPx - QPointF(dotPx, dotPx), QSizeF(2.0 * dotPx, 2.0 * dotPx));
 
-    std::vector<QRectF> taken = obstaclesPx;
-    const auto isFree = [&](const QRectF& rect) {
-        if (!plotPx.contains(rect))
-            return false;
-        const auto collides = [&](const QRectF& other) { return labelsCollide(rect, other); };
-        return std::none_of(taken.begin(), taken.end(), collides) && std::none_of(dots.begin(), dots.end(), collides);
-    };
+    TTakenGrid taken(plotPx);
+    for (const QRectF& obstacle : obstaclesPx)
+        taken.add(obstacle);
+    for (const QRectF& dot : dots)
+        taken.add(dot);
+    const auto isFree = [&](const QRectF& rect) { return plotPx.contains(rect) && !taken.collides(rect); };
 
     bool allPlaced = true;
     for (std::size_t i = 0; i < labels.size(); ++i) {
@@ -71,7 +142,7 @@ bool placeMarkLabels(const std::vector<TMarkLabel>& labels, const std::vector<QR
             allPlaced = false;
             placedPx[i] = onSide(label.pointPx, label.textPx, 0, dotPx);
         }
-        taken.push_back(placedPx[i]);
+        taken.add(placedPx[i]);
     }
     return allPlaced;
 }

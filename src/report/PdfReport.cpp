@@ -12,6 +12,7 @@
 #include "ReportChart.h"
 #include "ReportFormat.h"
 #include "ReportPages.h"
+#include "ReportRiser.h"
 #include "ReportTable.h"
 #include "ReportTexts.h"
 #include "RiserPath.h"
@@ -250,6 +251,7 @@ void layOutReport(TReportPages& pages, QCPPainter* painter, const Project::TProj
     block.heading(kTableHeading.toString());
     paintTable(pages, scheduleTable(project, result), fonts);
     block.gap();
+    riserPage(pages, fonts, project, result);
     totalsBlock(block);
     outletsBlock(block);
     notesBlock(block);

@@ -24,6 +24,7 @@ namespace {
 using SegmentFigures::TColumn;
 
 constexpr double kDotRadiusPx = 3.0;
+constexpr double kPxPerPoint = 96.0 / 72.0;
 constexpr double kLineClearancePx = 1.5;
 constexpr double kMarginPx = 12.0;
 // A storey's height in lines of text: the segment's figures, the node's name and an outlet's
@@ -228,9 +229,14 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
 } // namespace
 
 bool drawRiser(const Project::TProject& project, const Sizing::TScheduleResult& result, bool evaluated,
-               const QFont& font, TDrawing& drawing)
+               const QFont& givenFont, TDrawing& drawing)
 {
     drawing = {};
+    // In pixels, so that the words keep their size to the pipes on a screen of any resolution, on
+    // the page and in the SVG alike.
+    QFont font = givenFont;
+    if (font.pixelSize() <= 0)
+        font.setPixelSize(std::max(1, qRound(font.pointSizeF() * kPxPerPoint)));
     const Sizing::TSchedule& schedule = project.schedule;
     if (schedule.layout != Sizing::TLayout::Tree || schedule.segments.empty())
         return false;

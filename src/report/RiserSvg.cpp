@@ -11,9 +11,6 @@
 namespace Riser {
 namespace {
 
-// Shapes are laid out in pixels at 96 dpi, where a point is 4/3 of a pixel.
-constexpr double kPxPerPoint = 96.0 / 72.0;
-
 QString number(double v) { return QString::number(v, 'f', 2); }
 
 QString points(const QPolygonF& line, const QPointF& offset)
@@ -131,8 +128,7 @@ private:
         FXml.writeAttribute(QStringLiteral("y"), number(baseline));
         FXml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
         FXml.writeAttribute(QStringLiteral("font-family"), font.family());
-        FXml.writeAttribute(QStringLiteral("font-size"),
-                            number(font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * kPxPerPoint));
+        FXml.writeAttribute(QStringLiteral("font-size"), QString::number(font.pixelSize()));
         if (font.bold())
             FXml.writeAttribute(QStringLiteral("font-weight"), QStringLiteral("bold"));
         FXml.writeAttribute(QStringLiteral("fill"), labelColour(l).name());

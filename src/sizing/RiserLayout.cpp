@@ -40,82 +40,71 @@ bool linkNodes(const TSchedule& schedule, TRiserLayout& layout)
     return source != nullptr;
 }
 
-// Whether a child of `n` level with it would stand at `centre`, right under it.
-bool levelChildUnder(const TRiserLayout& layout, std::size_t n, const std::vector<std::size_t>& firstChild,
-                     const std::vector<std::size_t>& children, const std::vector<double>& ownCentre,
-                     const std::vector<double>& band, double centre)
-{
-    double edge = 0.0;
-    for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
-        const std::size_t child = children[c];
-        if (layout.nodes[child].elevationFt == layout.nodes[n].elevationFt
-            && std::abs(edge + ownCentre[child] - centre) < 1e-9 * std::max(1.0, std::abs(centre)))
-            return true;
-        edge += band[child];
-    }
-    return false;
-}
+// The tree's children and bands, worked out in the passes the layout makes over it.
+struct TTidyTree {
+    TRiserLayout& layout;
+    const std::vector<double>& widths;
+    std::vector<std::size_t> firstChild; // node n's children are children[firstChild[n] .. firstChild[n + 1])
+    std::vector<std::size_t> children;   // in segment order, grouped by parent
+    std::vector<std::size_t> order;      // every node after its parent
+    std::vector<double> band;
+    std::vector<double> ownCentre;     // from the band's left edge
+    std::vector<double> childrenStart; // where the children's bands begin in it
 
-} // namespace
-
-bool layoutRiser(const TSchedule& schedule, const std::vector<double>& nodeWidths, TRiserLayout& layout)
-{
-    layout = {};
-    const std::size_t count = schedule.segments.size() + 1;
-    if (schedule.segments.empty() || nodeWidths.size() != count || !linkNodes(schedule, layout)) {
-        layout = {};
-        return false;
+    void groupChildren()
+    {
+        const std::vector<TRiserNode>& nodes = layout.nodes;
+        const std::size_t count = nodes.size();
+        firstChild.assign(count + 1, 0);
+        for (std::size_t n = 1; n < count; ++n)
+            ++firstChild[nodes[n].parent + 1];
+        for (std::size_t n = 1; n <= count; ++n)
+            firstChild[n] += firstChild[n - 1];
+        children.assign(count - 1, 0);
+        std::vector<std::size_t> cursor(firstChild.begin(), firstChild.end() - 1);
+        for (std::size_t n = 1; n < count; ++n)
+            children[cursor[nodes[n].parent]++] = n;
     }
-    for (const double w : nodeWidths)
-        if (!std::isfinite(w) || w < 0.0) {
-            layout = {};
-            return false;
+
+    // False when some node is never reached: it stands in a loop.
+    bool orderFromSource()
+    {
+        std::vector<TRiserNode>& nodes = layout.nodes;
+        order.assign(1, 0);
+        order.reserve(nodes.size());
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            const std::size_t n = order[k];
+            for (std::size_t c = firstChild[n]; c < firstChild[n + 1]; ++c) {
+                nodes[children[c]].depth = nodes[n].depth + 1;
+                order.push_back(children[c]);
+            }
         }
-    std::vector<TRiserNode>& nodes = layout.nodes;
-
-    // The children of each node, in segment order, as one flat array grouped by parent.
-    std::vector<std::size_t> firstChild(count + 1, 0);
-    for (std::size_t n = 1; n < count; ++n)
-        ++firstChild[nodes[n].parent + 1];
-    for (std::size_t n = 1; n <= count; ++n)
-        firstChild[n] += firstChild[n - 1];
-    std::vector<std::size_t> children(count - 1);
-    std::vector<std::size_t> cursor(firstChild.begin(), firstChild.end() - 1);
-    for (std::size_t n = 1; n < count; ++n)
-        children[cursor[nodes[n].parent]++] = n;
-
-    // Every node after its parent; a node never reached stands in a loop.
-    std::vector<std::size_t> order{0};
-    order.reserve(count);
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const std::size_t n = order[k];
-        for (std::size_t c = firstChild[n]; c < firstChild[n + 1]; ++c) {
-            nodes[children[c]].depth = nodes[n].depth + 1;
-            order.push_back(children[c]);
-        }
-    }
-    if (order.size() != count) {
-        layout = {};
-        return false;
+        return order.size() == nodes.size();
     }
 
-    // Bottom up, each node's band in its own terms: its children's bands side by side, the last
-    // child leftmost, the node centred over its first and last child, and the band widened where
-    // the node itself needs more room than its children leave it on either side.
-    std::vector<double> band(count, 0.0);
-    std::vector<double> ownCentre(count, 0.0);     // from the band's left edge
-    std::vector<double> childrenStart(count, 0.0); // where the children's bands begin
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const std::size_t n = *it;
-        const double halfPx = nodeWidths[n] / 2.0;
-        if (firstChild[n] == firstChild[n + 1]) {
-            band[n] = nodeWidths[n];
-            ownCentre[n] = halfPx;
-            continue;
-        }
+    // Whether a child of `n` level with it would stand at `centre`, right under it.
+    [[nodiscard]] bool levelChildUnder(std::size_t n, double centre) const
+    {
         double edge = 0.0;
-        double firstCentre = 0.0;
-        double lastCentre = 0.0;
+        for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
+            const std::size_t child = children[c];
+            if (layout.nodes[child].elevationFt == layout.nodes[n].elevationFt
+                && std::abs(edge + ownCentre[child] - centre) < 1e-9 * std::max(1.0, std::abs(centre)))
+                return true;
+            edge += band[child];
+        }
+        return false;
+    }
+
+    // Node n's band in its own terms: its children's bands side by side, the last child
+    // leftmost, the node centred over its first and last child, and the band widened where the
+    // node itself needs more room than its children leave it on either side.
+    void fitBand(std::size_t n)
+    {
+        const double half = widths[n] / 2.0;
+        double edge = 0.0;
+        double firstCentre = half;
+        double lastCentre = half;
         for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
             const std::size_t child = children[c];
             if (c == firstChild[n])
@@ -128,27 +117,57 @@ bool layoutRiser(const TSchedule& schedule, const std::vector<double>& nodeWidth
         // Drawn by elevation, a pipe level with the node feeding it shrinks to a point when that
         // node stands right over its end; such a node stands instead right of all it feeds, and
         // the level pipe runs out from it to the left.
-        if (layout.byElevation && levelChildUnder(layout, n, firstChild, children, ownCentre, band, centre))
-            centre = edge + halfPx;
-        const double lo = std::min(0.0, centre - halfPx);
-        const double hi = std::max(edge, centre + halfPx);
+        if (layout.byElevation && firstChild[n] != firstChild[n + 1] && levelChildUnder(n, centre))
+            centre = edge + half;
+        const double lo = std::min(0.0, centre - half);
+        const double hi = std::max(edge, centre + half);
         band[n] = hi - lo;
         childrenStart[n] = -lo;
         ownCentre[n] = centre - lo;
     }
-    // Top down, every band's left edge on the page.
-    std::vector<double> left(count, 0.0);
-    for (const std::size_t n : order) {
-        double edge = left[n] + childrenStart[n];
-        for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
-            left[children[c]] = edge;
-            edge += band[children[c]];
+
+    void place()
+    {
+        const std::size_t count = layout.nodes.size();
+        band.assign(count, 0.0);
+        ownCentre.assign(count, 0.0);
+        childrenStart.assign(count, 0.0);
+        for (auto it = order.rbegin(); it != order.rend(); ++it)
+            fitBand(*it);
+        std::vector<double> left(count, 0.0);
+        for (const std::size_t n : order) {
+            double edge = left[n] + childrenStart[n];
+            for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
+                left[children[c]] = edge;
+                edge += band[children[c]];
+            }
+            TRiserNode& node = layout.nodes[n];
+            node.centre = left[n] + ownCentre[n];
+            node.height = layout.byElevation ? node.elevationFt : static_cast<double>(node.depth);
         }
-        TRiserNode& node = nodes[n];
-        node.centre = left[n] + ownCentre[n];
-        node.height = layout.byElevation ? node.elevationFt : static_cast<double>(node.depth);
+        layout.width = band[0];
     }
-    layout.width = band[0];
+};
+
+} // namespace
+
+bool layoutRiser(const TSchedule& schedule, const std::vector<double>& nodeWidths, TRiserLayout& layout)
+{
+    layout = {};
+    const bool usable
+        = std::all_of(nodeWidths.begin(), nodeWidths.end(), [](double w) { return std::isfinite(w) && w >= 0.0; });
+    if (schedule.segments.empty() || nodeWidths.size() != schedule.segments.size() + 1 || !usable
+        || !linkNodes(schedule, layout)) {
+        layout = {};
+        return false;
+    }
+    TTidyTree tree{layout, nodeWidths, {}, {}, {}, {}, {}, {}};
+    tree.groupChildren();
+    if (!tree.orderFromSource()) {
+        layout = {};
+        return false;
+    }
+    tree.place();
     return true;
 }
 
