@@ -120,7 +120,7 @@ private slots:
         while (!svg.atEnd())
             if (svg.readNext() == QXmlStreamReader::StartElement) {
                 if (svg.name() == u"text")
-                    texts << svg.readElementText();
+                    texts << svg.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
                 else if (svg.name() == u"polyline")
                     ++polylines;
             }

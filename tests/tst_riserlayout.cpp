@@ -53,13 +53,20 @@ private slots:
 
     void heightsByElevation()
     {
+        // A to B runs level along the ground; B feeds a level branch C first, then the riser to D,
+        // which feeds the level branch E.
         TRiserLayout layout;
-        QVERIFY(layoutRiser(tree({{"A", "B"}, {"B", "C"}}, {0.0, 9.5}), std::vector<double>(3, 1.0), layout));
+        QVERIFY(layoutRiser(tree({{"A", "B"}, {"B", "C"}, {"B", "D"}, {"D", "E"}}, {0.0, 0.0, 9.5, 9.5}),
+                            std::vector<double>(5, 1.0), layout));
         QVERIFY(layout.byElevation);
-        QCOMPARE(layout.nodes[riserNodeOf(0)].height, 0.0);
-        QCOMPARE(layout.nodes[riserNodeOf(1)].height, 9.5);
-        // A to B runs level, so B stands beside the source, not on it.
-        QVERIFY(layout.nodes[0].centre > layout.nodes[riserNodeOf(0)].centre);
+        const auto& n = layout.nodes;
+        QCOMPARE(n[riserNodeOf(2)].height, 9.5);
+        QCOMPARE(n[riserNodeOf(0)].height, 0.0);
+        // The riser B-D stands vertical, though B has a branch beside it.
+        QCOMPARE(n[riserNodeOf(0)].centre, n[riserNodeOf(2)].centre);
+        // A level pipe never shrinks to a point: A stands beside B, D beside E.
+        QVERIFY(n[0].centre > n[riserNodeOf(0)].centre);
+        QVERIFY(n[riserNodeOf(2)].centre > n[riserNodeOf(3)].centre);
     }
 
     // A random tree of uneven widths: siblings' subtrees never share a stretch of the page, the

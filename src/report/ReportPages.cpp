@@ -105,6 +105,22 @@ void TReportPages::newPage()
     if (!FOk)
         return;
     footer();
+    beginPage();
+}
+
+void TReportPages::newPage(const QPageLayout& nextLayout)
+{
+    if (!FOk)
+        return;
+    // The number goes at the foot of this page as it is laid out; only then does the next one
+    // take its own size.
+    footer();
+    FDevice.setPageLayout(nextLayout);
+    beginPage();
+}
+
+void TReportPages::beginPage()
+{
     // While counting, the device is not asked: it has no page to begin.
     if (FPainter != nullptr && !FDevice.newPage()) {
         FOk = false;

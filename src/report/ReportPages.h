@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QString>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -45,6 +46,8 @@ public:
     void makeRoom(double heightPx);
     // Ends this page with its number and begins the next.
     void newPage();
+    // The same, the next page laid out as given (A3 for a diagram, then back to A4).
+    void newPage(const QPageLayout& nextLayout);
     void advance(double heightPx) { FYPx += heightPx; }
     // Ends the last page with its number.
     void finish();
@@ -57,6 +60,7 @@ public:
 
 private:
     void footer();
+    void beginPage();
 
     QPagedPaintDevice& FDevice;
     QPainter* FPainter;

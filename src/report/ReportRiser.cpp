@@ -56,12 +56,11 @@ void riserPage(TReportPages& pages, const TReportFonts& fonts, const Project::TP
     const bool onA3 = fit.scale < kLeastReadableScale;
     if (onA3) {
         const bool wide = drawing.boundsPx.width() > drawing.boundsPx.height();
-        device.setPageLayout(QPageLayout(QPageSize(QPageSize::A3),
-                                         wide ? QPageLayout::Landscape : QPageLayout::Portrait, pageLayout.margins(),
-                                         pageLayout.units()));
-    }
-    if (!pages.pageIsEmpty() || onA3)
+        pages.newPage(QPageLayout(QPageSize(QPageSize::A3), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                  pageLayout.margins(), pageLayout.units()));
+    } else if (!pages.pageIsEmpty()) {
         pages.newPage();
+    }
     fit = fitOnPage(pages, drawing, room());
     pages.paragraph(heading, fonts.heading, pages.mm(kGapMm));
     if (QPainter* painter = pages.painter(); painter != nullptr && pages.ok()) {
@@ -75,10 +74,8 @@ void riserPage(TReportPages& pages, const TReportFonts& fonts, const Project::TP
     }
     pages.advance(fit.diagramPx + pages.mm(kGapMm));
     pages.paragraph(caption, fonts.body, 0.0);
-    if (onA3) {
-        device.setPageLayout(pageLayout);
-        pages.newPage();
-    }
+    if (onA3)
+        pages.newPage(pageLayout);
 }
 
 } // namespace Report

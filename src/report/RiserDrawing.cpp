@@ -27,9 +27,9 @@ constexpr double kDotRadiusPx = 3.0;
 constexpr double kPxPerPoint = 96.0 / 72.0;
 constexpr double kLineClearancePx = 1.5;
 constexpr double kMarginPx = 12.0;
-// A storey's height in lines of text: the segment's figures, the node's name and an outlet's
+// A storey's height in lines of text: the segment's two lines of figures, the node's name and an outlet's
 // margin one above the other.
-constexpr double kLevelLines = 3.4;
+constexpr double kLevelLines = 4.5;
 // Elevations are drawn to scale, but never so stretched that a tall building's smallest step
 // dwarfs the rest: at most this many storeys' worth of height from the lowest node to the highest.
 constexpr double kMostLevels = 60.0;
@@ -69,9 +69,9 @@ TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& 
         const SegmentFigures::TFigure flow = figure(TColumn::Flow);
         const QString pipe
             = r.sized ? ScheduleUnits::sizeLabel(r.size, project.units) : CommonTexts::kShortUnsized.toString();
-        words.figures[k] = flow.isEmpty()
-            ? pipe
-            : pipe + QStringLiteral("  ") + ReportFormat::quantity(flow.value, flow.decimals, flow.unit, mark);
+        // The pipe over its flow, so that a segment's words stand narrow beside its riser.
+        words.figures[k]
+            = flow.isEmpty() ? pipe : pipe + u'\n' + ReportFormat::quantity(flow.value, flow.decimals, flow.unit, mark);
         const SegmentFigures::TFigure margin = figure(TColumn::OutletMargin);
         if (!margin.isEmpty()) {
             const QString sign = margin.value > 0.0 ? QStringLiteral("+") : QString();
@@ -83,16 +83,22 @@ TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& 
     return words;
 }
 
+// A label's size, one line or several.
+QSizeF textSize(const QFontMetricsF& metrics, const QString& text)
+{
+    return metrics.boundingRect(QRectF(0.0, 0.0, 1e6, 1e6), Qt::AlignLeft, text).size();
+}
+
 // The bands each node needs: room for its widest word beside its riser, with a line's height to
 // spare for the dot and the gap.
 std::vector<double> bandsPx(const TWords& words, const QFontMetricsF& metrics, const QFontMetricsF& bold)
 {
     std::vector<double> bands(words.names.size());
     for (std::size_t n = 0; n < bands.size(); ++n) {
-        double widest = bold.horizontalAdvance(words.names[n]);
+        double widest = textSize(bold, words.names[n]).width();
         if (n > 0)
-            widest = std::max({widest, metrics.horizontalAdvance(words.figures[n - 1]),
-                               metrics.horizontalAdvance(words.margins[n - 1])});
+            widest = std::max({widest, textSize(metrics, words.figures[n - 1]).width(),
+                               textSize(metrics, words.margins[n - 1]).width()});
         bands[n] = widest + 2.0 * metrics.height();
     }
     return bands;
@@ -175,7 +181,7 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
         if (text.isEmpty())
             return;
         const QFontMetricsF& m = kind == TLabelKind::NodeName ? p.bold : p.metrics;
-        marks.push_back({anchor, QSizeF(m.horizontalAdvance(text) + 4.0, m.height())});
+        marks.push_back({anchor, textSize(m, text) + QSizeF(4.0, 0.0)});
         drawing.labels.push_back({segment, kind, text, QRectF(), anchor, false});
     };
     addLabel(kNoSegment, TLabelKind::NodeName, p.words.names[0], at(0));

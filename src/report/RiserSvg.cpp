@@ -122,17 +122,24 @@ private:
         font.setBold(l.kind == TLabelKind::NodeName);
         const QFontMetricsF metrics(font);
         const QRectF r = l.rectPx.translated(-FOffset);
-        const double baseline = r.top() + (r.height() - metrics.ascent() - metrics.descent()) / 2.0 + metrics.ascent();
+        const QStringList lines = l.text.split(u'\n');
+        const double linePx = metrics.height();
+        const double firstBaseline
+            = r.top() + (r.height() - linePx * static_cast<double>(lines.size())) / 2.0 + metrics.ascent();
         FXml.writeStartElement(QStringLiteral("text"));
-        FXml.writeAttribute(QStringLiteral("x"), number(r.center().x()));
-        FXml.writeAttribute(QStringLiteral("y"), number(baseline));
         FXml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
         FXml.writeAttribute(QStringLiteral("font-family"), font.family());
         FXml.writeAttribute(QStringLiteral("font-size"), QString::number(font.pixelSize()));
         if (font.bold())
             FXml.writeAttribute(QStringLiteral("font-weight"), QStringLiteral("bold"));
         FXml.writeAttribute(QStringLiteral("fill"), labelColour(l).name());
-        FXml.writeCharacters(l.text);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            FXml.writeStartElement(QStringLiteral("tspan"));
+            FXml.writeAttribute(QStringLiteral("x"), number(r.center().x()));
+            FXml.writeAttribute(QStringLiteral("y"), number(firstBaseline + linePx * static_cast<double>(i)));
+            FXml.writeCharacters(lines[i]);
+            FXml.writeEndElement();
+        }
         FXml.writeEndElement();
     }
 

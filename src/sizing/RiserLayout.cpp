@@ -82,18 +82,30 @@ struct TTidyTree {
         return order.size() == nodes.size();
     }
 
-    // Whether a child of `n` level with it would stand at `centre`, right under it.
-    [[nodiscard]] bool levelChildUnder(std::size_t n, double centre) const
+    // Drawn by elevation, a riser is one vertical line: a node stands right under the first
+    // pipe it feeds that climbs or drops. A node that feeds only pipes on its own level stays
+    // centred over them, unless one of them would then shrink to a point under it; it stands
+    // instead right of all it feeds (`rightOfAll`), and its level pipes run out to the left.
+    [[nodiscard]] double byElevationCentre(std::size_t n, double centred, double rightOfAll) const
     {
         double edge = 0.0;
+        bool levelUnder = false;
+        double riserCentre = 0.0;
+        bool hasRiser = false;
         for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
             const std::size_t child = children[c];
-            if (layout.nodes[child].elevationFt == layout.nodes[n].elevationFt
-                && std::abs(edge + ownCentre[child] - centre) < 1e-9 * std::max(1.0, std::abs(centre)))
-                return true;
+            const double at = edge + ownCentre[child];
+            if (layout.nodes[child].elevationFt != layout.nodes[n].elevationFt) {
+                riserCentre = at; // walking right to left, the last one found is the first in segment order
+                hasRiser = true;
+            } else if (std::abs(at - centred) < 1e-9 * std::max(1.0, std::abs(centred))) {
+                levelUnder = true;
+            }
             edge += band[child];
         }
-        return false;
+        if (hasRiser)
+            return riserCentre;
+        return levelUnder ? rightOfAll : centred;
     }
 
     // Node n's band in its own terms: its children's bands side by side, the last child
@@ -114,11 +126,8 @@ struct TTidyTree {
             edge += band[child];
         }
         double centre = (firstCentre + lastCentre) / 2.0;
-        // Drawn by elevation, a pipe level with the node feeding it shrinks to a point when that
-        // node stands right over its end; such a node stands instead right of all it feeds, and
-        // the level pipe runs out from it to the left.
-        if (layout.byElevation && firstChild[n] != firstChild[n + 1] && levelChildUnder(n, centre))
-            centre = edge + half;
+        if (layout.byElevation && firstChild[n] != firstChild[n + 1])
+            centre = byElevationCentre(n, centre, edge + half);
         const double lo = std::min(0.0, centre - half);
         const double hi = std::max(edge, centre + half);
         band[n] = hi - lo;

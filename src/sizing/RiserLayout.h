@@ -7,8 +7,10 @@
 // keeps a band of its own as wide as its leaves need, a parent stands centred over its first and
 // last child, and so no two branches cross whatever their heights, since the bands never overlap.
 // The first branch of a node (in segment order) takes the rightmost band, as a Persian page reads.
-// Drawn by elevation, a node centred right over a pipe on its own level would hide it; such a node
-// stands right of its children's bands instead, so that the level pipe runs out to the left.
+// Drawn by elevation, pipes that climb or drop are risers and stay vertical: a node stands right
+// under the first such pipe it feeds rather than centred over its children. One that feeds only
+// level pipes is centred over them, unless that would hide one under it; it then stands right of
+// them all, so that the level pipe runs out to the left.
 
 #include "Sizing.h"
 
