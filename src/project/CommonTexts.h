@@ -59,6 +59,9 @@ inline constexpr QStringView kNoteLoadBeyondTable = u"سایز نشد: بار %1
 inline constexpr QStringView kShortRaised = u"بزرگ\u200cتر برای سرعت";
 inline constexpr QStringView kShortUnsized = u"سایز نشد";
 
+// The tree drawn back: the window's view and the report's page.
+inline constexpr QStringView kRiserDiagram = u"نمودار رایزر";
+
 inline constexpr QStringView kRunMain = u"اصلی";
 inline constexpr QStringView kRunBranch = u"انشعاب";
 

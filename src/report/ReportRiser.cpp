@@ -1,5 +1,6 @@
 #include "ReportRiser.h"
 
+#include "CommonTexts.h"
 #include "ReportTexts.h"
 #include "RiserDrawing.h"
 
@@ -46,7 +47,7 @@ void riserPage(TReportPages& pages, const TReportFonts& fonts, const Project::TP
         return;
     QPagedPaintDevice& device = pages.device();
     const QPageLayout pageLayout = device.pageLayout();
-    const QString heading = ReportTexts::kRiserHeading.toString();
+    const QString heading = CommonTexts::kRiserDiagram.toString();
     const QString caption = ReportTexts::kRiserCaption.toString().arg(drawing.criticalChain);
     const auto room = [&] {
         return pages.roomPx() + pages.yPx() - wrappedHeightPx(device, heading, fonts.heading, pages.widthPx())

@@ -63,7 +63,6 @@ inline constexpr QStringView kNotesHeading = u"قطعه\u200cهایی که تو�
 inline constexpr QStringView kNoteLine = u"«%1» (ردیف %2): %3";
 
 // "%1" is the class's name.
-inline constexpr QStringView kRiserHeading = u"نمودار رایزر";
 // "%1" is the chain of nodes from the source to the critical outlet.
 inline constexpr QStringView kRiserCaption
     = u"مسیر بحرانی (خط ضخیم آبی): %1. کنار هر گره حاشیهٔ فشار آن آمده است (قرمز: کمتر از نیاز)؛ خط چین: سایز نشد؛ علامت نارنجی: شیر فشارشکن لازم.";

@@ -1,5 +1,7 @@
 #include "FormSchedule.h"
 
+#include "CommonTexts.h"
+
 #include "FontFamilies.h"
 #include "ReportNotes.h"
 #include "RiserView.h"
@@ -157,7 +159,7 @@ void TFormSchedule::setUpMenus()
 
 void TFormSchedule::setUpViewMenu(QMenu* view)
 {
-    QAction* shown = view->addAction(kShowRiser.toString());
+    QAction* shown = view->addAction(CommonTexts::kRiserDiagram.toString());
     shown->setObjectName(QStringLiteral("actShowRiser"));
     shown->setCheckable(true);
     shown->setChecked(riserShown());

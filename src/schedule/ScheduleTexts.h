@@ -129,7 +129,6 @@ inline constexpr QStringView kMoveUp = u"ردیف به بالا";
 inline constexpr QStringView kMoveDown = u"ردیف به پایین";
 inline constexpr QStringView kDemand = u"واحد مصرف ردیف از جدول وسایل…";
 inline constexpr QStringView kAddBranch = u"افزودن شاخه از اینجا";
-inline constexpr QStringView kShowRiser = u"نمودار رایزر";
 inline constexpr QStringView kFitRiser = u"کل نمودار رایزر در نما";
 inline constexpr QStringView kExportPng = u"خروجی PNG نمودار رایزر…";
 inline constexpr QStringView kExportSvg = u"خروجی SVG نمودار رایزر…";
