@@ -155,13 +155,17 @@ private slots:
     // A list is no tree to draw: one line says so, and there is no picture to write.
     void listSaysSo()
     {
+        const int treeWidth = FView->width();
         FWindow->model().setLayout(Sizing::TLayout::List);
         QVERIFY(!FView->hasDrawing());
         QCOMPARE(FView->message(), ScheduleTexts::kRiserListOnly.toString());
         QCOMPARE(FView->scene()->items().size(), 1);
         QVERIFY(!FWindow->findChild<QAction*>(QStringLiteral("actExportPng"))->isEnabled());
+        // The line's pane leaves the rest of the width to the table, and gets its share back.
+        QTRY_VERIFY(FView->width() < treeWidth);
         FWindow->model().undoStack()->undo();
         QVERIFY(FView->hasDrawing() && FView->message().isEmpty());
+        QTRY_COMPARE(FView->width(), treeWidth);
     }
 
     // The pictures are written whole, the SVG with every node's name; a folder that is not there

@@ -104,25 +104,31 @@ std::vector<double> bandsPx(const TWords& words, const QFontMetricsF& metrics, c
     return bands;
 }
 
-// Pixels per unit of height: a storey's lines per level of depth; by elevation, the smallest rise
-// of a segment gets a level, unless that would stretch the building beyond kMostLevels.
+// Pixels per unit of height: a storey's lines per level of depth; by elevation, a level for the
+// typical rise of a pipe that climbs (the median, so that a tap a few inches above its branch
+// does not stretch every storey), but never so much that the building spans more than
+// kMostLevels of them. Labels of nodes closer than a level are kept apart by the placer.
 double pxPerHeight(const Project::TProject& project, const Sizing::TRiserLayout& layout, double levelPx)
 {
     if (!layout.byElevation)
         return levelPx;
     double lowest = 0.0;
     double highest = 0.0;
-    double smallestRise = 0.0;
+    std::vector<double> rises;
     for (std::size_t k = 0; k < project.schedule.segments.size(); ++k) {
         const Sizing::TRiserNode& node = layout.nodes[Sizing::riserNodeOf(k)];
         lowest = std::min(lowest, node.height);
         highest = std::max(highest, node.height);
-        const double rise = std::abs(node.height - layout.nodes[node.parent].height);
-        if (rise > 0.0 && (smallestRise == 0.0 || rise < smallestRise))
-            smallestRise = rise;
+        if (const double rise = std::abs(node.height - layout.nodes[node.parent].height); rise > 0.0)
+            rises.push_back(rise);
     }
-    const double spread = highest - lowest;
-    return levelPx / std::max({smallestRise, spread / kMostLevels, 1e-9});
+    double typicalRise = 0.0;
+    if (!rises.empty()) {
+        const auto middle = rises.begin() + static_cast<std::ptrdiff_t>(rises.size() / 2);
+        std::nth_element(rises.begin(), middle, rises.end());
+        typicalRise = *middle;
+    }
+    return levelPx / std::max({typicalRise, (highest - lowest) / kMostLevels, 1e-9});
 }
 
 // The segment's polyline and where its figures belong: halfway up its riser, or along its branch

@@ -77,6 +77,13 @@ TFormSchedule::TFormSchedule(QWidget* parent)
     split->addWidget(FRiser);
     split->setStretchFactor(0, kTableStretch);
     split->setStretchFactor(1, kRiserStretch);
+    // A drawing that comes back (a list made a tree again) gets its share of the width back.
+    connect(FRiser, &TRiserView::drawingShownChanged, this, [split](bool drawn) {
+        const int total = split->width();
+        if (drawn && total > 0)
+            split->setSizes({total - total * kRiserStretch / (kTableStretch + kRiserStretch),
+                             total * kRiserStretch / (kTableStretch + kRiserStretch)});
+    });
     layout->addWidget(FHeader);
     layout->addWidget(split, 1);
     layout->addWidget(FTotals);

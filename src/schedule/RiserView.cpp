@@ -7,6 +7,7 @@
 
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QWheelEvent>
@@ -60,6 +61,13 @@ void TRiserView::rebuild()
     FScene->clear();
     FSegmentItems.clear();
     FDrawing = {};
+    const bool hadDrawing = FHasDrawing;
+    const auto sayIfChanged = qScopeGuard([&] {
+        // Without a drawing, the view needs no more room than its one line.
+        setMaximumWidth(FHasDrawing ? QWIDGETSIZE_MAX : messageWidthPx());
+        if (FHasDrawing != hadDrawing)
+            emit drawingShownChanged(FHasDrawing);
+    });
     FHasDrawing
         = FModel.isTree() && Riser::drawRiser(FModel.project(), FModel.result(), FModel.evaluated(), font(), FDrawing);
     if (!FHasDrawing) {
@@ -79,10 +87,10 @@ void TRiserView::rebuild()
     setSceneRect(FDrawing.boundsPx.adjusted(-kMarginPx, -kMarginPx, kMarginPx, kMarginPx));
     if (TRiserSegmentItem* item = segmentItem(FSelectedRow))
         item->setSelected(true);
-    if (FKeepFitted)
-        fitReadable();
-    else
+    if (FFit == TFit::AsZoomed)
         centerOn(centre);
+    else
+        refit();
 }
 
 void TRiserView::addItems()
@@ -104,6 +112,13 @@ void TRiserView::addItems()
     }
 }
 
+int TRiserView::messageWidthPx() const
+{
+    if (FHasDrawing)
+        return 0;
+    return static_cast<int>(std::ceil(sceneRect().width())) + 2 * frameWidth();
+}
+
 void TRiserView::showMessage(const QString& text)
 {
     FMessage = text;
@@ -111,8 +126,9 @@ void TRiserView::showMessage(const QString& text)
     line->setBrush(Qt::black);
     setSceneRect(line->boundingRect().adjusted(-kMarginPx, -kMarginPx, kMarginPx, kMarginPx));
     resetTransform();
-    // The next drawing, whatever it is, starts whole in the view.
-    FKeepFitted = true;
+    // The next drawing, whatever it is, starts fitted.
+    if (FFit == TFit::AsZoomed)
+        FFit = TFit::Readable;
 }
 
 // The mark stands beside its node: the nearest node that needs a reducer is the one it speaks of.
@@ -166,9 +182,22 @@ void TRiserView::selectionMoved()
 
 void TRiserView::fitDrawing()
 {
+    FFit = TFit::Whole;
+    fitWhole();
+}
+
+void TRiserView::refit()
+{
+    if (FFit == TFit::Whole)
+        fitWhole();
+    else if (FFit == TFit::Readable)
+        fitReadable();
+}
+
+void TRiserView::fitWhole()
+{
     if (!FHasDrawing)
         return;
-    FKeepFitted = true;
     fitInView(sceneRect(), Qt::KeepAspectRatio);
     if (transform().m11() > kMostFitScale)
         setTransform(QTransform::fromScale(kMostFitScale, kMostFitScale));
@@ -176,7 +205,7 @@ void TRiserView::fitDrawing()
 
 void TRiserView::fitReadable()
 {
-    fitDrawing();
+    fitWhole();
     if (!FHasDrawing || transform().m11() >= kLeastReadableScale)
         return;
     setTransform(QTransform::fromScale(kLeastReadableScale, kLeastReadableScale));
@@ -197,13 +226,12 @@ void TRiserView::wheelEvent(QWheelEvent* event)
     setTransformationAnchor(AnchorUnderMouse);
     scale(wanted / now, wanted / now);
     setTransformationAnchor(anchor);
-    FKeepFitted = false;
+    FFit = TFit::AsZoomed;
     event->accept();
 }
 
 void TRiserView::resizeEvent(QResizeEvent* event)
 {
     QGraphicsView::resizeEvent(event);
-    if (FKeepFitted)
-        fitReadable();
+    refit();
 }

@@ -25,6 +25,8 @@ public:
     [[nodiscard]] const Riser::TDrawing& drawing() const { return FDrawing; }
     // The line shown instead of a drawing; empty while there is one.
     [[nodiscard]] QString message() const { return FMessage; }
+    // The width that line needs, margins included; 0 while there is a drawing.
+    [[nodiscard]] int messageWidthPx() const;
     [[nodiscard]] TRiserSegmentItem* segmentItem(int row) const;
 
     // The row's segment becomes the one selected, without saying so; -1 selects none.
@@ -35,6 +37,8 @@ public:
 signals:
     // The user chose this row's segment in the diagram.
     void rowChosen(int row);
+    // The schedule became drawable, or stopped being so (a list, a tree that cannot be drawn).
+    void drawingShownChanged(bool shown);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -45,6 +49,8 @@ private:
     void addItems();
     void showMessage(const QString& text);
     void fitReadable();
+    void fitWhole();
+    void refit();
     [[nodiscard]] QString reducerAdvice(const QRectF& markPx) const;
     void selectionMoved();
 
@@ -55,7 +61,9 @@ private:
     QString FMessage;
     int FSelectedRow = -1;
     bool FHasDrawing = false;
-    // Until the user zooms, the drawing is fitted again as it grows and as the view resizes.
-    bool FKeepFitted = true;
+    // How the view follows a new drawing or a new size: fitted readably (as it opens), fitted
+    // whole (after Ctrl+0), or left where the user zoomed it.
+    enum class TFit { Readable, Whole, AsZoomed };
+    TFit FFit = TFit::Readable;
     bool FSelecting = false;
 };
