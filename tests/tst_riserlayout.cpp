@@ -113,6 +113,82 @@ private slots:
         QVERIFY(lo[0] >= -1e-9 && hi[0] <= layout.width + 1e-9);
     }
 
+    // A random building drawn by elevation: every node feeds at most one riser that stands
+    // above it and one pipe on each side (one only, further out, when it stands beside its parent
+    // on one storey); pipes climb a few storeys or run along one. No two
+    // pipes cross or run over each other unless they leave the same node, no riser passes
+    // through a node's band, and two nodes on one storey keep their bands apart.
+    void storeysNeverCross()
+    {
+        std::mt19937 random(26);
+        const std::size_t count = 300;
+        std::vector<std::pair<std::string, std::string>> links;
+        std::vector<double> elevations;
+        std::vector<double> nodeElevation{0.0};
+        std::vector<double> widths{1.0};
+        std::vector<int> risers{0};
+        std::vector<int> beside{0};
+        std::vector<bool> level{false};
+        while (links.size() < count) {
+            const std::size_t parent = std::uniform_int_distribution<std::size_t>(0, widths.size() - 1)(random);
+            const int storeys = std::uniform_int_distribution<int>(0, 3)(random);
+            int& room = storeys == 0 ? beside[parent] : risers[parent];
+            if (room >= (storeys != 0 ? 1 : level[parent] ? 1 : 2))
+                continue;
+            ++room;
+            const std::size_t n = widths.size();
+            links.emplace_back("N" + std::to_string(parent), "N" + std::to_string(n));
+            nodeElevation.push_back(nodeElevation[parent] + 10.0 * storeys);
+            elevations.push_back(nodeElevation.back());
+            widths.push_back(std::uniform_real_distribution<double>(0.5, 3.0)(random));
+            risers.push_back(0);
+            beside.push_back(0);
+            level.push_back(storeys == 0);
+        }
+        TRiserLayout layout;
+        QVERIFY(layoutRiser(tree(links, elevations), widths, layout));
+        QVERIFY(layout.byElevation);
+        const auto& nodes = layout.nodes;
+        // Each pipe as its stretch along the parent's storey and its riser up or down to its node.
+        struct TRun {
+            double x0, x1, y0, y1;
+        };
+        const auto runsOf = [&](std::size_t n) {
+            const TRiserNode& p = nodes[nodes[n].parent];
+            return std::pair<TRun, TRun>{
+                {std::min(p.centre, nodes[n].centre), std::max(p.centre, nodes[n].centre), p.height, p.height},
+                {nodes[n].centre, nodes[n].centre, std::min(p.height, nodes[n].height),
+                 std::max(p.height, nodes[n].height)}};
+        };
+        constexpr double e = 1e-9;
+        const auto meet = [&](const TRun& a, const TRun& b) {
+            return a.x0 <= b.x1 + e && b.x0 <= a.x1 + e && a.y0 <= b.y1 + e && b.y0 <= a.y1 + e
+                && !(a.x0 == a.x1 && a.y0 == a.y1) && !(b.x0 == b.x1 && b.y0 == b.y1);
+        };
+        for (std::size_t a = 1; a < nodes.size(); ++a)
+            for (std::size_t b = a + 1; b < nodes.size(); ++b) {
+                const bool related = nodes[a].parent == nodes[b].parent || nodes[a].parent == b || nodes[b].parent == a;
+                if (related)
+                    continue;
+                const auto [ah, av] = runsOf(a);
+                const auto [bh, bv] = runsOf(b);
+                QVERIFY2(!meet(ah, bh) && !meet(ah, bv) && !meet(av, bh) && !meet(av, bv),
+                         qPrintable(QStringLiteral("pipes to %1 and %2").arg(a).arg(b)));
+            }
+        for (std::size_t a = 0; a < nodes.size(); ++a)
+            for (std::size_t b = a + 1; b < nodes.size(); ++b)
+                if (nodes[a].height == nodes[b].height)
+                    QVERIFY2(std::abs(nodes[a].centre - nodes[b].centre) >= (widths[a] + widths[b]) / 2.0 - e,
+                             qPrintable(QStringLiteral("nodes %1 and %2").arg(a).arg(b)));
+        for (std::size_t n = 0; n < nodes.size(); ++n)
+            for (std::size_t k = 1; k < nodes.size(); ++k) {
+                const TRun riser = runsOf(k).second;
+                const bool passes = riser.y0 < nodes[n].height - e && nodes[n].height < riser.y1 - e;
+                QVERIFY2(!passes || std::abs(riser.x0 - nodes[n].centre) >= widths[n] / 2.0 - e,
+                         qPrintable(QStringLiteral("riser to %1 through node %2").arg(k).arg(n)));
+            }
+    }
+
     void refusals_data()
     {
         QTest::addColumn<TSchedule>("schedule");

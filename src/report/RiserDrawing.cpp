@@ -44,6 +44,11 @@ struct TWords {
     std::vector<QString> figures; // per segment
     std::vector<QString> margins; // per segment; empty where it is no outlet
     std::vector<bool> negative;
+    std::vector<QString> notes; // per segment: why it is unsized or raised
+    // Measured once, for every try at placing them.
+    std::vector<QSizeF> nameSizes;
+    std::vector<QSizeF> figureSizes;
+    std::vector<QSizeF> marginSizes;
 };
 
 TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& result, bool evaluated)
@@ -57,6 +62,7 @@ TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& 
     words.figures.resize(count);
     words.margins.resize(count);
     words.negative.assign(count, false);
+    words.notes.resize(count);
     for (std::size_t k = 0; k < count; ++k) {
         const Sizing::TSegment& segment = schedule.segments[k];
         words.names.push_back(QString::fromStdString(segment.to));
@@ -72,6 +78,8 @@ TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& 
         // The pipe over its flow, so that a segment's words stand narrow beside its riser.
         words.figures[k]
             = flow.isEmpty() ? pipe : pipe + u'\n' + ReportFormat::quantity(flow.value, flow.decimals, flow.unit, mark);
+        if (!r.sized || r.size.raisedForVelocity)
+            words.notes[k] = Report::segmentNote(schedule, k, r, project.units, mark);
         const SegmentFigures::TFigure margin = figure(TColumn::OutletMargin);
         if (!margin.isEmpty()) {
             const QString sign = margin.value > 0.0 ? QStringLiteral("+") : QString();
@@ -83,23 +91,41 @@ TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& 
     return words;
 }
 
-// A label's size, one line or several.
+// A label's size, one line or several; the advance of each line is far cheaper to measure than
+// a laid-out paragraph, and a thousand labels are measured.
 QSizeF textSize(const QFontMetricsF& metrics, const QString& text)
 {
-    return metrics.boundingRect(QRectF(0.0, 0.0, 1e6, 1e6), Qt::AlignLeft, text).size();
+    if (text.isEmpty())
+        return {};
+    double widest = 0.0;
+    qsizetype lines = 0;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        widest = std::max(widest, metrics.horizontalAdvance(line.toString()));
+        ++lines;
+    }
+    return {widest, metrics.height() + static_cast<double>(lines - 1) * metrics.lineSpacing()};
+}
+
+void measure(TWords& words, const QFontMetricsF& metrics, const QFontMetricsF& bold)
+{
+    for (const QString& name : words.names)
+        words.nameSizes.push_back(textSize(bold, name));
+    for (const QString& figures : words.figures)
+        words.figureSizes.push_back(textSize(metrics, figures));
+    for (const QString& margin : words.margins)
+        words.marginSizes.push_back(textSize(metrics, margin));
 }
 
 // The bands each node needs: room for its widest word beside its riser, with a line's height to
 // spare for the dot and the gap.
-std::vector<double> bandsPx(const TWords& words, const QFontMetricsF& metrics, const QFontMetricsF& bold)
+std::vector<double> bandsPx(const TWords& words, double lineHeightPx)
 {
     std::vector<double> bands(words.names.size());
     for (std::size_t n = 0; n < bands.size(); ++n) {
-        double widest = textSize(bold, words.names[n]).width();
+        double widest = words.nameSizes[n].width();
         if (n > 0)
-            widest = std::max({widest, textSize(metrics, words.figures[n - 1]).width(),
-                               textSize(metrics, words.margins[n - 1]).width()});
-        bands[n] = widest + 2.0 * metrics.height();
+            widest = std::max({widest, words.figureSizes[n - 1].width(), words.marginSizes[n - 1].width()});
+        bands[n] = widest + 2.0 * lineHeightPx;
     }
     return bands;
 }
@@ -167,7 +193,6 @@ struct TPlacing {
     const TWords& words;
     const Sizing::TRiserLayout& layout;
     QFontMetricsF metrics;
-    QFontMetricsF bold;
 };
 
 // Every shape at one spread; false when some label found no free place.
@@ -183,14 +208,15 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
     std::vector<QRectF> obstacles;
     std::vector<TMarkLabel> marks;
     drawing.labels.clear();
-    const auto addLabel = [&](std::size_t segment, TLabelKind kind, const QString& text, const QPointF& anchor) {
-        if (text.isEmpty())
-            return;
-        const QFontMetricsF& m = kind == TLabelKind::NodeName ? p.bold : p.metrics;
-        marks.push_back({anchor, textSize(m, text) + QSizeF(4.0, 0.0)});
-        drawing.labels.push_back({segment, kind, text, QRectF(), anchor, false});
-    };
-    addLabel(kNoSegment, TLabelKind::NodeName, p.words.names[0], at(0));
+    const auto addLabel
+        = [&](std::size_t segment, TLabelKind kind, const QString& text, const QSizeF& size, const QPointF& anchor) {
+              if (text.isEmpty())
+                  return;
+              marks.push_back({anchor, size + QSizeF(4.0, 0.0)});
+              drawing.labels.push_back({segment, kind, text, QRectF(), anchor, false});
+          };
+    const TWords& w = p.words;
+    addLabel(kNoSegment, TLabelKind::NodeName, w.names[0], w.nameSizes[0], at(0));
     for (std::size_t k = 0; k < segments.size(); ++k) {
         const std::size_t n = Sizing::riserNodeOf(k);
         const bool sized = p.evaluated && p.result.segments[k].sized;
@@ -199,8 +225,7 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
         if (p.evaluated) {
             const Sizing::TSegmentResult& r = p.result.segments[k];
             shape.critical = r.onCriticalPath;
-            if (!r.sized || r.size.raisedForVelocity)
-                shape.note = Report::segmentNote(p.project.schedule, k, r, p.project.units, userDecimalSeparator());
+            shape.note = w.notes[k];
             node.outlet = !p.words.margins[k].isEmpty();
             node.reducer = r.needsPressureReducer;
         }
@@ -213,14 +238,14 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
         }
         drawing.segments.push_back(shape);
         drawing.nodes.push_back(node);
-        addLabel(k, TLabelKind::NodeName, p.words.names[n], node.atPx);
+        addLabel(k, TLabelKind::NodeName, w.names[n], w.nameSizes[n], node.atPx);
     }
     for (std::size_t k = 0; k < segments.size(); ++k)
-        addLabel(k, TLabelKind::Figures, p.words.figures[k],
+        addLabel(k, TLabelKind::Figures, w.figures[k], w.figureSizes[k],
                  figuresAnchor(drawing.segments[k].linePx, p.metrics.height()));
     for (std::size_t k = 0; k < segments.size(); ++k)
         if (!p.words.margins[k].isEmpty()) {
-            addLabel(k, TLabelKind::Margin, p.words.margins[k], drawing.nodes[Sizing::riserNodeOf(k)].atPx);
+            addLabel(k, TLabelKind::Margin, w.margins[k], w.marginSizes[k], drawing.nodes[Sizing::riserNodeOf(k)].atPx);
             drawing.labels.back().negative = p.words.negative[k];
         }
 
@@ -255,13 +280,14 @@ bool drawRiser(const Project::TProject& project, const Sizing::TScheduleResult& 
     evaluated = evaluated && result.segments.size() == schedule.segments.size();
     QFont bold = font;
     bold.setBold(true);
-    const TWords words = wordsOf(project, result, evaluated);
+    TWords words = wordsOf(project, result, evaluated);
     const QFontMetricsF metrics(font);
     const QFontMetricsF boldMetrics(bold);
+    measure(words, metrics, boldMetrics);
     Sizing::TRiserLayout layout;
-    if (!Sizing::layoutRiser(schedule, bandsPx(words, metrics, boldMetrics), layout))
+    if (!Sizing::layoutRiser(schedule, bandsPx(words, metrics.height()), layout))
         return false;
-    const TPlacing placing{project, result, evaluated, words, layout, metrics, boldMetrics};
+    const TPlacing placing{project, result, evaluated, words, layout, metrics};
     const double pxPerUnit = pxPerHeight(project, layout, kLevelLines * metrics.height());
     double spread = 1.0;
     for (int tries = 1; !placeAll(placing, spread, spread * pxPerUnit, drawing) && tries < kSpreadTries; ++tries)

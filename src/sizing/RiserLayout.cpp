@@ -1,5 +1,7 @@
 #include "RiserLayout.h"
 
+#include "RiserLayoutParts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -82,32 +84,6 @@ struct TTidyTree {
         return order.size() == nodes.size();
     }
 
-    // Drawn by elevation, a riser is one vertical line: a node stands right under the first
-    // pipe it feeds that climbs or drops. A node that feeds only pipes on its own level stays
-    // centred over them, unless one of them would then shrink to a point under it; it stands
-    // instead right of all it feeds (`rightOfAll`), and its level pipes run out to the left.
-    [[nodiscard]] double byElevationCentre(std::size_t n, double centred, double rightOfAll) const
-    {
-        double edge = 0.0;
-        bool levelUnder = false;
-        double riserCentre = 0.0;
-        bool hasRiser = false;
-        for (std::size_t c = firstChild[n + 1]; c-- > firstChild[n];) {
-            const std::size_t child = children[c];
-            const double at = edge + ownCentre[child];
-            if (layout.nodes[child].elevationFt != layout.nodes[n].elevationFt) {
-                riserCentre = at; // walking right to left, the last one found is the first in segment order
-                hasRiser = true;
-            } else if (std::abs(at - centred) < 1e-9 * std::max(1.0, std::abs(centred))) {
-                levelUnder = true;
-            }
-            edge += band[child];
-        }
-        if (hasRiser)
-            return riserCentre;
-        return levelUnder ? rightOfAll : centred;
-    }
-
     // Node n's band in its own terms: its children's bands side by side, the last child
     // leftmost, the node centred over its first and last child, and the band widened where the
     // node itself needs more room than its children leave it on either side.
@@ -125,9 +101,7 @@ struct TTidyTree {
                 lastCentre = edge + ownCentre[child];
             edge += band[child];
         }
-        double centre = (firstCentre + lastCentre) / 2.0;
-        if (layout.byElevation && firstChild[n] != firstChild[n + 1])
-            centre = byElevationCentre(n, centre, edge + half);
+        const double centre = (firstCentre + lastCentre) / 2.0;
         const double lo = std::min(0.0, centre - half);
         const double hi = std::max(edge, centre + half);
         band[n] = hi - lo;
@@ -152,7 +126,7 @@ struct TTidyTree {
             }
             TRiserNode& node = layout.nodes[n];
             node.centre = left[n] + ownCentre[n];
-            node.height = layout.byElevation ? node.elevationFt : static_cast<double>(node.depth);
+            node.height = static_cast<double>(node.depth);
         }
         layout.width = band[0];
     }
@@ -176,7 +150,10 @@ bool layoutRiser(const TSchedule& schedule, const std::vector<double>& nodeWidth
         layout = {};
         return false;
     }
-    tree.place();
+    if (layout.byElevation)
+        Parts::placeByStoreys({tree.firstChild, tree.children, tree.order}, nodeWidths, layout);
+    else
+        tree.place();
     return true;
 }
 
