@@ -49,6 +49,10 @@ TRiserView::TRiserView(TScheduleModel& model, QWidget* parent)
     rebuild();
 }
 
+// The scene is a child of the view and goes after it: the items it deletes then would tell a view
+// that is no more that the selection changed.
+TRiserView::~TRiserView() { disconnect(FScene, nullptr, this, nullptr); }
+
 TRiserSegmentItem* TRiserView::segmentItem(int row) const
 {
     return row >= 0 && static_cast<std::size_t>(row) < FSegmentItems.size() ? FSegmentItems[std::size_t(row)] : nullptr;

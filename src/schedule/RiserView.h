@@ -19,6 +19,7 @@ class TRiserView : public QGraphicsView {
 
 public:
     explicit TRiserView(TScheduleModel& model, QWidget* parent = nullptr);
+    ~TRiserView() override;
 
     // Whether the schedule is drawn, and as what; the drawing is empty when it is not.
     [[nodiscard]] bool hasDrawing() const { return FHasDrawing; }
