@@ -45,6 +45,7 @@ void layOutAndPaint(benchmark::State& state)
 }
 BENCHMARK(layOutAndPaint)
     ->Arg(40)
+    ->Arg(200)
     ->Arg(500)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
