@@ -13,7 +13,7 @@ FUZZ_SECONDS ?= 60
 # The sanitizer and fuzz builds have their own presets; under CI their warnings are errors too.
 WERROR := $(if $(filter true,$(CI)),ON,OFF)
 
-.PHONY: run test test-asan bench fuzz package screenshots deps build configure clean windows test-windows windows-configure
+.PHONY: run test asan-build test-asan bench fuzz package screenshots deps build configure clean windows test-windows windows-configure
 
 deps:
 	@scripts/install-deps base
@@ -31,18 +31,19 @@ test: build
 	ctest --preset $(PRESET)
 
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer;
-# the test preset halts on the first finding and reads scripts/lsan.supp.
-test-asan: deps
+# the test preset halts on the first finding and reads scripts/lsan.supp. The same clang build
+# holds the libFuzzer targets, so `make test-asan` and `make fuzz` compile our code once between them.
+asan-build: deps
+	@scripts/install-deps fuzz
 	@cmake --preset asan -DKELDARAN_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset asan -j2
+
+test-asan: asan-build
 	ctest --preset asan
 
 # Every libFuzzer target for FUZZ_SECONDS each, from a scratch copy of its seed corpus.
-fuzz: deps
-	@scripts/install-deps fuzz
-	@cmake --preset fuzz -DKELDARAN_WERROR=$(WERROR) >/dev/null
-	@cmake --build --preset fuzz -j2
-	@scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+fuzz: asan-build
+	@scripts/run-fuzzers build/asan $(FUZZ_SECONDS)
 
 # Every benchmark offscreen, then the start-up measurement again on a virtual X display, where
 # the window system's own work (mapping, the icon, the first expose) is part of the cost.
