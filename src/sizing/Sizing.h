@@ -43,6 +43,14 @@ enum class TRun { Main, Branch };
 // - the summed loads and path lengths (OutOfRange when a sum leaves the finite numbers);
 // - the outlets in segment order: none is NoCriticalPath, the first with nothing available is
 //   named with Shortfall, one whose allowance is no usable rate is OutOfRange.
+//
+// A booster (a tree only: a list is BoosterNeedsTree, and any booster number out of its range
+// BadBooster, both checked after the budget) reads neither source pressure, so no outlet falls
+// short: every segment is sized at the set's design rate, the complete outlet that then needs the
+// highest discharge is critical, and its need sets the pump's duty. Static pressures are the
+// cut-out's. In every tree, a pressure-reducing valve stands where a branch leaves toward
+// outlets that all stand over 4 bar static; a main tree's sizes are found without the valves,
+// which only cap the pressures in flow below them.
 enum class TLayout { List, Tree };
 
 inline constexpr double kMostStaticPsi = 4.0 * Design::kPsiPerBar; // the regulations' 4 bar at an outlet
