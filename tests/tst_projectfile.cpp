@@ -14,6 +14,7 @@
 using namespace Project;
 
 Q_DECLARE_METATYPE(Sizing::TLayout)
+Q_DECLARE_METATYPE(Design::TLoadColumn)
 
 namespace {
 
@@ -57,6 +58,19 @@ void useVersion2(QRandomGenerator& random, Sizing::TSchedule& s)
     s.waterTemperatureC = random.bounded(2) == 0 ? 10.0 : anyDouble(random, 0.0, 100.0);
 }
 
+// A third of those count fixtures at some outlets, in any column.
+void useVersion3(QRandomGenerator& random, Sizing::TSchedule& s)
+{
+    s.loadColumn = Design::TLoadColumn(random.bounded(3));
+    for (Sizing::TSegment& g : s.segments) {
+        if (random.bounded(2) == 0)
+            continue;
+        g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0);
+        g.fixtureCounts[std::size_t(random.bounded(int(g.fixtureCounts.size())))] = 1;
+        g.fixtureCounts.back() = random.bounded(Design::kMaxFixtureCount + 1);
+    }
+}
+
 TProject anyProject(QRandomGenerator& random)
 {
     TProject p;
@@ -84,6 +98,8 @@ TProject anyProject(QRandomGenerator& random)
     }
     if (random.bounded(2) == 0)
         useVersion2(random, s);
+    if (random.bounded(3) == 0)
+        useVersion3(random, s);
     if (random.bounded(2) == 0)
         p.otherKeys = {{"zNewerKey", QJsonObject{{"nested", QJsonArray{1, "two", true, QJsonValue()}}}},
                        {"aCount", qint64(9007199254740993)}};
@@ -100,7 +116,7 @@ bool sameSegments(const std::vector<Sizing::TSegment>& a, const std::vector<Sizi
         return x.name == y.name && x.run == y.run && x.fixtureUnits == y.fixtureUnits && x.flowGpm == y.flowGpm
             && x.lengthFt == y.lengthFt && x.fittingsPercent == y.fittingsPercent
             && x.onCriticalPath == y.onCriticalPath && x.from == y.from && x.to == y.to
-            && x.elevationFt == y.elevationFt && x.outletPsi == y.outletPsi;
+            && x.elevationFt == y.elevationFt && x.outletPsi == y.outletPsi && x.fixtureCounts == y.fixtureCounts;
     });
 }
 
@@ -120,6 +136,13 @@ QByteArray spoiled(const char* from, const QByteArray& to)
 QByteArray spoiledV2(const char* from, const QByteArray& to)
 {
     return spoiled(from, to).replace("\"version\": 1", "\"version\": 2");
+}
+
+// The same, in a version-3 file, with `counts` as the segment's fixtures.
+QByteArray withFixtures(const QByteArray& counts)
+{
+    return spoiled("\"lengthFt\": 20", "\"lengthFt\": 20, \"fixtures\": " + counts)
+        .replace("\"version\": 1", "\"version\": 3");
 }
 
 QByteArray exampleBytes(const char* name)
@@ -161,6 +184,7 @@ private slots:
             QCOMPARE(b.staticSourcePsi, a.staticSourcePsi);
             QCOMPARE(b.material, a.material);
             QCOMPARE(b.waterTemperatureC, a.waterTemperatureC);
+            QCOMPARE(b.loadColumn, a.loadColumn);
             QVERIFY(sameSegments(b.segments, a.segments));
             QCOMPARE(read.otherKeys, original.otherKeys);
             QCOMPARE(read.otherSegmentKeys, original.otherSegmentKeys);
@@ -183,7 +207,7 @@ private slots:
         QTest::newRow("nested too deep") << deep << "JSON";
         QTest::newRow("a list, not an object") << QByteArray("[1, 2]") << "JSON";
         QTest::newRow("another program's file") << spoiled("keldaran-schedule", "other") << "format";
-        QTest::newRow("a newer version") << spoiled("\"version\": 1", "\"version\": 3") << "version";
+        QTest::newRow("a newer version") << spoiled("\"version\": 1", "\"version\": 4") << "version";
         QTest::newRow("version not whole") << spoiled("\"version\": 1", "\"version\": 0.5") << "version";
         QTest::newRow("class missing") << spoiled("\"roughnessClass\": 2,", "") << "roughnessClass";
         QTest::newRow("class as text") << spoiled("\"roughnessClass\": 2", "\"roughnessClass\": \"2\"") << "roughnessClass";
@@ -217,6 +241,14 @@ private slots:
         QTest::newRow("water below 0 °C") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": -0.5") << "waterTemperatureC";
         QTest::newRow("temperature as text") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": \"hot\"") << "waterTemperatureC";
         QTest::newRow("node as a number") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"from\": 1") << "segments[0].from";
+        QTest::newRow("an unknown fixture") << withFixtures(R"({"shower-private": 1, "sauna": 2})") << "segments[0].fixtures.sauna";
+        QTest::newRow("a negative count") << withFixtures(R"({"shower-private": -1})") << "segments[0].fixtures.shower-private";
+        QTest::newRow("a count over 9999") << withFixtures(R"({"wc-private-tank": 10000})") << "segments[0].fixtures.wc-private-tank";
+        QTest::newRow("a count as text") << withFixtures(R"({"wc-private-tank": "2"})") << "segments[0].fixtures.wc-private-tank";
+        QTest::newRow("a fractional count") << withFixtures(R"({"lavatory-private": 1.5})") << "segments[0].fixtures.lavatory-private";
+        QTest::newRow("fixtures as a list") << withFixtures("[1, 2]") << "segments[0].fixtures";
+        QTest::newRow("a bad column") << withFixtures("{}").replace("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"loadColumn\": \"warm\"") << "loadColumn";
+        QTest::newRow("a column as a number") << withFixtures("{}").replace("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"loadColumn\": 2") << "loadColumn";
         // clang-format on
     }
     void brokenFiles()
@@ -247,6 +279,10 @@ private slots:
         QTest::newRow("a to node") << 4 << 2;
         QTest::newRow("an elevation") << 5 << 2;
         QTest::newRow("an outlet's need") << 6 << 2;
+        QTest::newRow("the hot column") << 7 << 3;
+        QTest::newRow("fixtures counted") << 8 << 3;
+        QTest::newRow("fixtures all 0") << 9 << 1;
+        QTest::newRow("a count out of range") << 10 << 3;
     }
     void writtenVersion()
     {
@@ -264,13 +300,24 @@ private slots:
         case 4: g.to = std::string("B"); break;
         case 5: g.elevationFt = -3.0; break;
         case 6: g.outletPsi = 15.0; break;
+        case 7: s.loadColumn = Design::TLoadColumn::Hot; break;
+        case 8: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0), g.fixtureCounts[3] = 2; break;
+        case 9: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0); break;
+        case 10: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), -1); break;
         default: break;
         }
         QCOMPARE(formatVersionOf(project), version);
         const QByteArray json = projectJson(project);
         QVERIFY(json.contains(QByteArray("\"version\": ") + QByteArray::number(version) + ','));
-        QCOMPARE(json.contains("\"layout\""), version == 2);
+        QCOMPARE(json.contains("\"layout\""), version >= 2);
+        QCOMPARE(json.contains("\"loadColumn\""), version >= 3);
         TProject read;
+        // Counts the reader would refuse are written as they stand, to be refused by their path.
+        if (use == 10) {
+            QVERIFY(!parseProject(json, read, problem));
+            QVERIFY2(problem.contains("segments[0].fixtures.bathroom-group-tank"), qPrintable(problem));
+            return;
+        }
         QVERIFY2(parseProject(json, read, problem), qPrintable(problem));
         QCOMPARE(projectJson(read), json);
     }
@@ -315,7 +362,7 @@ private slots:
     }
 
     // The example opens and saves again byte for byte, as every release before version 2 wrote
-    // it; its tree twin is a version-2 file that does the same.
+    // it; its tree twin, counting each flat's fixtures, is a version-3 file that does the same.
     void examplesByteForByte_data()
     {
         QTest::addColumn<QString>("name");
@@ -352,6 +399,70 @@ private slots:
         QCOMPARE(asTree.count("\"layout\""), 1);
         QVERIFY(parseProject(asTree, project, problem));
         QVERIFY(!project.otherKeys.contains(QLatin1String("staticSourcePsi")));
+    }
+
+    // The tree example's flats count two WCs with flush tanks, two lavatories, a shower, a kitchen
+    // sink and a washing machine. By hand from table پ۱-۲-۲: total 2×2.2 + 2×0.7 + 3×1.4 = 10,
+    // the load the example used to type; cold 2×2.2 + 2×0.5 + 3×1 = 8.4; hot, the WCs drawing
+    // none, 2×0.5 + 3×1 = 4. Every riser serves the flats above it, the service run all eight;
+    // the yard tap's typed flow adds no load. On the total column the pipes are those of the
+    // typed 10s.
+    void exampleLoadsByHand_data()
+    {
+        QTest::addColumn<Design::TLoadColumn>("column");
+        QTest::addColumn<double>("flatFu");
+        QTest::newRow("total") << Design::TLoadColumn::Total << 10.0;
+        QTest::newRow("cold") << Design::TLoadColumn::Cold << 8.4;
+        QTest::newRow("hot") << Design::TLoadColumn::Hot << 4.0;
+    }
+    void exampleLoadsByHand()
+    {
+        QFETCH(Design::TLoadColumn, column);
+        QFETCH(double, flatFu);
+        TProject project;
+        QString problem;
+        QVERIFY2(parseProject(exampleBytes("residential-four-storey-tree.keldaran"), project, problem),
+                 qPrintable(problem));
+        project.schedule.loadColumn = column;
+        Sizing::TScheduleResult result;
+        QVERIFY(Sizing::evaluateSchedule(project.schedule, result));
+        // Served flats per segment, in the file's order: A-B, B-C, C-D, D-E, E-F, F-G, G-H, two
+        // flats, then storeys 3, 2 and 1 alike, and the yard tap.
+        const int flats[] = {8, 8, 8, 6, 4, 2, 2, 1, 1, 2, 1, 1, 2, 1, 1, 2, 1, 1, 0};
+        QCOMPARE(result.segments.size(), std::size(flats));
+        for (std::size_t i = 0; i < std::size(flats); ++i)
+            QVERIFY2(std::abs(result.segments[i].servedFixtureUnits - flats[i] * flatFu) < 1e-9,
+                     qPrintable(QString::number(i)));
+        if (column != Design::TLoadColumn::Total)
+            return;
+        Sizing::TSchedule typed = project.schedule;
+        for (Sizing::TSegment& g : typed.segments)
+            if (Sizing::hasFixtureCounts(g))
+                g.fixtureCounts.clear(), g.fixtureUnits = 10.0;
+        Sizing::TScheduleResult typedResult;
+        QVERIFY(Sizing::evaluateSchedule(typed, typedResult));
+        for (std::size_t i = 0; i < result.segments.size(); ++i)
+            QCOMPARE(result.segments[i].size.pipe, typedResult.segments[i].size.pipe);
+    }
+
+    // Counts land in their fixtures' rows; a version-2 file never had them, and keeps its
+    // "fixtures" as an unknown key, read as nothing.
+    void fixturesRead()
+    {
+        const QByteArray json = withFixtures(R"({"wc-private-tank": 2, "shower-private": 1, "washer-public": 0})");
+        TProject project;
+        QString problem;
+        QVERIFY2(parseProject(json, project, problem), qPrintable(problem));
+        std::vector<int> expected(Design::fixtureLoadTable().size(), 0);
+        expected[3] = 2;
+        expected[12] = 1;
+        QCOMPARE(project.schedule.segments[0].fixtureCounts, expected);
+        QVERIFY(project.otherSegmentKeys.empty());
+        QVERIFY2(parseProject(QByteArray(json).replace("\"version\": 3", "\"version\": 2"), project, problem),
+                 qPrintable(problem));
+        QVERIFY(project.schedule.segments[0].fixtureCounts.empty());
+        QCOMPARE(project.otherSegmentKeys.at(0).value(QLatin1String("fixtures")).toObject().size(), 3);
+        QCOMPARE(formatVersionOf(project), 1);
     }
 
     // The reader names the file and refuses a file too large before reading it; the writer

@@ -2,6 +2,7 @@
 // project diff well; numbers in their shortest form that reads back to the same double.
 #include "ProjectFile.h"
 
+#include "FixtureLoads.h"
 #include "ProjectKeys.h"
 #include "ProjectTexts.h"
 
@@ -129,7 +130,7 @@ template <std::size_t N>
 void appendOthers(TMembers& members, const QJsonObject& others, const std::array<QLatin1String, N>& known, int version)
 {
     for (auto it = others.begin(); it != others.end(); ++it)
-        if (version < 2 || !isOneOf(it.key(), kSinceVersion2) || !isOneOf(it.key(), known))
+        if (!isOwnKeyAt(it.key(), version) || !isOneOf(it.key(), known))
             members.emplace_back(it.key(), it.value());
 }
 
@@ -150,11 +151,34 @@ constexpr auto kSegmentUsesVersion2 = std::to_array<TSegmentUse>({
     [](const Sizing::TSegment& g) { return g.outletPsi != 0.0; },
 });
 
-// A version-1 file is written without the keys it does not have.
+// Counts that are not sound are written as they stand, so that the reader's check refuses them by
+// their path; a list of the wrong length has no ids to write and is written as nothing readable.
+constexpr auto kSegmentUsesVersion3 = std::to_array<TSegmentUse>({
+    [](const Sizing::TSegment& g) { return Sizing::hasFixtureCounts(g) || !Sizing::fixtureCountsAreSound(g); },
+});
+
+// What a segment counts, by each fixture's id; none are left out of a version-3 file.
+QJsonValue fixturesValue(const Sizing::TSegment& segment)
+{
+    const auto table = Design::fixtureLoadTable();
+    if (!segment.fixtureCounts.empty() && segment.fixtureCounts.size() != table.size())
+        return QJsonValue(QJsonValue::Null);
+    QJsonObject counts;
+    for (std::size_t i = 0; i < segment.fixtureCounts.size(); ++i)
+        if (segment.fixtureCounts[i] != 0)
+            counts.insert(QString::fromUtf8(table[i].Id.data(), static_cast<qsizetype>(table[i].Id.size())),
+                          segment.fixtureCounts[i]);
+    return counts;
+}
+
+// A file is written without the keys its version does not have, and a segment that counts no
+// fixtures without "fixtures".
 TMembers forVersion(TMembers members, int version)
 {
-    if (version < 2)
-        std::erase_if(members, [](const auto& member) { return isOneOf(member.first, kSinceVersion2); });
+    std::erase_if(members, [version](const auto& member) { return isNewerThan(member.first, version); });
+    std::erase_if(members, [](const auto& member) {
+        return member.first == kFixtures && member.second.isObject() && member.second.toObject().isEmpty();
+    });
     return members;
 }
 
@@ -179,6 +203,7 @@ TMembers segmentMembers(const Sizing::TSegment& segment, const QJsonObject& othe
             {kFrom, QString::fromStdString(segment.from)},
             {kTo, QString::fromStdString(segment.to)},
             {kFixtureUnits, segment.fixtureUnits},
+            {kFixtures, fixturesValue(segment)},
             {kFlowGpm, segment.flowGpm},
             {kLengthFt, segment.lengthFt},
             {kFittingsPercent, segment.fittingsPercent},
@@ -204,6 +229,7 @@ TMembers projectMembers(const TProject& project, int version)
             {kMaterial, QString::fromStdString(s.material)},
             {kWaterTemperatureC, s.waterTemperatureC},
             {kSupply, wordOf(kSupplies, s.supply)},
+            {kLoadColumn, wordOf(kLoadColumns, s.loadColumn)},
             {kSourcePsi, s.sourcePsi},
             {kStaticSourcePsi, s.staticSourcePsi},
             {kMeterAndDevicesPsi, s.meterAndDevicesPsi},
@@ -223,6 +249,13 @@ TMembers projectMembers(const TProject& project, int version)
 int formatVersionOf(const TProject& project)
 {
     const Sizing::TSchedule& s = project.schedule;
+    const bool uses3 = s.loadColumn != Design::TLoadColumn::Total
+        || std::any_of(s.segments.begin(), s.segments.end(), [](const Sizing::TSegment& g) {
+                           return std::any_of(kSegmentUsesVersion3.begin(), kSegmentUsesVersion3.end(),
+                                              [&](TSegmentUse uses) { return uses(g); });
+                       });
+    if (uses3)
+        return 3;
     const bool uses2 = std::any_of(kScheduleUsesVersion2.begin(), kScheduleUsesVersion2.end(),
                                    [&](TScheduleUse uses) { return uses(s); })
         || std::any_of(s.segments.begin(), s.segments.end(), [](const Sizing::TSegment& g) {
