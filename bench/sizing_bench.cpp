@@ -1,7 +1,8 @@
 // The sizing core over a whole building, loads and lengths spread as a tall building's are: one
 // evaluation of a schedule of 1,000 segments (target: at most 2 ms median), of a riser tree of
-// 1,000 segments (at most 2 ms), of one of 10,000 segments 1,000 deep (at most 20 ms), and of the
-// 1,000-segment schedule in PP-R PN20 (at most 5 ms).
+// 1,000 segments (at most 2 ms), of one of 10,000 segments 1,000 deep (at most 20 ms), of the
+// same tree fed by a booster set (at most 20 ms), and of the 1,000-segment schedule in PP-R PN20
+// (at most 5 ms).
 #include "Sizing.h"
 #include "TallBuilding.h"
 
@@ -43,6 +44,31 @@ void evaluateTree(benchmark::State& state)
 }
 BENCHMARK(evaluateTree)
     ->Args({1000, 100})
+    ->Args({10000, 1000})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same tree fed by a booster set: sized at the set's design rate, the critical outlet found
+// after sizing, then the duty, the tanks and the valves.
+void evaluateBoosterTree(benchmark::State& state)
+{
+    Sizing::TSchedule schedule = tallTree(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    schedule.source = Sizing::TSource::Booster;
+    schedule.booster.designPsiPer100ft = 4.0;
+    schedule.booster.occupants = 2000.0;
+    Sizing::TScheduleResult result;
+    if (!Sizing::evaluateSchedule(schedule, result) || !result.booster.complete) {
+        state.SkipWithError("the booster tree was refused or left unsized");
+        return;
+    }
+    for (auto _ : state) {
+        const bool ok = Sizing::evaluateSchedule(schedule, result);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(result.booster.headPsi);
+    }
+}
+BENCHMARK(evaluateBoosterTree)
     ->Args({10000, 1000})
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)

@@ -71,6 +71,32 @@ void useVersion3(QRandomGenerator& random, Sizing::TSchedule& s)
     }
 }
 
+// A quarter of the projects are fed by a booster set, each number anywhere in its range.
+void useBooster(QRandomGenerator& random, Sizing::TSchedule& s)
+{
+    s.source = Sizing::TSource::Booster;
+    s.layout = Sizing::TLayout::Tree;
+    Sizing::TBooster& b = s.booster;
+    b.tankLevelFt = anyDouble(random, Sizing::kLeastTankLevelFt, Sizing::kMostTankLevelFt);
+    b.suctionLossPsi = anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.setLossPsi = random.bounded(2) == 0 ? 5.0 : anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.designPsiPer100ft = anyDouble(random, 0.01, Sizing::kMostDesignPsiPer100ft);
+    b.differentialPsi = random.bounded(3) == 0 ? 0.0 : anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.preChargeBelowPsi = anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.startsPerHour = anyDouble(random, 0.1, Sizing::kMostStartsPerHour);
+    b.efficiency = anyDouble(random, 0.01, Sizing::kMostEfficiency);
+    b.altitudeM = anyDouble(random, Sizing::kLeastAltitudeM, Sizing::kMostAltitudeM);
+    b.occupants = double(random.bounded(100001));
+}
+
+bool sameBooster(const Sizing::TBooster& a, const Sizing::TBooster& b)
+{
+    return a.tankLevelFt == b.tankLevelFt && a.suctionLossPsi == b.suctionLossPsi && a.setLossPsi == b.setLossPsi
+        && a.designPsiPer100ft == b.designPsiPer100ft && a.differentialPsi == b.differentialPsi
+        && a.preChargeBelowPsi == b.preChargeBelowPsi && a.startsPerHour == b.startsPerHour
+        && a.efficiency == b.efficiency && a.altitudeM == b.altitudeM && a.occupants == b.occupants;
+}
+
 TProject anyProject(QRandomGenerator& random)
 {
     TProject p;
@@ -100,6 +126,8 @@ TProject anyProject(QRandomGenerator& random)
         useVersion2(random, s);
     if (random.bounded(3) == 0)
         useVersion3(random, s);
+    if (random.bounded(4) == 0)
+        useBooster(random, s);
     if (random.bounded(2) == 0)
         p.otherKeys = {{"zNewerKey", QJsonObject{{"nested", QJsonArray{1, "two", true, QJsonValue()}}}},
                        {"aCount", qint64(9007199254740993)}};
@@ -145,6 +173,14 @@ QByteArray withFixtures(const QByteArray& counts)
         .replace("\"version\": 1", "\"version\": 3");
 }
 
+// A version-3 tree fed by a booster set whose "booster" holds `members`.
+QByteArray withBooster(const QByteArray& members)
+{
+    return spoiled("\"fixturePsi\": 8",
+                   "\"fixturePsi\": 8, \"layout\": \"tree\", \"source\": \"booster\", \"booster\": " + members)
+        .replace("\"version\": 1", "\"version\": 3");
+}
+
 QByteArray exampleBytes(const char* name)
 {
     QFile file(QStringLiteral(KELDARAN_EXAMPLES "/%1").arg(QLatin1String(name)));
@@ -185,6 +221,8 @@ private slots:
             QCOMPARE(b.material, a.material);
             QCOMPARE(b.waterTemperatureC, a.waterTemperatureC);
             QCOMPARE(b.loadColumn, a.loadColumn);
+            QCOMPARE(b.source, a.source);
+            QVERIFY(a.source == Sizing::TSource::Main || sameBooster(b.booster, a.booster));
             QVERIFY(sameSegments(b.segments, a.segments));
             QCOMPARE(read.otherKeys, original.otherKeys);
             QCOMPARE(read.otherSegmentKeys, original.otherSegmentKeys);
@@ -249,6 +287,24 @@ private slots:
         QTest::newRow("fixtures as a list") << withFixtures("[1, 2]") << "segments[0].fixtures";
         QTest::newRow("a bad column") << withFixtures("{}").replace("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"loadColumn\": \"warm\"") << "loadColumn";
         QTest::newRow("a column as a number") << withFixtures("{}").replace("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"loadColumn\": 2") << "loadColumn";
+        QTest::newRow("unknown source") << withBooster("{}").replace("\"booster\",", "\"pump\",") << "source";
+        QTest::newRow("booster not an object") << withBooster("[]") << "booster";
+        QTest::newRow("tank 100.5 ft below") << withBooster(R"({"tankLevelFt": -100.5})") << "booster.tankLevelFt";
+        QTest::newRow("tank 501 ft above") << withBooster(R"({"tankLevelFt": 501})") << "booster.tankLevelFt";
+        QTest::newRow("negative suction loss") << withBooster(R"({"suctionLossPsi": -1})") << "booster.suctionLossPsi";
+        QTest::newRow("set loss over 100") << withBooster(R"({"setLossPsi": 100.5})") << "booster.setLossPsi";
+        QTest::newRow("design rate 0") << withBooster(R"({"designPsiPer100ft": 0})") << "booster.designPsiPer100ft";
+        QTest::newRow("design rate over 100") << withBooster(R"({"designPsiPer100ft": 101})") << "booster.designPsiPer100ft";
+        QTest::newRow("differential over 100") << withBooster(R"({"differentialPsi": 101})") << "booster.differentialPsi";
+        QTest::newRow("negative pre-charge below") << withBooster(R"({"preChargeBelowPsi": -2})") << "booster.preChargeBelowPsi";
+        QTest::newRow("no starts") << withBooster(R"({"startsPerHour": 0})") << "booster.startsPerHour";
+        QTest::newRow("61 starts") << withBooster(R"({"startsPerHour": 61})") << "booster.startsPerHour";
+        QTest::newRow("efficiency 0") << withBooster(R"({"efficiency": 0})") << "booster.efficiency";
+        QTest::newRow("efficiency above 1") << withBooster(R"({"efficiency": 1.01})") << "booster.efficiency";
+        QTest::newRow("altitude 5,001 m") << withBooster(R"({"altitudeM": 5001})") << "booster.altitudeM";
+        QTest::newRow("altitude -501 m") << withBooster(R"({"altitudeM": -501})") << "booster.altitudeM";
+        QTest::newRow("100,001 occupants") << withBooster(R"({"occupants": 100001})") << "booster.occupants";
+        QTest::newRow("occupants as text") << withBooster(R"({"occupants": "64"})") << "booster.occupants";
         // clang-format on
     }
     void brokenFiles()
@@ -283,6 +339,8 @@ private slots:
         QTest::newRow("fixtures counted") << 8 << 3;
         QTest::newRow("fixtures all 0") << 9 << 1;
         QTest::newRow("a count out of range") << 10 << 3;
+        QTest::newRow("a booster") << 11 << 3;
+        QTest::newRow("a booster's numbers, fed from the main") << 12 << 1;
     }
     void writtenVersion()
     {
@@ -304,13 +362,16 @@ private slots:
         case 8: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0), g.fixtureCounts[3] = 2; break;
         case 9: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0); break;
         case 10: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), -1); break;
+        case 11: s.source = Sizing::TSource::Booster; break;
+        case 12: s.booster.efficiency = 0.75; break;
         default: break;
         }
         QCOMPARE(formatVersionOf(project), version);
         const QByteArray json = projectJson(project);
         QVERIFY(json.contains(QByteArray("\"version\": ") + QByteArray::number(version) + ','));
         QCOMPARE(json.contains("\"layout\""), version >= 2);
-        QCOMPARE(json.contains("\"loadColumn\""), version >= 3);
+        QCOMPARE(json.contains("\"loadColumn\""), use == 7);
+        QCOMPARE(json.contains("\"booster\""), use == 11);
         TProject read;
         // Counts the reader would refuse are written as they stand, to be refused by their path.
         if (use == 10) {
@@ -463,6 +524,28 @@ private slots:
         QVERIFY(project.schedule.segments[0].fixtureCounts.empty());
         QCOMPARE(project.otherSegmentKeys.at(0).value(QLatin1String("fixtures")).toObject().size(), 3);
         QCOMPARE(formatVersionOf(project), 1);
+    }
+
+    // Before version 3 there was no booster: a version-2 file's "source" is kept as unknown, and
+    // it opens fed from the main. Absent keys of "booster" take the set's defaults.
+    void boosterKeys()
+    {
+        TProject project;
+        QString problem;
+        QVERIFY(parseProject(spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"source\": \"booster\""), project,
+                             problem));
+        QCOMPARE(project.schedule.source, Sizing::TSource::Main);
+        QCOMPARE(project.otherKeys.value(QLatin1String("source")).toString(), QStringLiteral("booster"));
+        QVERIFY2(parseProject(withBooster(R"({"altitudeM": 1190, "occupants": 64})"), project, problem),
+                 qPrintable(problem));
+        QCOMPARE(project.schedule.source, Sizing::TSource::Booster);
+        Sizing::TBooster expected;
+        expected.altitudeM = 1190.0;
+        expected.occupants = 64.0;
+        QVERIFY(sameBooster(project.schedule.booster, expected));
+        const QByteArray json = projectJson(project);
+        QVERIFY(json.contains("\"version\": 3,") && json.contains("\"source\": \"booster\""));
+        QVERIFY(json.contains("\"setLossPsi\": 5"));
     }
 
     // The reader names the file and refuses a file too large before reading it; the writer

@@ -1,6 +1,7 @@
 // The sizing method over a whole schedule: one segment at the uniform rate, raised for velocity,
 // the refusals, and a three-storey building worked by hand from class 2's nomogram and in PP-R.
 #include "Sizing.h"
+#include "SizingSchedules.h"
 
 #include <QTest>
 
@@ -14,74 +15,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-TSegment segment(const char* name, TRun run, double fixtureUnits, double flowGpm, double lengthFt,
-                 double fittingsPercent, bool onPath)
-{
-    TSegment s;
-    s.name = name;
-    s.run = run;
-    s.fixtureUnits = fixtureUnits;
-    s.flowGpm = flowGpm;
-    s.lengthFt = lengthFt;
-    s.fittingsPercent = fittingsPercent;
-    s.onCriticalPath = onPath;
-    return s;
-}
-
-// Three storeys fed from the street main: 50 psi at the main, 5 psi through the meter, the top
-// fixture 25 ft up and a flush tank's 8 psi. Riser A-B and B-C are mains, C-D the top floor's branch,
-// and the ground floor's branch E takes a typed 5 gpm off the path.
-TSchedule threeStoreys()
-{
-    TSchedule s;
-    s.roughnessClass = 2;
-    s.supply = Design::TSupply::FlushTank;
-    s.sourcePsi = 50.0;
-    s.meterAndDevicesPsi = 5.0;
-    s.heightFt = 25.0;
-    s.fixturePsi = 8.0;
-    s.segments = {segment("A-B", TRun::Main, 60.0, 0.0, 30.0, 50.0, true),
-                  segment("B-C", TRun::Main, 40.0, 0.0, 12.0, 50.0, true),
-                  segment("C-D", TRun::Branch, 20.0, 0.0, 12.0, 50.0, true),
-                  segment("E", TRun::Branch, 0.0, 5.0, 8.0, 100.0, false)};
-    return s;
-}
-
-TSegment treeSegment(const char* from, const char* to, TRun run, double fixtureUnits, double flowGpm, double lengthFt,
-                     double elevationFt, double outletPsi = 0.0)
-{
-    TSegment s = segment("", run, fixtureUnits, flowGpm, lengthFt, 50.0, false);
-    s.name = std::string(from) + "-" + to;
-    s.from = from;
-    s.to = to;
-    s.elevationFt = elevationFt;
-    s.outletPsi = outletPsi;
-    return s;
-}
-
-// The same kind of building drawn as its riser diagram: street main A, riser A-B-C-D to the
-// ground, first and second floors (0, 10 and 20 ft), on each floor a branch to its fixtures 3 ft
-// above the floor, a hose bibb H on the ground floor drawing a typed 5 gpm, and on the first floor
-// a short branch to a flush valve V that needs 35 psi. 55 psi in flow at the main (65 psi with no
-// flow), 5 psi through the meter, flush tanks' 8 psi elsewhere.
-TSchedule riserTree()
-{
-    TSchedule s = threeStoreys();
-    s.layout = TLayout::Tree;
-    s.sourcePsi = 55.0;
-    s.staticSourcePsi = 65.0;
-    s.heightFt = kNaN; // a tree reads each outlet's elevation instead
-    s.segments = {treeSegment("A", "B", TRun::Main, 0.0, 0.0, 20.0, 0.0),
-                  treeSegment("B", "C", TRun::Main, 0.0, 0.0, 10.0, 10.0),
-                  treeSegment("C", "D", TRun::Main, 0.0, 0.0, 10.0, 20.0),
-                  treeSegment("B", "G", TRun::Branch, 20.0, 0.0, 40.0, 3.0),
-                  treeSegment("B", "H", TRun::Branch, 0.0, 5.0, 15.0, 2.0),
-                  treeSegment("C", "F", TRun::Branch, 20.0, 0.0, 40.0, 13.0),
-                  treeSegment("C", "V", TRun::Branch, 10.0, 0.0, 6.0, 13.0, 35.0),
-                  treeSegment("D", "T", TRun::Branch, 20.0, 0.0, 45.0, 23.0)};
-    return s;
-}
 
 } // namespace
 

@@ -38,6 +38,9 @@ inline constexpr QStringView kProblemNotATree
 // "%1" is the second source's node, "%2" a segment leaving it, "%3" that segment's row.
 inline constexpr QStringView kProblemTwoSources
     = u"درخت بیش از یک مبدأ دارد: گرهٔ «%1»، ابتدای قطعهٔ «%2» (ردیف %3)، از هیچ قطعه‌ای آب نمی‌گیرد.";
+inline constexpr QStringView kProblemBooster = u"اعداد بوستر پمپ معتبر نیستند: هر عدد باید در بازهٔ خود باشد.";
+inline constexpr QStringView kProblemBoosterNeedsTree
+    = u"بوستر پمپ فقط در چیدمان درخت حساب می\u200cشود؛ چیدمان را درخت کنید.";
 inline constexpr QStringView kProblemOutOfRange
     = u"از این مقادیر نتیجه\u200cای به دست نمی\u200cآید: طول\u200cها یا فشارها بیرون از اندازهٔ هر ساختمانی\u200cاند.";
 

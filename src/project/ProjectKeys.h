@@ -32,6 +32,20 @@ inline constexpr QLatin1String kStaticSourcePsi("staticSourcePsi");
 inline constexpr QLatin1String kMaterial("material");
 inline constexpr QLatin1String kWaterTemperatureC("waterTemperatureC");
 inline constexpr QLatin1String kLoadColumn("loadColumn");
+inline constexpr QLatin1String kSource("source");
+inline constexpr QLatin1String kBooster("booster");
+
+// The booster's own keys, inside "booster", named as TBooster's members.
+inline constexpr QLatin1String kTankLevelFt("tankLevelFt");
+inline constexpr QLatin1String kSuctionLossPsi("suctionLossPsi");
+inline constexpr QLatin1String kSetLossPsi("setLossPsi");
+inline constexpr QLatin1String kDesignPsiPer100ft("designPsiPer100ft");
+inline constexpr QLatin1String kDifferentialPsi("differentialPsi");
+inline constexpr QLatin1String kPreChargeBelowPsi("preChargeBelowPsi");
+inline constexpr QLatin1String kStartsPerHour("startsPerHour");
+inline constexpr QLatin1String kEfficiency("efficiency");
+inline constexpr QLatin1String kAltitudeM("altitudeM");
+inline constexpr QLatin1String kOccupants("occupants");
 
 inline constexpr QLatin1String kName("name");
 inline constexpr QLatin1String kRun("run");
@@ -53,6 +67,7 @@ inline constexpr std::array kProjectKeys{kFormat,
                                          kVersion,
                                          kTitle,
                                          kLayout,
+                                         kSource,
                                          kRoughnessClass,
                                          kMaterial,
                                          kWaterTemperatureC,
@@ -65,6 +80,7 @@ inline constexpr std::array kProjectKeys{kFormat,
                                          kFixturePsi,
                                          kMainLimitFtPerS,
                                          kBranchLimitFtPerS,
+                                         kBooster,
                                          kUnits,
                                          kSegments};
 inline constexpr std::array kSegmentKeys{
@@ -76,8 +92,13 @@ inline constexpr std::array kSegmentKeys{
 inline constexpr std::array kSinceVersion2{kLayout, kStaticSourcePsi, kMaterial, kWaterTemperatureC, kFrom,
                                            kTo,     kElevationFt,     kOutletPsi};
 
-// The keys of version 3, read in nothing older and written only by a project that uses one.
-inline constexpr std::array kSinceVersion3{kLoadColumn, kFixtures};
+inline constexpr std::array kBoosterKeys{kTankLevelFt,     kSuctionLossPsi,    kSetLossPsi,    kDesignPsiPer100ft,
+                                         kDifferentialPsi, kPreChargeBelowPsi, kStartsPerHour, kEfficiency,
+                                         kAltitudeM,       kOccupants};
+
+// The same for version 3: a building fed by a booster set, and fixtures counted at an outlet in
+// a column of the fixture table. Read in nothing older, written only by a project that uses one.
+inline constexpr std::array kSinceVersion3{kSource, kBooster, kLoadColumn, kFixtures};
 
 template <typename T, std::size_t N = 2> using TChoices = std::array<std::pair<QLatin1String, T>, N>;
 
@@ -90,6 +111,8 @@ inline constexpr TChoices<Sizing::TLayout> kLayouts{
 inline constexpr TChoices<Design::TLoadColumn, 3> kLoadColumns{{{QLatin1String("total"), Design::TLoadColumn::Total},
                                                                 {QLatin1String("cold"), Design::TLoadColumn::Cold},
                                                                 {QLatin1String("hot"), Design::TLoadColumn::Hot}}};
+inline constexpr TChoices<Sizing::TSource> kSources{
+    {{QLatin1String("main"), Sizing::TSource::Main}, {QLatin1String("booster"), Sizing::TSource::Booster}}};
 inline constexpr TChoices<Project::TUnits> kUnitSystems{
     {{QLatin1String("US"), Project::TUnits::US}, {QLatin1String("SI"), Project::TUnits::SI}}};
 
@@ -101,13 +124,6 @@ template <std::size_t N> [[nodiscard]] bool isOneOf(const QString& key, const st
         if (each == key)
             return true;
     return false;
-}
-
-// Whether `key` is a key that `version` has and an older one lacks, up to `version`: a key kept as
-// unknown from an older file that the project now writes itself.
-[[nodiscard]] inline bool isOwnKeyAt(const QString& key, int version)
-{
-    return (version >= 2 && isOneOf(key, kSinceVersion2)) || (version >= 3 && isOneOf(key, kSinceVersion3));
 }
 
 // Whether `key` is one that a file of `version` does not have.

@@ -49,6 +49,8 @@ inline constexpr QStringView kRangeClass = u"باید 1، 2 یا 3 باشد";
 inline constexpr QStringView kRangeVersion = u"باید عدد صحیح مثبت باشد";
 // "%1" is the least value, "%2" the largest.
 inline constexpr QStringView kRangeBetween = u"باید بین %1 و %2 باشد";
+// "%1" is the largest value.
+inline constexpr QStringView kRangeAboveZeroUpTo = u"باید بیشتر از صفر و حداکثر %1 باشد";
 // "%1" is how many characters a node's name may have.
 inline constexpr QStringView kRangeNodeName = u"باید حداکثر %1 نویسه باشد";
 // "%1" is the most fixtures of one kind an outlet may count.

@@ -124,13 +124,17 @@ void writeValue(QByteArray& out, const QJsonValue& value, int depth)
 }
 
 // A version-1 file's "layout" was kept as a key unknown to it; written as version 2, the
-// project's own takes its place. `known` is the level's own keys: a segment's unknown "material"
-// is a newer release's, not the project's, and is kept.
+// project's own takes its place, as a version-2 file's "source" does in version 3. `known` is the level's own keys: a
+// segment's unknown "material" is a newer release's, not the project's, and is kept.
 template <std::size_t N>
 void appendOthers(TMembers& members, const QJsonObject& others, const std::array<QLatin1String, N>& known, int version)
 {
+    const auto ownsKey = [&](const QString& key) {
+        return isOneOf(key, known)
+            && ((version >= 2 && isOneOf(key, kSinceVersion2)) || (version >= 3 && isOneOf(key, kSinceVersion3)));
+    };
     for (auto it = others.begin(); it != others.end(); ++it)
-        if (!isOwnKeyAt(it.key(), version) || !isOneOf(it.key(), known))
+        if (!ownsKey(it.key()))
             members.emplace_back(it.key(), it.value());
 }
 
@@ -182,15 +186,36 @@ TMembers forVersion(TMembers members, int version)
     return members;
 }
 
+// The booster's numbers, in one object whose keys the writer orders by name.
+QJsonObject boosterObject(const Sizing::TBooster& b)
+{
+    return QJsonObject{{kTankLevelFt, b.tankLevelFt},
+                       {kSuctionLossPsi, b.suctionLossPsi},
+                       {kSetLossPsi, b.setLossPsi},
+                       {kDesignPsiPer100ft, b.designPsiPer100ft},
+                       {kDifferentialPsi, b.differentialPsi},
+                       {kPreChargeBelowPsi, b.preChargeBelowPsi},
+                       {kStartsPerHour, b.startsPerHour},
+                       {kEfficiency, b.efficiency},
+                       {kAltitudeM, b.altitudeM},
+                       {kOccupants, b.occupants}};
+}
+
 // Galvanized pipes are the material's absence, so that a tree of galvanized pipes is written
 // as before; the temperature is written wherever it counts or differs from cold water.
-void dropGalvanized(TMembers& members, const Sizing::TSchedule& s)
+void dropDefaults(TMembers& members, const Sizing::TSchedule& s)
 {
     const bool galvanized = s.material.empty();
     const bool coldWater = s.waterTemperatureC == Sizing::TSchedule{}.waterTemperatureC;
+    // The main is the source's absence, and only a booster has a booster's numbers; the total
+    // column is the load column's.
+    const bool fromMain = s.source == Sizing::TSource::Main;
+    const bool total = s.loadColumn == Design::TLoadColumn::Total;
     std::erase_if(members, [&](const auto& member) {
         return (member.first == kMaterial && galvanized)
-            || (member.first == kWaterTemperatureC && galvanized && coldWater);
+            || (member.first == kWaterTemperatureC && galvanized && coldWater)
+            || ((member.first == kSource || member.first == kBooster) && fromMain)
+            || (member.first == kLoadColumn && total);
     });
 }
 
@@ -225,6 +250,7 @@ TMembers projectMembers(const TProject& project, int version)
             {kVersion, version},
             {kTitle, project.title},
             {kLayout, wordOf(kLayouts, s.layout)},
+            {kSource, wordOf(kSources, s.source)},
             {kRoughnessClass, s.roughnessClass},
             {kMaterial, QString::fromStdString(s.material)},
             {kWaterTemperatureC, s.waterTemperatureC},
@@ -237,10 +263,11 @@ TMembers projectMembers(const TProject& project, int version)
             {kFixturePsi, s.fixturePsi},
             {kMainLimitFtPerS, s.mainLimitFtPerS},
             {kBranchLimitFtPerS, s.branchLimitFtPerS},
+            {kBooster, boosterObject(s.booster)},
             {kUnits, wordOf(kUnitSystems, project.units)},
         },
         version);
-    dropGalvanized(members, s);
+    dropDefaults(members, s);
     return members;
 }
 
@@ -249,7 +276,7 @@ TMembers projectMembers(const TProject& project, int version)
 int formatVersionOf(const TProject& project)
 {
     const Sizing::TSchedule& s = project.schedule;
-    const bool uses3 = s.loadColumn != Design::TLoadColumn::Total
+    const bool uses3 = s.source == Sizing::TSource::Booster || s.loadColumn != Design::TLoadColumn::Total
         || std::any_of(s.segments.begin(), s.segments.end(), [](const Sizing::TSegment& g) {
                            return std::any_of(kSegmentUsesVersion3.begin(), kSegmentUsesVersion3.end(),
                                               [&](TSegmentUse uses) { return uses(g); });

@@ -96,6 +96,8 @@ QString scheduleProblemText(const Sizing::TSchedule& schedule, const Sizing::TSc
     case Sizing::TScheduleProblem::TwoSources:
         return kProblemTwoSources.toString().arg(nodeOf(schedule, check.segment), segmentName(schedule, check.segment),
                                                  row);
+    case Sizing::TScheduleProblem::BadBooster: return kProblemBooster.toString();
+    case Sizing::TScheduleProblem::BoosterNeedsTree: return kProblemBoosterNeedsTree.toString();
     }
     return {};
 }

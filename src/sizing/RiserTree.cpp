@@ -116,41 +116,53 @@ TScheduleCheck sumAlongTree(const TSchedule& schedule, TTree& tree)
     return {};
 }
 
-double needPsi(const TSchedule& schedule, const TSegment& outlet)
-{
-    return outlet.outletPsi > 0.0 ? outlet.outletPsi : schedule.fixturePsi;
-}
-
 // What reaches a node in flow before any pipe's friction.
 double beforeFrictionPsi(const TSchedule& schedule, const TSegment& segment)
 {
     return schedule.sourcePsi - schedule.meterAndDevicesPsi - Design::kPsiPerFtOfWater * segment.elevationFt;
 }
 
+// The outlet's budget from the main: what its source leaves for friction and that spread over
+// its path. A booster's is known only once the tree is sized.
+TScheduleCheck budgetOutlet(const TSchedule& schedule, std::size_t i, TOutletResult& outlet)
+{
+    const TSegment& g = schedule.segments[i];
+    outlet.availablePsi = beforeFrictionPsi(schedule, g) - needPsi(schedule, g);
+    if (!isFinite(outlet.availablePsi))
+        return fault(TScheduleProblem::OutOfRange);
+    if (outlet.availablePsi <= 0.0) {
+        TScheduleCheck check = fault(TScheduleProblem::Shortfall, i);
+        check.availablePsi = outlet.availablePsi;
+        return check;
+    }
+    outlet.allowablePsiPer100ft = outlet.availablePsi * 100.0 / outlet.pathEquivalentLengthFt;
+    if (!isFinite(outlet.allowablePsiPer100ft) || !(outlet.allowablePsiPer100ft > 0.0))
+        return fault(TScheduleProblem::OutOfRange);
+    return {};
+}
+
 TScheduleCheck findOutlets(const TSchedule& schedule, TTree& tree)
 {
     tree.outlets.clear();
     tree.critical = 0;
+    const bool booster = schedule.source == TSource::Booster;
     for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
         const TSegment& g = schedule.segments[i];
         if (!(ownLoad(schedule, g) > 0.0) && !(g.flowGpm > 0.0))
             continue;
         TOutletResult outlet;
         outlet.segment = i;
-        outlet.availablePsi = beforeFrictionPsi(schedule, g) - needPsi(schedule, g);
         outlet.pathEquivalentLengthFt = tree.pathLengthFt[i];
-        if (!isFinite(outlet.availablePsi))
-            return fault(TScheduleProblem::OutOfRange);
-        if (outlet.availablePsi <= 0.0) {
-            TScheduleCheck check = fault(TScheduleProblem::Shortfall, i);
-            check.availablePsi = outlet.availablePsi;
+        if (booster) {
+            if (!boosterOutletIsFinite(schedule, g, outlet.pathEquivalentLengthFt))
+                return fault(TScheduleProblem::OutOfRange);
+        } else if (const TScheduleCheck check = budgetOutlet(schedule, i, outlet);
+                   check.problem != TScheduleProblem::None) {
             return check;
-        }
-        outlet.allowablePsiPer100ft = outlet.availablePsi * 100.0 / outlet.pathEquivalentLengthFt;
-        if (!isFinite(outlet.allowablePsiPer100ft) || !(outlet.allowablePsiPer100ft > 0.0))
-            return fault(TScheduleProblem::OutOfRange);
-        if (!tree.outlets.empty() && outlet.allowablePsiPer100ft < tree.outlets[tree.critical].allowablePsiPer100ft)
+        } else if (!tree.outlets.empty()
+                   && outlet.allowablePsiPer100ft < tree.outlets[tree.critical].allowablePsiPer100ft) {
             tree.critical = tree.outlets.size();
+        }
         tree.outlets.push_back(outlet);
     }
     return tree.outlets.empty() ? fault(TScheduleProblem::NoCriticalPath) : TScheduleCheck{};
@@ -163,16 +175,6 @@ double carriedGpm(const TSchedule& schedule, const TTree& tree, std::size_t i)
     if (!Design::demandGpm(tree.servedFixtureUnits[i], schedule.supply, demandGpm))
         return 0.0;
     return demandGpm + tree.servedTypedGpm[i];
-}
-
-void fillOutlets(const TSchedule& schedule, const std::vector<std::size_t>& unsizedToHere, TScheduleResult& r)
-{
-    for (TOutletResult& outlet : r.outlets) {
-        const TSegment& g = schedule.segments[outlet.segment];
-        outlet.complete = unsizedToHere[outlet.segment] == 0;
-        outlet.pressurePsi = beforeFrictionPsi(schedule, g) - r.segments[outlet.segment].cumulativeLossPsi;
-        outlet.marginPsi = outlet.pressurePsi - needPsi(schedule, g);
-    }
 }
 
 } // namespace
@@ -189,34 +191,49 @@ TScheduleCheck checkTree(const TSchedule& schedule, TTree& tree)
     return check;
 }
 
-void evaluateTree(const TSchedule& schedule, TTree& tree, TScheduleResult& r)
+double needPsi(const TSchedule& schedule, const TSegment& outlet)
 {
-    const TOutletResult critical = tree.outlets[tree.critical];
-    r.availablePsi = critical.availablePsi;
-    r.pathEquivalentLengthFt = critical.pathEquivalentLengthFt;
-    r.allowablePsiPer100ft = critical.allowablePsiPer100ft;
+    return outlet.outletPsi > 0.0 ? outlet.outletPsi : schedule.fixturePsi;
+}
+
+void sizeAlongTree(const TSchedule& schedule, const TTree& tree, double allowablePsiPer100ft, TScheduleResult& r,
+                   std::vector<std::size_t>& unsizedToHere)
+{
     r.segments.resize(schedule.segments.size());
-    std::vector<std::size_t> unsizedToHere(schedule.segments.size(), 0);
+    unsizedToHere.assign(schedule.segments.size(), 0);
     for (const std::size_t i : tree.order) {
         const TSegment& g = schedule.segments[i];
         TSegmentResult& out = r.segments[i];
         out.flowGpm = carriedGpm(schedule, tree, i);
         out.equivalentLengthFt = equivalentLengthFt(g);
         out.servedFixtureUnits = tree.servedFixtureUnits[i];
-        sizeResult(schedule, r.allowablePsiPer100ft, g, out);
-        fillStatic(schedule, g, out);
+        sizeResult(schedule, allowablePsiPer100ft, g, out);
         const std::size_t p = tree.parent[i];
         out.cumulativeLossPsi = (p == kNoSegment ? 0.0 : r.segments[p].cumulativeLossPsi) + out.lossPsi;
         unsizedToHere[i] = (p == kNoSegment ? 0 : unsizedToHere[p]) + (out.sized ? 0 : 1);
     }
+}
+
+void evaluateTree(const TSchedule& schedule, TTree& tree, TScheduleResult& r)
+{
+    const TOutletResult critical = tree.outlets[tree.critical];
+    r.availablePsi = critical.availablePsi;
+    r.pathEquivalentLengthFt = critical.pathEquivalentLengthFt;
+    r.allowablePsiPer100ft = critical.allowablePsiPer100ft;
+    std::vector<std::size_t> unsizedToHere;
+    sizeAlongTree(schedule, tree, r.allowablePsiPer100ft, r, unsizedToHere);
+    for (std::size_t i = 0; i < schedule.segments.size(); ++i)
+        fillStatic(schedule, schedule.segments[i], r.segments[i]);
     r.outlets = std::move(tree.outlets);
     r.criticalOutlet = tree.critical;
-    fillOutlets(schedule, unsizedToHere, r);
+    for (TOutletResult& outlet : r.outlets)
+        outlet.complete = unsizedToHere[outlet.segment] == 0;
     for (std::size_t i = critical.segment; i != kNoSegment; i = tree.parent[i])
         r.segments[i].onCriticalPath = true;
     r.pathLossPsi = r.segments[critical.segment].cumulativeLossPsi;
     r.residualPsi = r.availablePsi - r.pathLossPsi;
     r.unsizedOnPath = unsizedToHere[critical.segment];
+    placeReducers(schedule, tree, schedule.sourcePsi - schedule.meterAndDevicesPsi, r);
 }
 
 } // namespace Sizing::Parts

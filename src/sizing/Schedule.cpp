@@ -15,12 +15,14 @@ using Parts::fault;
 
 bool isFinite(double v) { return std::isfinite(v); }
 
-// A tree's `heightFt` is not read: each outlet's elevation takes its place.
+// A tree's `heightFt` is not read: each outlet's elevation takes its place. A booster reads
+// neither of the main's pressures.
 bool budgetIsSound(const TSchedule& s)
 {
-    return isFinite(s.sourcePsi) && isFinite(s.meterAndDevicesPsi) && isFinite(s.fixturePsi)
-        && isFinite(s.staticSourcePsi) && (s.layout == TLayout::Tree || isFinite(s.heightFt)) && s.sourcePsi >= 0.0
-        && s.meterAndDevicesPsi >= 0.0 && s.fixturePsi >= 0.0 && s.staticSourcePsi >= 0.0;
+    const bool mainIsSound = s.source == TSource::Booster
+        || (isFinite(s.sourcePsi) && isFinite(s.staticSourcePsi) && s.sourcePsi >= 0.0 && s.staticSourcePsi >= 0.0);
+    return mainIsSound && isFinite(s.meterAndDevicesPsi) && isFinite(s.fixturePsi)
+        && (s.layout == TLayout::Tree || isFinite(s.heightFt)) && s.meterAndDevicesPsi >= 0.0 && s.fixturePsi >= 0.0;
 }
 
 bool limitIsSound(double limitFtPerS) { return isFinite(limitFtPerS) && limitFtPerS > 0.0; }
@@ -62,6 +64,12 @@ TScheduleCheck checkCommon(const TSchedule& schedule)
         return fault(TScheduleProblem::BadTemperature);
     if (!budgetIsSound(schedule))
         return fault(TScheduleProblem::BadBudget);
+    if (schedule.source == TSource::Booster) {
+        if (!Parts::boosterIsSound(schedule.booster))
+            return fault(TScheduleProblem::BadBooster);
+        if (schedule.layout != TLayout::Tree)
+            return fault(TScheduleProblem::BoosterNeedsTree);
+    }
     if (!limitIsSound(schedule.mainLimitFtPerS) || !limitIsSound(schedule.branchLimitFtPerS))
         return fault(TScheduleProblem::BadLimit);
     if (schedule.segments.empty())
@@ -142,8 +150,12 @@ void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TS
 
 void fillStatic(const TSchedule& schedule, const TSegment& segment, TSegmentResult& out)
 {
-    const double sourcePsi = schedule.staticSourcePsi > 0.0 ? schedule.staticSourcePsi : schedule.sourcePsi;
-    out.staticPsi = sourcePsi - Design::kPsiPerFtOfWater * segment.elevationFt;
+    fillStaticFrom(schedule.staticSourcePsi > 0.0 ? schedule.staticSourcePsi : schedule.sourcePsi, segment, out);
+}
+
+void fillStaticFrom(double sourceStaticPsi, const TSegment& segment, TSegmentResult& out)
+{
+    out.staticPsi = sourceStaticPsi - Design::kPsiPerFtOfWater * segment.elevationFt;
     out.needsPressureReducer = out.staticPsi > kMostStaticPsi;
 }
 
@@ -202,7 +214,10 @@ bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result, TSched
         check = Parts::checkTree(schedule, tree);
         if (check.problem != TScheduleProblem::None)
             return false;
-        Parts::evaluateTree(schedule, tree, r);
+        if (schedule.source == TSource::Booster)
+            Parts::evaluateBooster(schedule, tree, r);
+        else
+            Parts::evaluateTree(schedule, tree, r);
     }
     result = std::move(r);
     return true;

@@ -35,6 +35,11 @@ void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TS
 
 // staticPsi and needsPressureReducer at the segment's `to`.
 void fillStatic(const TSchedule& schedule, const TSegment& segment, TSegmentResult& out);
+// The same from a given static pressure at the source: a booster's cut-out.
+void fillStaticFrom(double sourceStaticPsi, const TSegment& segment, TSegmentResult& out);
+
+// The checks of a booster's own numbers: BadBooster for one out of the project file's range.
+[[nodiscard]] bool boosterIsSound(const TBooster& booster);
 
 // A tree's shape, loads and outlets as its check found them, kept so that an evaluation checks
 // once.
@@ -53,5 +58,26 @@ struct TTree {
 
 // A tree that checkTree passed, sized and its pressures added up; its outlets move into the result.
 void evaluateTree(const TSchedule& schedule, TTree& tree, TScheduleResult& result);
+
+// The least pressure an outlet needs: its own, or the schedule's fixturePsi.
+[[nodiscard]] double needPsi(const TSchedule& schedule, const TSegment& outlet);
+
+// Every segment of a checked tree sized at one rate, in the tree's order: flow, pipe, loss, the
+// losses along each path, and how many segments from the source to each one's `to` were left
+// unsized. Static pressures are left to the caller.
+void sizeAlongTree(const TSchedule& schedule, const TTree& tree, double allowablePsiPer100ft, TScheduleResult& r,
+                   std::vector<std::size_t>& unsizedToHere);
+
+// True when a booster's figures for this outlet stay finite however its path is sized: the
+// worst loss is the design rate over the whole path.
+[[nodiscard]] bool boosterOutletIsFinite(const TSchedule& schedule, const TSegment& outlet, double pathLengthFt);
+
+// A booster tree that checkTree passed: sized at the design rate, its critical outlet, the pump's
+// duty and tanks, its pressures and valves; its outlets move into the result.
+void evaluateBooster(const TSchedule& schedule, TTree& tree, TScheduleResult& result);
+
+// The pressure-reducing valves of a sized tree whose static pressures are filled in, and every
+// outlet's pressure in flow and margin, walking from `startPsi`, what reaches the first pipe.
+void placeReducers(const TSchedule& schedule, const TTree& tree, double startPsi, TScheduleResult& r);
 
 } // namespace Sizing::Parts

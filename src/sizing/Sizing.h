@@ -10,6 +10,7 @@
 // in a computed material (PP-R, PE, PEX-AL-PEX) reads each size's loss by Darcy-Weisbach instead
 // of on a nomogram.
 
+#include "BoosterSet.h"
 #include "Demand.h"
 #include "FixtureLoads.h"
 #include "Hydraulics.h"
@@ -70,6 +71,38 @@ struct TSegment {
     std::vector<int> fixtureCounts;
 };
 
+// Where a tree's water comes from: the city main at its own pressure, or a booster set drawing
+// from a storage tank, whose discharge pressure is worked out from the tree instead.
+enum class TSource { Main, Booster };
+
+// A booster set and its tanks. Every segment is sized at one rate; the outlet that then needs
+// the highest discharge pressure is critical, and the pump's duty, the switch pressures and the
+// pressure tank follow from it. The ranges are the project file's.
+struct TBooster {
+    double tankLevelFt = 0.0;       // the storage tank's lowest water level above the pump's inlet; negative below it
+    double suctionLossPsi = 0.0;    // losses from the tank to the pump
+    double setLossPsi = 5.0;        // losses inside the booster set: headers, check valves
+    double designPsiPer100ft = 3.0; // the uniform rate every segment is sized at
+    double differentialPsi
+        = 20.0; // cut-out above cut-in; 0 = a constant-pressure (variable-speed) set, no pressure tank
+    double preChargeBelowPsi = 2.0; // the pressure tank's pre-charge below cut-in
+    double startsPerHour = 6.0;     // the most starts a pump may make in an hour
+    double efficiency = 0.6;        // pump and motor, for the shaft power
+    double altitudeM = 0.0;         // the site's altitude, for the atmospheric pressure
+    double occupants = 0.0;         // for the storage tank
+};
+
+// The ranges of a booster's numbers, the same in the window, the project file and the method.
+inline constexpr double kLeastTankLevelFt = -100.0;
+inline constexpr double kMostTankLevelFt = 500.0;
+inline constexpr double kMostBoosterPsi = 100.0;        // suction and set losses, differential, pre-charge below cut-in
+inline constexpr double kMostDesignPsiPer100ft = 100.0; // above 0
+inline constexpr double kMostStartsPerHour = 60.0;      // above 0
+inline constexpr double kMostEfficiency = 1.0;          // above 0
+inline constexpr double kLeastAltitudeM = -500.0;       // the shores of the Dead Sea lie at -430 m
+inline constexpr double kMostAltitudeM = 5000.0;
+inline constexpr double kMostOccupants = 100000.0;
+
 struct TSchedule {
     int roughnessClass = 0; // 1, 2 or 3, as the calculator numbers the classes
     Design::TSupply supply = Design::TSupply::FlushTank;
@@ -88,6 +121,8 @@ struct TSchedule {
     // separately, each on its own column, the service pipe on the total. A typed load is the
     // engineer's own, in whatever column, and is read as typed.
     Design::TLoadColumn loadColumn = Design::TLoadColumn::Total;
+    TSource source = TSource::Main; // a booster reads neither sourcePsi nor staticSourcePsi
+    TBooster booster;               // read when source is Booster
 };
 
 struct TSegmentSize {
@@ -126,6 +161,10 @@ struct TSegmentResult {
     bool onCriticalPath = false;       // as evaluated (tree: found; list: the segment's flag)
     double staticPsi = 0.0;            // at `to`, with no flow
     bool needsPressureReducer = false; // staticPsi > kMostStaticPsi
+    // Tree: a pressure-reducing valve at this segment's upstream end, where a branch leaves toward
+    // outlets that all stand over 4 bar static, set to keep the lowest of them at 4 bar.
+    bool reducer = false;
+    double reducerSetPsi = 0.0; // the valve's outlet pressure; 0 with no valve
 };
 
 // An outlet of a tree: a segment with a load of its own, at its `to` node.
@@ -139,6 +178,16 @@ struct TOutletResult {
     double marginPsi = 0.0;   // pressurePsi - need
 };
 
+// A booster set's duty and tanks, in the method's US units.
+struct TBoosterResult {
+    bool complete = false;          // every outlet's path was sized
+    std::size_t criticalOutlet = 0; // index into outlets: the one that needs the highest discharge pressure
+    double flowGpm = 0.0, dischargePsi = 0.0, suctionPsi = 0.0, headPsi = 0.0, headFt = 0.0;
+    double hydraulicKw = 0.0, shaftKw = 0.0, cutOutPsi = 0.0;
+    double atmosphericPsi = 0.0, drawdownFactor = 0.0, drawdownGal = 0.0, tankGal = 0.0; // 0 with no pressure tank
+    double storageLitres = 0.0;
+};
+
 struct TScheduleResult {
     double availablePsi = 0.0;
     double pathEquivalentLengthFt = 0.0;
@@ -149,24 +198,27 @@ struct TScheduleResult {
     std::vector<TSegmentResult> segments;
     std::vector<TOutletResult> outlets; // tree: one per segment with a load of its own, in segment order
     std::size_t criticalOutlet = 0;     // tree: index into outlets
+    TBoosterResult booster;             // filled when the schedule's source is Booster
 };
 
 // Why a schedule cannot be evaluated at all.
 enum class TScheduleProblem {
     None,
-    BadClass,        // the class is not 1, 2 or 3 (galvanized only: a computed material has no class)
-    UnknownMaterial, // the material is not one of Hydraulics::materials()
-    BadTemperature,  // the water's temperature is not finite or is outside 0-100 °C
-    BadBudget,       // a budget member is not finite, or a pressure is negative
-    BadLimit,        // a velocity limit is not finite and positive
-    NoSegments,      // the schedule is empty
-    BadSegment,      // a segment's number is out of its range (segment names which)
-    NoFlow,          // no longer given: a segment without a load is left unsized (TSizeProblem::NoLoad)
-    NoCriticalPath,  // no segment is on the critical path
-    Shortfall,       // the source leaves nothing for friction (availablePsi says how much is missing)
-    OutOfRange,      // a total overflows (lengths or pressures beyond any building)
-    NotATree,        // a tree's segments do not make one tree (segment names the first at fault)
-    TwoSources,      // a tree has more than one source (segment names one leaving the second)
+    BadClass,         // the class is not 1, 2 or 3 (galvanized only: a computed material has no class)
+    UnknownMaterial,  // the material is not one of Hydraulics::materials()
+    BadTemperature,   // the water's temperature is not finite or is outside 0-100 °C
+    BadBudget,        // a budget member is not finite, or a pressure is negative
+    BadLimit,         // a velocity limit is not finite and positive
+    NoSegments,       // the schedule is empty
+    BadSegment,       // a segment's number is out of its range (segment names which)
+    NoFlow,           // no longer given: a segment without a load is left unsized (TSizeProblem::NoLoad)
+    NoCriticalPath,   // no segment is on the critical path
+    Shortfall,        // the source leaves nothing for friction (availablePsi says how much is missing)
+    OutOfRange,       // a total overflows (lengths or pressures beyond any building)
+    NotATree,         // a tree's segments do not make one tree (segment names the first at fault)
+    TwoSources,       // a tree has more than one source (segment names one leaving the second)
+    BadBooster,       // a booster number is not finite or is out of its range
+    BoosterNeedsTree, // a list with a booster: only a tree's outlets give the discharge pressure
 };
 
 struct TScheduleCheck {
