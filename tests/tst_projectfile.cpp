@@ -423,13 +423,15 @@ private slots:
     }
 
     // The example opens and saves again byte for byte, as every release before version 2 wrote
-    // it; its tree twin, counting each flat's fixtures, is a version-3 file that does the same.
+    // it; its tree twin, counting each flat's fixtures, and the booster's are version-3 files that
+    // do the same.
     void examplesByteForByte_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Sizing::TLayout>("layout");
         QTest::newRow("the list") << "residential-four-storey.keldaran" << Sizing::TLayout::List;
         QTest::newRow("the tree") << "residential-four-storey-tree.keldaran" << Sizing::TLayout::Tree;
+        QTest::newRow("the booster") << "tehran-eight-storey-booster.keldaran" << Sizing::TLayout::Tree;
     }
     void examplesByteForByte()
     {
@@ -441,6 +443,15 @@ private slots:
         QVERIFY2(parseProject(bytes, project, problem), qPrintable(problem));
         QCOMPARE(project.schedule.layout, layout);
         QCOMPARE(projectJson(project), bytes);
+        // Every example is sized whole; the booster's eight storeys are what a 2.5 bar main
+        // cannot reach.
+        Sizing::TScheduleResult result;
+        QVERIFY(Sizing::evaluateSchedule(project.schedule, result));
+        if (project.schedule.source == Sizing::TSource::Booster) {
+            QVERIFY(result.booster.complete);
+            project.schedule.source = Sizing::TSource::Main;
+            QCOMPARE(Sizing::checkSchedule(project.schedule).problem, Sizing::TScheduleProblem::Shortfall);
+        }
     }
 
     // A version-1 file never held a tree: keys it could not have are kept as unknown, and it
