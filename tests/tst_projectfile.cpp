@@ -14,6 +14,7 @@
 using namespace Project;
 
 Q_DECLARE_METATYPE(Sizing::TLayout)
+Q_DECLARE_METATYPE(Design::TLoadColumn)
 
 namespace {
 
@@ -55,6 +56,19 @@ void useVersion2(QRandomGenerator& random, Sizing::TSchedule& s)
     static const char* const kMaterials[] = {"", "ppr-pn20", "pex-al-pex", "pe100-pn16"};
     s.material = kMaterials[random.bounded(int(std::size(kMaterials)))];
     s.waterTemperatureC = random.bounded(2) == 0 ? 10.0 : anyDouble(random, 0.0, 100.0);
+}
+
+// A third of those count fixtures at some outlets, in any column.
+void useVersion3(QRandomGenerator& random, Sizing::TSchedule& s)
+{
+    s.loadColumn = Design::TLoadColumn(random.bounded(3));
+    for (Sizing::TSegment& g : s.segments) {
+        if (random.bounded(2) == 0)
+            continue;
+        g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0);
+        g.fixtureCounts[std::size_t(random.bounded(int(g.fixtureCounts.size())))] = 1;
+        g.fixtureCounts.back() = random.bounded(Design::kMaxFixtureCount + 1);
+    }
 }
 
 // A quarter of the projects are fed by a booster set, each number anywhere in its range.
@@ -110,6 +124,8 @@ TProject anyProject(QRandomGenerator& random)
     }
     if (random.bounded(2) == 0)
         useVersion2(random, s);
+    if (random.bounded(3) == 0)
+        useVersion3(random, s);
     if (random.bounded(4) == 0)
         useBooster(random, s);
     if (random.bounded(2) == 0)
@@ -128,7 +144,7 @@ bool sameSegments(const std::vector<Sizing::TSegment>& a, const std::vector<Sizi
         return x.name == y.name && x.run == y.run && x.fixtureUnits == y.fixtureUnits && x.flowGpm == y.flowGpm
             && x.lengthFt == y.lengthFt && x.fittingsPercent == y.fittingsPercent
             && x.onCriticalPath == y.onCriticalPath && x.from == y.from && x.to == y.to
-            && x.elevationFt == y.elevationFt && x.outletPsi == y.outletPsi;
+            && x.elevationFt == y.elevationFt && x.outletPsi == y.outletPsi && x.fixtureCounts == y.fixtureCounts;
     });
 }
 
@@ -148,6 +164,13 @@ QByteArray spoiled(const char* from, const QByteArray& to)
 QByteArray spoiledV2(const char* from, const QByteArray& to)
 {
     return spoiled(from, to).replace("\"version\": 1", "\"version\": 2");
+}
+
+// The same, in a version-3 file, with `counts` as the segment's fixtures.
+QByteArray withFixtures(const QByteArray& counts)
+{
+    return spoiled("\"lengthFt\": 20", "\"lengthFt\": 20, \"fixtures\": " + counts)
+        .replace("\"version\": 1", "\"version\": 3");
 }
 
 // A version-3 tree fed by a booster set whose "booster" holds `members`.
@@ -197,6 +220,7 @@ private slots:
             QCOMPARE(b.staticSourcePsi, a.staticSourcePsi);
             QCOMPARE(b.material, a.material);
             QCOMPARE(b.waterTemperatureC, a.waterTemperatureC);
+            QCOMPARE(b.loadColumn, a.loadColumn);
             QCOMPARE(b.source, a.source);
             QVERIFY(a.source == Sizing::TSource::Main || sameBooster(b.booster, a.booster));
             QVERIFY(sameSegments(b.segments, a.segments));
@@ -255,6 +279,14 @@ private slots:
         QTest::newRow("water below 0 °C") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": -0.5") << "waterTemperatureC";
         QTest::newRow("temperature as text") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": \"hot\"") << "waterTemperatureC";
         QTest::newRow("node as a number") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"from\": 1") << "segments[0].from";
+        QTest::newRow("an unknown fixture") << withFixtures(R"({"shower-private": 1, "sauna": 2})") << "segments[0].fixtures.sauna";
+        QTest::newRow("a negative count") << withFixtures(R"({"shower-private": -1})") << "segments[0].fixtures.shower-private";
+        QTest::newRow("a count over 9999") << withFixtures(R"({"wc-private-tank": 10000})") << "segments[0].fixtures.wc-private-tank";
+        QTest::newRow("a count as text") << withFixtures(R"({"wc-private-tank": "2"})") << "segments[0].fixtures.wc-private-tank";
+        QTest::newRow("a fractional count") << withFixtures(R"({"lavatory-private": 1.5})") << "segments[0].fixtures.lavatory-private";
+        QTest::newRow("fixtures as a list") << withFixtures("[1, 2]") << "segments[0].fixtures";
+        QTest::newRow("a bad column") << withFixtures("{}").replace("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"loadColumn\": \"warm\"") << "loadColumn";
+        QTest::newRow("a column as a number") << withFixtures("{}").replace("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"loadColumn\": 2") << "loadColumn";
         QTest::newRow("unknown source") << withBooster("{}").replace("\"booster\",", "\"pump\",") << "source";
         QTest::newRow("booster not an object") << withBooster("[]") << "booster";
         QTest::newRow("tank 100.5 ft below") << withBooster(R"({"tankLevelFt": -100.5})") << "booster.tankLevelFt";
@@ -303,8 +335,12 @@ private slots:
         QTest::newRow("a to node") << 4 << 2;
         QTest::newRow("an elevation") << 5 << 2;
         QTest::newRow("an outlet's need") << 6 << 2;
-        QTest::newRow("a booster") << 7 << 3;
-        QTest::newRow("a booster's numbers, fed from the main") << 8 << 1;
+        QTest::newRow("the hot column") << 7 << 3;
+        QTest::newRow("fixtures counted") << 8 << 3;
+        QTest::newRow("fixtures all 0") << 9 << 1;
+        QTest::newRow("a count out of range") << 10 << 3;
+        QTest::newRow("a booster") << 11 << 3;
+        QTest::newRow("a booster's numbers, fed from the main") << 12 << 1;
     }
     void writtenVersion()
     {
@@ -322,16 +358,27 @@ private slots:
         case 4: g.to = std::string("B"); break;
         case 5: g.elevationFt = -3.0; break;
         case 6: g.outletPsi = 15.0; break;
-        case 7: s.source = Sizing::TSource::Booster; break;
-        case 8: s.booster.efficiency = 0.75; break;
+        case 7: s.loadColumn = Design::TLoadColumn::Hot; break;
+        case 8: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0), g.fixtureCounts[3] = 2; break;
+        case 9: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0); break;
+        case 10: g.fixtureCounts.assign(Design::fixtureLoadTable().size(), -1); break;
+        case 11: s.source = Sizing::TSource::Booster; break;
+        case 12: s.booster.efficiency = 0.75; break;
         default: break;
         }
         QCOMPARE(formatVersionOf(project), version);
         const QByteArray json = projectJson(project);
         QVERIFY(json.contains(QByteArray("\"version\": ") + QByteArray::number(version) + ','));
         QCOMPARE(json.contains("\"layout\""), version >= 2);
-        QCOMPARE(json.contains("\"booster\""), version == 3);
+        QCOMPARE(json.contains("\"loadColumn\""), use == 7);
+        QCOMPARE(json.contains("\"booster\""), use == 11);
         TProject read;
+        // Counts the reader would refuse are written as they stand, to be refused by their path.
+        if (use == 10) {
+            QVERIFY(!parseProject(json, read, problem));
+            QVERIFY2(problem.contains("segments[0].fixtures.bathroom-group-tank"), qPrintable(problem));
+            return;
+        }
         QVERIFY2(parseProject(json, read, problem), qPrintable(problem));
         QCOMPARE(projectJson(read), json);
     }
@@ -376,7 +423,8 @@ private slots:
     }
 
     // The example opens and saves again byte for byte, as every release before version 2 wrote
-    // it; its tree twin is a version-2 file that does the same, and the booster's a version-3 file.
+    // it; its tree twin, counting each flat's fixtures, and the booster's are version-3 files that
+    // do the same.
     void examplesByteForByte_data()
     {
         QTest::addColumn<QString>("name");
@@ -423,6 +471,70 @@ private slots:
         QCOMPARE(asTree.count("\"layout\""), 1);
         QVERIFY(parseProject(asTree, project, problem));
         QVERIFY(!project.otherKeys.contains(QLatin1String("staticSourcePsi")));
+    }
+
+    // The tree example's flats count two WCs with flush tanks, two lavatories, a shower, a kitchen
+    // sink and a washing machine. By hand from table پ۱-۲-۲: total 2×2.2 + 2×0.7 + 3×1.4 = 10,
+    // the load the example used to type; cold 2×2.2 + 2×0.5 + 3×1 = 8.4; hot, the WCs drawing
+    // none, 2×0.5 + 3×1 = 4. Every riser serves the flats above it, the service run all eight;
+    // the yard tap's typed flow adds no load. On the total column the pipes are those of the
+    // typed 10s.
+    void exampleLoadsByHand_data()
+    {
+        QTest::addColumn<Design::TLoadColumn>("column");
+        QTest::addColumn<double>("flatFu");
+        QTest::newRow("total") << Design::TLoadColumn::Total << 10.0;
+        QTest::newRow("cold") << Design::TLoadColumn::Cold << 8.4;
+        QTest::newRow("hot") << Design::TLoadColumn::Hot << 4.0;
+    }
+    void exampleLoadsByHand()
+    {
+        QFETCH(Design::TLoadColumn, column);
+        QFETCH(double, flatFu);
+        TProject project;
+        QString problem;
+        QVERIFY2(parseProject(exampleBytes("residential-four-storey-tree.keldaran"), project, problem),
+                 qPrintable(problem));
+        project.schedule.loadColumn = column;
+        Sizing::TScheduleResult result;
+        QVERIFY(Sizing::evaluateSchedule(project.schedule, result));
+        // Served flats per segment, in the file's order: A-B, B-C, C-D, D-E, E-F, F-G, G-H, two
+        // flats, then storeys 3, 2 and 1 alike, and the yard tap.
+        const int flats[] = {8, 8, 8, 6, 4, 2, 2, 1, 1, 2, 1, 1, 2, 1, 1, 2, 1, 1, 0};
+        QCOMPARE(result.segments.size(), std::size(flats));
+        for (std::size_t i = 0; i < std::size(flats); ++i)
+            QVERIFY2(std::abs(result.segments[i].servedFixtureUnits - flats[i] * flatFu) < 1e-9,
+                     qPrintable(QString::number(i)));
+        if (column != Design::TLoadColumn::Total)
+            return;
+        Sizing::TSchedule typed = project.schedule;
+        for (Sizing::TSegment& g : typed.segments)
+            if (Sizing::hasFixtureCounts(g))
+                g.fixtureCounts.clear(), g.fixtureUnits = 10.0;
+        Sizing::TScheduleResult typedResult;
+        QVERIFY(Sizing::evaluateSchedule(typed, typedResult));
+        for (std::size_t i = 0; i < result.segments.size(); ++i)
+            QCOMPARE(result.segments[i].size.pipe, typedResult.segments[i].size.pipe);
+    }
+
+    // Counts land in their fixtures' rows; a version-2 file never had them, and keeps its
+    // "fixtures" as an unknown key, read as nothing.
+    void fixturesRead()
+    {
+        const QByteArray json = withFixtures(R"({"wc-private-tank": 2, "shower-private": 1, "washer-public": 0})");
+        TProject project;
+        QString problem;
+        QVERIFY2(parseProject(json, project, problem), qPrintable(problem));
+        std::vector<int> expected(Design::fixtureLoadTable().size(), 0);
+        expected[3] = 2;
+        expected[12] = 1;
+        QCOMPARE(project.schedule.segments[0].fixtureCounts, expected);
+        QVERIFY(project.otherSegmentKeys.empty());
+        QVERIFY2(parseProject(QByteArray(json).replace("\"version\": 3", "\"version\": 2"), project, problem),
+                 qPrintable(problem));
+        QVERIFY(project.schedule.segments[0].fixtureCounts.empty());
+        QCOMPARE(project.otherSegmentKeys.at(0).value(QLatin1String("fixtures")).toObject().size(), 3);
+        QCOMPARE(formatVersionOf(project), 1);
     }
 
     // Before version 3 there was no booster: a version-2 file's "source" is kept as unknown, and

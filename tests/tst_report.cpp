@@ -48,8 +48,10 @@ Project::TProject threeStoreys()
     return p;
 }
 
-// A small tree on class 2: A -> B feeds a flat of 10 fixture units at C, 30 ft up, and a hose
-// bibb's 5 gpm at D, at the source's level; 70 psi static puts A-B and B-D over 4 bar.
+// A small tree on class 2: A -> B feeds a flat of 10 fixture units at C, 30 ft up, counted as two
+// WCs with flush tanks, two lavatories, a shower, a kitchen sink and a washing machine (2×2.2 +
+// 2×0.7 + 3×1.4), and a hose bibb's 5 gpm at D, at the source's level; 70 psi static puts A-B and
+// B-D over 4 bar.
 Project::TProject smallTree()
 {
     Project::TProject p = threeStoreys();
@@ -65,6 +67,11 @@ Project::TProject smallTree()
         s.segments[i].to = nodes[i][1];
     }
     s.segments[1].elevationFt = 30.0;
+    std::vector<int>& counts = s.segments[1].fixtureCounts;
+    counts.assign(Design::fixtureLoadTable().size(), 0);
+    counts[3] = counts[8] = 2;                // WCs, lavatories
+    counts[12] = counts[15] = counts[21] = 1; // shower, kitchen sink, washing machine
+    s.segments[1].fixtureUnits = 0.0;
     return p;
 }
 
@@ -203,7 +210,7 @@ private slots:
         QVERIFY(!Report::materialMethodText(*Hydraulics::findMaterial("ppr-pn20"), -1.0, paragraph));
     }
 
-    // A tree's seven columns after the pinned seventeen, in US units with "." and their decimals.
+    // A tree's eight columns after the pinned seventeen, in US units with "." and their decimals.
     void treeCsv_data()
     {
         QTest::addColumn<int>("row");
@@ -219,6 +226,12 @@ private slots:
         QTest::newRow("no outlet at B") << 1 << 23 << "";
         QTest::newRow("a reducer over 4 bar") << 3 << 24 << "1";
         QTest::newRow("none under it") << 2 << 24 << "";
+        QTest::newRow("the load its fixtures give") << 2 << 3 << "10";
+        QTest::newRow("the fixtures counted")
+            << 2 << 25
+            << QString::fromUtf8(
+                   "wc-private-tank×2 lavatory-private×2 shower-private×1 kitchen-sink-private×1 washer-private×1");
+        QTest::newRow("none counted") << 1 << 25 << "";
     }
     void treeCsv()
     {
@@ -231,7 +244,7 @@ private slots:
         const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
         QCOMPARE(rows.size(), 4);
         for (const QStringList& record : rows)
-            QCOMPARE(record.size(), 24);
+            QCOMPARE(record.size(), 25);
         QCOMPARE(rows[row][column - 1], text);
     }
 

@@ -187,6 +187,28 @@ private slots:
         QCOMPARE(b.size(), qsizetype(std::size(figures) + 2));
     }
 
+    // The top flat counted instead of typed, on the hot column: its counts one per row of the
+    // table, its load 2×0.5 + 1 = 2 (the WC draws no hot water); every other segment has none.
+    void fixtureCounts()
+    {
+        Project::TProject project = building(TSource::Main, TLayout::Tree);
+        TSegment& top = project.schedule.segments[3];
+        top.fixtureCounts.assign(Design::fixtureLoadTable().size(), 0);
+        top.fixtureCounts[3] = 1;  // a WC with a flush tank
+        top.fixtureCounts[8] = 2;  // lavatories
+        top.fixtureCounts[12] = 1; // a shower
+        project.schedule.loadColumn = Design::TLoadColumn::Hot;
+        QTemporaryDir dir;
+        const QJsonArray segments = written(project, dir).value("segments").toArray();
+        QJsonArray expected;
+        for (const int count : top.fixtureCounts)
+            expected.append(count);
+        for (qsizetype i = 0; i < segments.size(); ++i)
+            QCOMPARE(segments[i].toObject().value("fixtureCounts"),
+                     i == 3 ? QJsonValue(expected) : QJsonValue(QJsonValue::Undefined));
+        QVERIFY(same(segments[3].toObject().value("servedFixtureUnits"), 2.0));
+    }
+
     // A main that falls short is refused as the other formats refuse it, and leaves no file.
     void refused()
     {

@@ -1,9 +1,10 @@
 #pragma once
-// The fixtures' loads in water-supply fixture units, as the regulations' table gives them with
+// The fixtures' loads in water-supply fixture units, as the regulations' table پ۱-۲-۲ gives them with
 // their Persian names: a cold, a hot and a total load per fixture. The hot and cold mains are
 // sized separately, each from its own column; the total sizes the service pipe. A fixture that
 // takes no hot (or no cold) water has no load in that column.
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -13,6 +14,7 @@ namespace Design {
 enum class TLoadColumn { Total, Cold, Hot };
 
 struct TFixtureLoad {
+    std::string_view Id;      // the fixture's name in a project file; never changes once released
     std::string_view Fixture; // UTF-8, Persian
     std::string_view Use;
     std::string_view Control;
@@ -25,6 +27,9 @@ struct TFixtureLoad {
 inline constexpr int kMaxFixtureCount = 9999;
 
 [[nodiscard]] std::span<const TFixtureLoad> fixtureLoadTable();
+
+// The row of the table whose Id is `id`; false for an id the table does not have.
+[[nodiscard]] bool findFixture(std::string_view id, std::size_t& row);
 
 // The fixture's load in a column; nothing for a column in which it draws no water.
 [[nodiscard]] std::optional<double> fixtureUnits(const TFixtureLoad& fixture, TLoadColumn column);

@@ -44,7 +44,8 @@ inline constexpr double kMostElevationFt = 1000.0;
 inline constexpr double kMostPressurePsi = 1000.0;
 
 // The version `project` is written at: the oldest whose keys hold it. A booster needs version 3,
-// a tree, a material, a static pressure or a water temperature version 2.
+// as do counted fixtures and a cold or hot load column; a tree, a material, a static pressure or
+// a water temperature version 2.
 [[nodiscard]] int formatVersionOf(const TProject& project);
 
 // problem: a Persian sentence naming what is wrong (the key's name for a key). Nothing is written

@@ -31,6 +31,7 @@ inline constexpr QLatin1String kLayout("layout");
 inline constexpr QLatin1String kStaticSourcePsi("staticSourcePsi");
 inline constexpr QLatin1String kMaterial("material");
 inline constexpr QLatin1String kWaterTemperatureC("waterTemperatureC");
+inline constexpr QLatin1String kLoadColumn("loadColumn");
 inline constexpr QLatin1String kSource("source");
 inline constexpr QLatin1String kBooster("booster");
 
@@ -57,18 +58,34 @@ inline constexpr QLatin1String kFrom("from");
 inline constexpr QLatin1String kTo("to");
 inline constexpr QLatin1String kElevationFt("elevationFt");
 inline constexpr QLatin1String kOutletPsi("outletPsi");
+inline constexpr QLatin1String kFixtures("fixtures");
 
 inline constexpr QLatin1String kFormatName("keldaran-schedule");
 
 // Every key of the top level and of a segment, in the order the writer puts them.
-inline constexpr std::array kProjectKeys{kFormat,   kVersion,        kTitle,           kLayout,
-                                         kSource,   kRoughnessClass, kMaterial,        kWaterTemperatureC,
-                                         kSupply,   kSourcePsi,      kStaticSourcePsi, kMeterAndDevicesPsi,
-                                         kHeightFt, kFixturePsi,     kMainLimitFtPerS, kBranchLimitFtPerS,
-                                         kBooster,  kUnits,          kSegments};
-inline constexpr std::array kSegmentKeys{kName,         kRun,       kFrom,          kTo,
-                                         kFixtureUnits, kFlowGpm,   kLengthFt,      kFittingsPercent,
-                                         kElevationFt,  kOutletPsi, kOnCriticalPath};
+inline constexpr std::array kProjectKeys{kFormat,
+                                         kVersion,
+                                         kTitle,
+                                         kLayout,
+                                         kSource,
+                                         kRoughnessClass,
+                                         kMaterial,
+                                         kWaterTemperatureC,
+                                         kSupply,
+                                         kLoadColumn,
+                                         kSourcePsi,
+                                         kStaticSourcePsi,
+                                         kMeterAndDevicesPsi,
+                                         kHeightFt,
+                                         kFixturePsi,
+                                         kMainLimitFtPerS,
+                                         kBranchLimitFtPerS,
+                                         kBooster,
+                                         kUnits,
+                                         kSegments};
+inline constexpr std::array kSegmentKeys{
+    kName,        kRun,       kFrom,          kTo, kFixtureUnits, kFixtures, kFlowGpm, kLengthFt, kFittingsPercent,
+    kElevationFt, kOutletPsi, kOnCriticalPath};
 
 // The keys a version-1 file does not have. Its reader keeps them as unknown keys, and a project
 // that leaves them all at their defaults is written without them, as version 1.
@@ -79,10 +96,11 @@ inline constexpr std::array kBoosterKeys{kTankLevelFt,     kSuctionLossPsi,    k
                                          kDifferentialPsi, kPreChargeBelowPsi, kStartsPerHour, kEfficiency,
                                          kAltitudeM,       kOccupants};
 
-// The same for version 3: a building fed by a booster set.
-inline constexpr std::array kSinceVersion3{kSource, kBooster};
+// The same for version 3: a building fed by a booster set, and fixtures counted at an outlet in
+// a column of the fixture table. Read in nothing older, written only by a project that uses one.
+inline constexpr std::array kSinceVersion3{kSource, kBooster, kLoadColumn, kFixtures};
 
-template <typename T> using TChoices = std::array<std::pair<QLatin1String, T>, 2>;
+template <typename T, std::size_t N = 2> using TChoices = std::array<std::pair<QLatin1String, T>, N>;
 
 inline constexpr TChoices<Design::TSupply> kSupplies{{{QLatin1String("flushTank"), Design::TSupply::FlushTank},
                                                       {QLatin1String("flushValve"), Design::TSupply::FlushValve}}};
@@ -90,6 +108,9 @@ inline constexpr TChoices<Sizing::TRun> kRuns{
     {{QLatin1String("main"), Sizing::TRun::Main}, {QLatin1String("branch"), Sizing::TRun::Branch}}};
 inline constexpr TChoices<Sizing::TLayout> kLayouts{
     {{QLatin1String("list"), Sizing::TLayout::List}, {QLatin1String("tree"), Sizing::TLayout::Tree}}};
+inline constexpr TChoices<Design::TLoadColumn, 3> kLoadColumns{{{QLatin1String("total"), Design::TLoadColumn::Total},
+                                                                {QLatin1String("cold"), Design::TLoadColumn::Cold},
+                                                                {QLatin1String("hot"), Design::TLoadColumn::Hot}}};
 inline constexpr TChoices<Sizing::TSource> kSources{
     {{QLatin1String("main"), Sizing::TSource::Main}, {QLatin1String("booster"), Sizing::TSource::Booster}}};
 inline constexpr TChoices<Project::TUnits> kUnitSystems{
@@ -105,7 +126,14 @@ template <std::size_t N> [[nodiscard]] bool isOneOf(const QString& key, const st
     return false;
 }
 
-template <typename T> [[nodiscard]] constexpr QLatin1String wordOf(const TChoices<T>& choices, T value)
+// Whether `key` is one that a file of `version` does not have.
+[[nodiscard]] inline bool isNewerThan(const QString& key, int version)
+{
+    return (version < 2 && isOneOf(key, kSinceVersion2)) || (version < 3 && isOneOf(key, kSinceVersion3));
+}
+
+template <typename T, std::size_t N>
+[[nodiscard]] constexpr QLatin1String wordOf(const TChoices<T, N>& choices, T value)
 {
     for (const auto& [word, choice] : choices)
         if (choice == value)

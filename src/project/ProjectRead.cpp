@@ -2,6 +2,7 @@
 // anything is handed over.
 #include "ProjectFile.h"
 
+#include "FixtureLoads.h"
 #include "Hydraulics.h"
 #include "ProjectKeys.h"
 #include "ProjectTexts.h"
@@ -18,6 +19,7 @@
 #include <optional>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace Project {
 namespace {
@@ -181,8 +183,8 @@ public:
         return take(value.toBool(), out);
     }
 
-    template <typename T>
-    bool choice(QLatin1String key, const TChoices<T>& choices, T& out,
+    template <typename T, std::size_t N>
+    bool choice(QLatin1String key, const TChoices<T, N>& choices, T& out,
                 std::optional<std::type_identity_t<T>> fallback = std::nullopt)
     {
         QString word;
@@ -206,15 +208,46 @@ public:
     {
         QJsonObject unknown;
         for (auto it = FObject.begin(); it != FObject.end(); ++it)
-            if (!isOneOf(it.key(), known) || (version < 2 && isOneOf(it.key(), kSinceVersion2))
-                || (version < 3 && isOneOf(it.key(), kSinceVersion3)))
+            if (!isOneOf(it.key(), known) || isNewerThan(it.key(), version))
                 unknown.insert(it.key(), it.value());
         return unknown;
     }
 
+    // A segment's fixtures, a count by each fixture's id; absent, it counts none. A count is named
+    // by its path, such as "segments[3].fixtures.shower-private".
+    bool fixtures(QLatin1String key, std::vector<int>& out)
+    {
+        const QJsonValue value = FObject.value(key);
+        if (value.isUndefined())
+            return take(std::vector<int>(), out);
+        if (!value.isObject())
+            return fail(kNotObject, key);
+        const QJsonObject object = value.toObject();
+        std::vector<int> counts(Design::fixtureLoadTable().size(), 0);
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const QString path = QStringLiteral("%1.%2").arg(key, it.key());
+            std::size_t row = 0;
+            if (!Design::findFixture(it.key().toStdString(), row))
+                return failAt(kUnknownFixture, path);
+            if (!it.value().isDouble())
+                return failAt(kNotNumber, path);
+            const double count = it.value().toDouble();
+            if (!(count >= 0.0 && count <= Design::kMaxFixtureCount && count == std::floor(count)))
+                return failAt(kOutOfRange, path, kRangeFixtureCount.toString().arg(Design::kMaxFixtureCount));
+            counts[row] = static_cast<int>(count);
+        }
+        return take(std::move(counts), out);
+    }
+
     bool fail(QStringView sentence, QLatin1String key, const QString& detail = {})
     {
-        FProblem = sentence.toString().arg(FPath.isEmpty() ? QString(key) : FPath + u'.' + key);
+        return failAt(sentence, QString(key), detail);
+    }
+
+    // `path` is under the reader's object: a key, or a key's own key ("fixtures.shower-private").
+    bool failAt(QStringView sentence, const QString& path, const QString& detail = {})
+    {
+        FProblem = sentence.toString().arg(FPath.isEmpty() ? path : FPath + u'.' + path);
         if (!detail.isEmpty())
             FProblem = FProblem.arg(detail);
         return false;
@@ -275,7 +308,9 @@ bool readSchedule(TReader& reader, int version, TProject& project)
         || !reader.number(kWaterTemperatureC, TRange::Temperature, s.waterTemperatureC,
                           Sizing::TSchedule{}.waterTemperatureC))
         return false;
-    return version < 3 || reader.choice(kSource, kSources, s.source, Sizing::TSource::Main);
+    return version < 3
+        || (reader.choice(kSource, kSources, s.source, Sizing::TSource::Main)
+            && reader.choice(kLoadColumn, kLoadColumns, s.loadColumn, Design::TLoadColumn::Total));
 }
 
 // "booster", whose absent keys take the set's defaults; absent altogether, all of them do.
@@ -322,6 +357,8 @@ bool readSegment(const QJsonValue& value, qsizetype index, int version, Sizing::
         && (!reader.node(kFrom, segment.from) || !reader.node(kTo, segment.to)
             || !reader.number(kElevationFt, TRange::Elevation, segment.elevationFt, 0.0)
             || !reader.number(kOutletPsi, TRange::Pressure, segment.outletPsi, 0.0)))
+        return false;
+    if (version >= 3 && !reader.fixtures(kFixtures, segment.fixtureCounts))
         return false;
     segment.name = name.toStdString();
     others = reader.others(kSegmentKeys, version);

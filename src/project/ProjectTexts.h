@@ -33,6 +33,8 @@ inline constexpr QStringView kNotText = u"مقدار «%1» باید متن با
 inline constexpr QStringView kNotTrueFalse = u"مقدار «%1» باید true یا false باشد.";
 inline constexpr QStringView kNotList = u"مقدار «%1» باید فهرست باشد.";
 inline constexpr QStringView kNotObject = u"مقدار «%1» باید یک شیء JSON باشد.";
+// "%1" is the count's path, ending in the fixture's id as the file gives it.
+inline constexpr QStringView kUnknownFixture = u"«%1» وسیلهٔ بهداشتی\u200cای نیست که این نسخه بشناسد.";
 inline constexpr QStringView kNotSegment = u"«%1» باید یک شیء JSON با کلیدهای قطعه باشد.";
 // "%2" is the material's id as the file gives it.
 inline constexpr QStringView kUnknownMaterial
@@ -51,6 +53,8 @@ inline constexpr QStringView kRangeBetween = u"باید بین %1 و %2 باشد
 inline constexpr QStringView kRangeAboveZeroUpTo = u"باید بیشتر از صفر و حداکثر %1 باشد";
 // "%1" is how many characters a node's name may have.
 inline constexpr QStringView kRangeNodeName = u"باید حداکثر %1 نویسه باشد";
+// "%1" is the most fixtures of one kind an outlet may count.
+inline constexpr QStringView kRangeFixtureCount = u"باید عدد صحیحی از 0 تا %1 باشد";
 inline constexpr QStringView kRangeFinite = u"باید عددی متناهی باشد";
 inline constexpr QStringView kOr = u" یا ";
 

@@ -2,6 +2,7 @@
 // project diff well; numbers in their shortest form that reads back to the same double.
 #include "ProjectFile.h"
 
+#include "FixtureLoads.h"
 #include "ProjectKeys.h"
 #include "ProjectTexts.h"
 
@@ -154,12 +155,33 @@ constexpr auto kSegmentUsesVersion2 = std::to_array<TSegmentUse>({
     [](const Sizing::TSegment& g) { return g.outletPsi != 0.0; },
 });
 
-// A file is written without the keys its version does not have.
+// Counts that are not sound are written as they stand, so that the reader's check refuses them by
+// their path; a list of the wrong length has no ids to write and is written as nothing readable.
+constexpr auto kSegmentUsesVersion3 = std::to_array<TSegmentUse>({
+    [](const Sizing::TSegment& g) { return Sizing::hasFixtureCounts(g) || !Sizing::fixtureCountsAreSound(g); },
+});
+
+// What a segment counts, by each fixture's id; none are left out of a version-3 file.
+QJsonValue fixturesValue(const Sizing::TSegment& segment)
+{
+    const auto table = Design::fixtureLoadTable();
+    if (!segment.fixtureCounts.empty() && segment.fixtureCounts.size() != table.size())
+        return QJsonValue(QJsonValue::Null);
+    QJsonObject counts;
+    for (std::size_t i = 0; i < segment.fixtureCounts.size(); ++i)
+        if (segment.fixtureCounts[i] != 0)
+            counts.insert(QString::fromUtf8(table[i].Id.data(), static_cast<qsizetype>(table[i].Id.size())),
+                          segment.fixtureCounts[i]);
+    return counts;
+}
+
+// A file is written without the keys its version does not have, and a segment that counts no
+// fixtures without "fixtures".
 TMembers forVersion(TMembers members, int version)
 {
-    std::erase_if(members, [&](const auto& member) {
-        return (version < 2 && isOneOf(member.first, kSinceVersion2))
-            || (version < 3 && isOneOf(member.first, kSinceVersion3));
+    std::erase_if(members, [version](const auto& member) { return isNewerThan(member.first, version); });
+    std::erase_if(members, [](const auto& member) {
+        return member.first == kFixtures && member.second.isObject() && member.second.toObject().isEmpty();
     });
     return members;
 }
@@ -185,12 +207,15 @@ void dropDefaults(TMembers& members, const Sizing::TSchedule& s)
 {
     const bool galvanized = s.material.empty();
     const bool coldWater = s.waterTemperatureC == Sizing::TSchedule{}.waterTemperatureC;
-    // The main is the source's absence, and only a booster has a booster's numbers.
+    // The main is the source's absence, and only a booster has a booster's numbers; the total
+    // column is the load column's.
     const bool fromMain = s.source == Sizing::TSource::Main;
+    const bool total = s.loadColumn == Design::TLoadColumn::Total;
     std::erase_if(members, [&](const auto& member) {
         return (member.first == kMaterial && galvanized)
             || (member.first == kWaterTemperatureC && galvanized && coldWater)
-            || ((member.first == kSource || member.first == kBooster) && fromMain);
+            || ((member.first == kSource || member.first == kBooster) && fromMain)
+            || (member.first == kLoadColumn && total);
     });
 }
 
@@ -203,6 +228,7 @@ TMembers segmentMembers(const Sizing::TSegment& segment, const QJsonObject& othe
             {kFrom, QString::fromStdString(segment.from)},
             {kTo, QString::fromStdString(segment.to)},
             {kFixtureUnits, segment.fixtureUnits},
+            {kFixtures, fixturesValue(segment)},
             {kFlowGpm, segment.flowGpm},
             {kLengthFt, segment.lengthFt},
             {kFittingsPercent, segment.fittingsPercent},
@@ -229,6 +255,7 @@ TMembers projectMembers(const TProject& project, int version)
             {kMaterial, QString::fromStdString(s.material)},
             {kWaterTemperatureC, s.waterTemperatureC},
             {kSupply, wordOf(kSupplies, s.supply)},
+            {kLoadColumn, wordOf(kLoadColumns, s.loadColumn)},
             {kSourcePsi, s.sourcePsi},
             {kStaticSourcePsi, s.staticSourcePsi},
             {kMeterAndDevicesPsi, s.meterAndDevicesPsi},
@@ -249,7 +276,12 @@ TMembers projectMembers(const TProject& project, int version)
 int formatVersionOf(const TProject& project)
 {
     const Sizing::TSchedule& s = project.schedule;
-    if (s.source == Sizing::TSource::Booster)
+    const bool uses3 = s.source == Sizing::TSource::Booster || s.loadColumn != Design::TLoadColumn::Total
+        || std::any_of(s.segments.begin(), s.segments.end(), [](const Sizing::TSegment& g) {
+                           return std::any_of(kSegmentUsesVersion3.begin(), kSegmentUsesVersion3.end(),
+                                              [&](TSegmentUse uses) { return uses(g); });
+                       });
+    if (uses3)
         return 3;
     const bool uses2 = std::any_of(kScheduleUsesVersion2.begin(), kScheduleUsesVersion2.end(),
                                    [&](TScheduleUse uses) { return uses(s); })

@@ -62,9 +62,11 @@ constexpr std::array kRows{
          [](const TInputs& in, double& us) { return typedOrNothing(in.segment.fixtureUnits, us); }},
     TRow{TColumn::TypedFlow, TQuantity::Flow, kFlowDecimals, false, false, false,
          [](const TInputs& in, double& us) { return typedOrNothing(in.segment.flowGpm, us); }},
+    // Counted fixtures give their load in the schedule's column; counts the check refused show none.
     TRow{TColumn::Load, TQuantity::Count, kCountDecimals, true, false, false,
          [](const TInputs& in, double& us) {
-             us = in.segment.fixtureUnits;
+             if (!Sizing::ownFixtureUnits(in.segment, in.place.loadColumn, us))
+                 us = 0.0;
              return in.segment.flowGpm > 0.0 ? TEmpty::FlowTyped : TEmpty::No;
          }},
     TRow{TColumn::Flow, TQuantity::Flow, kFlowDecimals, false, false, false,
@@ -160,6 +162,7 @@ TPlace placeOf(const Sizing::TSchedule& schedule, const Sizing::TScheduleResult&
 {
     TPlace place;
     place.layout = schedule.layout;
+    place.loadColumn = schedule.loadColumn;
     if (schedule.layout != Sizing::TLayout::Tree)
         return place;
     // The outlets come in segment order.

@@ -51,10 +51,11 @@ enum class TEmpty {
 };
 
 // Where the segment stands in its schedule, beyond its own row: the layout, and in a tree the
-// outlet at its `to` node (null when it has none).
+// outlet at its `to` node (null when it has none); the column its counted fixtures are read in.
 struct TPlace {
     Sizing::TLayout layout = Sizing::TLayout::List;
     const Sizing::TOutletResult* outlet = nullptr;
+    Design::TLoadColumn loadColumn = Design::TLoadColumn::Total;
 };
 
 // The place of segment `index` in an evaluated schedule; the result must outlive it.

@@ -2,6 +2,7 @@
 #include "Report.h"
 
 #include "CommonTexts.h"
+#include "FixtureLoads.h"
 #include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "SegmentFigures.h"
@@ -16,12 +17,14 @@ using namespace CommonTexts;
 using namespace ReportTexts;
 using SegmentFigures::TColumn;
 
-// Seventeen columns for every schedule; a tree adds its own seven after them.
+// Seventeen columns for every schedule; a tree adds its own after them.
 using TRecord = std::vector<QByteArray>;
 
 // Excel reads a file without the mark in the machine's code page, which mangles Persian.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr char kRecordEnd[] = "\r\n";
+// "×", U+00D7, in UTF-8 between a fixture's id and its count.
+constexpr char kTimes[] = "\xC3\x97";
 
 QByteArray withUnit(QStringView name, const char* unit) { return name.toUtf8() + " (" + unit + ')'; }
 
@@ -42,6 +45,25 @@ QByteArray plainNote(QString note)
     note.remove(QChar(u'\u2066'));
     note.remove(QChar(u'\u2069'));
     return note.toUtf8();
+}
+
+// The fixtures counted at the segment's outlet, in the table's order: "wc-private-tank×2
+// shower-private×1"; empty where it counts none, or counts the checks refused.
+QByteArray fixturesField(const Sizing::TSegment& segment)
+{
+    const auto table = Design::fixtureLoadTable();
+    if (!Sizing::hasFixtureCounts(segment) || !Sizing::fixtureCountsAreSound(segment))
+        return {};
+    QByteArray field;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (segment.fixtureCounts[i] == 0)
+            continue;
+        if (!field.isEmpty())
+            field += ' ';
+        field += QByteArray(table[i].Id.data(), static_cast<qsizetype>(table[i].Id.size())) + kTimes
+            + QByteArray::number(segment.fixtureCounts[i]);
+    }
+    return field;
 }
 
 TRecord header(Sizing::TLayout layout)
@@ -67,7 +89,7 @@ TRecord header(Sizing::TLayout layout)
         names.insert(names.end(),
                      {kColumnFrom.toUtf8(), kColumnTo.toUtf8(), kColumnServedLoad.toUtf8(),
                       withUnit(kColumnElevation, "ft"), withUnit(kColumnStaticPressure, "psi"),
-                      withUnit(kColumnOutletPressure, "psi"), kColumnPressureReducer.toUtf8()});
+                      withUnit(kColumnOutletPressure, "psi"), kColumnPressureReducer.toUtf8(), kCsvFixtures.toUtf8()});
     return names;
 }
 
@@ -106,7 +128,8 @@ TRecord record(const Project::TProject& project, const Sizing::TScheduleResult& 
     if (project.schedule.layout == Sizing::TLayout::Tree)
         fields.insert(fields.end(),
                       {asText(segment.from), asText(segment.to), us(TColumn::ServedLoad), us(TColumn::Elevation),
-                       us(TColumn::StaticPressure), us(TColumn::OutletPressure), us(TColumn::PressureReducer)});
+                       us(TColumn::StaticPressure), us(TColumn::OutletPressure), us(TColumn::PressureReducer),
+                       fixturesField(segment)});
     return fields;
 }
 

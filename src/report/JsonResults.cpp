@@ -80,6 +80,17 @@ QJsonObject segment(const Sizing::TSegment& g, const Sizing::TSegmentResult& r)
             {QStringLiteral("problem"), problemWord(r.problem)}};
 }
 
+// One count per row of the fixture table, in its order, for a segment that counts any.
+void addFixtureCounts(QJsonObject& object, const Sizing::TSegment& g)
+{
+    if (!Sizing::hasFixtureCounts(g))
+        return;
+    QJsonArray counts;
+    for (const int count : g.fixtureCounts)
+        counts.append(count);
+    object.insert(QStringLiteral("fixtureCounts"), counts);
+}
+
 QJsonObject outlet(const Sizing::TOutletResult& o)
 {
     return {{QStringLiteral("segment"), index(o.segment)},
@@ -104,8 +115,11 @@ QByteArray jsonResults(const Project::TProject& project, const Sizing::TSchedule
     if (isBooster)
         root.insert(QStringLiteral("booster"), booster(result.booster));
     QJsonArray segments;
-    for (std::size_t i = 0; i < result.segments.size() && i < s.segments.size(); ++i)
-        segments.append(segment(s.segments[i], result.segments[i]));
+    for (std::size_t i = 0; i < result.segments.size() && i < s.segments.size(); ++i) {
+        QJsonObject one = segment(s.segments[i], result.segments[i]);
+        addFixtureCounts(one, s.segments[i]);
+        segments.append(one);
+    }
     root.insert(QStringLiteral("segments"), segments);
     if (s.layout == Sizing::TLayout::Tree) {
         QJsonArray outlets;

@@ -12,6 +12,8 @@ namespace ReportTexts {
 // The CSV's header names of its own; the other columns are named as everywhere.
 inline constexpr QStringView kCsvName = u"نام";
 inline constexpr QStringView kCsvCumulativeLoss = u"افت تجمعی مسیر بحرانی";
+// A tree's outlet: the fixtures counted there, as "id×count".
+inline constexpr QStringView kCsvFixtures = u"وسایل بهداشتی";
 
 // The PDF's table adds a row number.
 inline constexpr QStringView kColumnRow = u"ردیف";

@@ -200,7 +200,8 @@ bool cellFigure(const Sizing::TSchedule& schedule, std::size_t index, const Sizi
     if (result == nullptr) {
         // Only what the segment gives on its own: its flow and its equivalent length.
         const bool own = isEditable(column)
-            || (column == kFlow && Sizing::segmentFlowGpm(segment, schedule.supply, unevaluated.flowGpm))
+            || (column == kFlow
+                && Sizing::segmentFlowGpm(segment, schedule.supply, schedule.loadColumn, unevaluated.flowGpm))
             || (column == kEquivalentLength && std::isfinite(Sizing::equivalentLengthFt(segment)));
         if (!own)
             return false;

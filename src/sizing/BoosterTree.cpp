@@ -54,7 +54,7 @@ double pumpFlowGpm(const TSchedule& schedule)
     double fixtureUnits = 0.0;
     double typedGpm = 0.0;
     for (const TSegment& g : schedule.segments) {
-        fixtureUnits += g.fixtureUnits;
+        fixtureUnits += ownLoad(schedule, g);
         typedGpm += g.flowGpm;
     }
     double demandGpm = 0.0;

@@ -94,7 +94,7 @@ TScheduleCheck sumAlongTree(const TSchedule& schedule, TTree& tree)
     tree.servedTypedGpm.resize(n);
     tree.pathLengthFt.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-        tree.servedFixtureUnits[i] = segments[i].fixtureUnits;
+        tree.servedFixtureUnits[i] = ownLoad(schedule, segments[i]);
         tree.servedTypedGpm[i] = segments[i].flowGpm;
     }
     for (std::size_t k = n; k-- > 0;) {
@@ -148,7 +148,7 @@ TScheduleCheck findOutlets(const TSchedule& schedule, TTree& tree)
     const bool booster = schedule.source == TSource::Booster;
     for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
         const TSegment& g = schedule.segments[i];
-        if (!(g.fixtureUnits > 0.0) && !(g.flowGpm > 0.0))
+        if (!(ownLoad(schedule, g) > 0.0) && !(g.flowGpm > 0.0))
             continue;
         TOutletResult outlet;
         outlet.segment = i;

@@ -32,7 +32,8 @@ bool segmentIsSound(const TSegment& g, TLayout layout)
 {
     return isFinite(g.fixtureUnits) && isFinite(g.flowGpm) && isFinite(g.lengthFt) && isFinite(g.fittingsPercent)
         && isFinite(g.elevationFt) && isFinite(g.outletPsi) && g.lengthFt > 0.0 && g.fittingsPercent >= 0.0
-        && g.flowGpm >= 0.0 && g.outletPsi >= 0.0 && (layout == TLayout::List || g.fixtureUnits >= 0.0);
+        && g.flowGpm >= 0.0 && g.outletPsi >= 0.0 && (layout == TLayout::List || g.fixtureUnits >= 0.0)
+        && fixtureCountsAreSound(g);
 }
 
 double availableFor(const TSchedule& s)
@@ -111,10 +112,10 @@ void evaluateList(const TSchedule& schedule, TScheduleResult& r)
     for (std::size_t i = 0; i < schedule.segments.size(); ++i) {
         const TSegment& segment = schedule.segments[i];
         TSegmentResult& out = r.segments[i];
-        if (!segmentFlowGpm(segment, schedule.supply, out.flowGpm))
+        if (!segmentFlowGpm(segment, schedule.supply, schedule.loadColumn, out.flowGpm))
             out.flowGpm = 0.0;
         out.equivalentLengthFt = equivalentLengthFt(segment);
-        out.servedFixtureUnits = segment.fixtureUnits;
+        out.servedFixtureUnits = Parts::ownLoad(schedule, segment);
         out.onCriticalPath = segment.onCriticalPath;
         Parts::sizeResult(schedule, r.allowablePsiPer100ft, segment, out);
         Parts::fillStatic(schedule, segment, out);
@@ -160,14 +161,16 @@ void fillStaticFrom(double sourceStaticPsi, const TSegment& segment, TSegmentRes
 
 } // namespace Parts
 
-bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, double& flowGpm)
+bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, Design::TLoadColumn column, double& flowGpm)
 {
     if (isFinite(segment.flowGpm) && segment.flowGpm > 0.0) {
         flowGpm = segment.flowGpm;
         return true;
     }
+    double fixtureUnits = 0.0;
     double demand = 0.0;
-    if (!Design::demandGpm(segment.fixtureUnits, supply, demand) || !(demand > 0.0))
+    if (!ownFixtureUnits(segment, column, fixtureUnits) || !Design::demandGpm(fixtureUnits, supply, demand)
+        || !(demand > 0.0))
         return false;
     flowGpm = demand;
     return true;

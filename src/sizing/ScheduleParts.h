@@ -30,6 +30,9 @@ inline constexpr std::size_t kNoSegment = static_cast<std::size_t>(-1);
 // when raised for velocity, the size that ran too fast. A flow of 0 leaves it unsized (NoLoad).
 void sizeResult(const TSchedule& schedule, double allowablePsiPer100ft, const TSegment& segment, TSegmentResult& out);
 
+// The segment's own load in the schedule's column, for a segment whose counts the check passed.
+[[nodiscard]] double ownLoad(const TSchedule& schedule, const TSegment& segment);
+
 // staticPsi and needsPressureReducer at the segment's `to`.
 void fillStatic(const TSchedule& schedule, const TSegment& segment, TSegmentResult& out);
 // The same from a given static pressure at the source: a booster's cut-out.

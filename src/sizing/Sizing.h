@@ -12,6 +12,7 @@
 
 #include "BoosterSet.h"
 #include "Demand.h"
+#include "FixtureLoads.h"
 #include "Hydraulics.h"
 #include "NomogramFrame.h"
 #include "Units.h"
@@ -72,6 +73,10 @@ struct TSegment {
     std::string to;               // tree: the node at its downstream end
     double elevationFt = 0.0;     // the height of the `to` node above the source (negative below it)
     double outletPsi = 0.0;       // tree: least pressure needed at `to`; 0 means the schedule's fixturePsi
+    // Empty, or one count per row of Design::fixtureLoadTable(), each from 0 to
+    // Design::kMaxFixtureCount. When any count is above 0, their load in the schedule's column is
+    // the segment's own and fixtureUnits is not read.
+    std::vector<int> fixtureCounts;
 };
 
 // Where a tree's water comes from: the city main at its own pressure, or a booster set drawing
@@ -120,8 +125,12 @@ struct TSchedule {
     double staticSourcePsi = 0.0;    // the source's pressure with no flow; 0 means sourcePsi
     std::string material;            // a computed pipe material's id; "" sizes on the class's nomogram
     double waterTemperatureC = 10.0; // for a computed material's water properties
-    TSource source = TSource::Main;  // a booster reads neither sourcePsi nor staticSourcePsi
-    TBooster booster;                // read when source is Booster
+    // The fixture table's column that fixture counts are read in: the hot and cold mains are sized
+    // separately, each on its own column, the service pipe on the total. A typed load is the
+    // engineer's own, in whatever column, and is read as typed.
+    Design::TLoadColumn loadColumn = Design::TLoadColumn::Total;
+    TSource source = TSource::Main; // a booster reads neither sourcePsi nor staticSourcePsi
+    TBooster booster;               // read when source is Booster
 };
 
 struct TSegmentSize {
@@ -260,10 +269,23 @@ inline constexpr double kChartLeastPsiPer100ft = Nomogram::kLeastPsiPer100ft;
 bool sizeInSchedule(const TSchedule& schedule, double allowablePsiPer100ft, double flowGpm, double velocityLimitFtPerS,
                     TSegmentResult& segment);
 
+// A segment's fixture counts are usable: none at all, or one per row of the fixture table, each a
+// count from 0 to Design::kMaxFixtureCount.
+[[nodiscard]] bool fixtureCountsAreSound(const TSegment& segment);
+
+// Some count of the segment's fixtures is above 0, so that their load is the segment's own.
+[[nodiscard]] bool hasFixtureCounts(const TSegment& segment);
+
+// The load a segment serves of its own: its fixtures' in the column when it counts any, its typed
+// fixtureUnits when it counts none. False, with the load untouched, for counts that are not sound.
+[[nodiscard]] bool ownFixtureUnits(const TSegment& segment, Design::TLoadColumn column, double& fixtureUnits);
+
 // The flow a list's segment is sized for: its typed flow when that is positive, otherwise the
-// demand of its load in the supply's column; false when there is none. A tree's segment carries
-// the demand of the load summed at and below its `to`, plus every typed flow there.
-[[nodiscard]] bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, double& flowGpm);
+// demand of its own load (in the column, for counted fixtures) on the supply's curve; false when
+// there is none. A tree's segment carries the demand of the load summed at and below its `to`,
+// plus every typed flow there.
+[[nodiscard]] bool segmentFlowGpm(const TSegment& segment, Design::TSupply supply, Design::TLoadColumn column,
+                                  double& flowGpm);
 
 [[nodiscard]] double equivalentLengthFt(const TSegment& segment);
 
@@ -274,5 +296,31 @@ bool sizeInSchedule(const TSchedule& schedule, double allowablePsiPer100ft, doub
 [[nodiscard]] bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result);
 // The same, handing back the check it made, so that a caller never checks twice: None when true.
 [[nodiscard]] bool evaluateSchedule(const TSchedule& schedule, TScheduleResult& result, TScheduleCheck& check);
+
+// A typical residential building from a few numbers: one riser from the source, the same flats
+// on every storey, each flat's fixtures counted once. Lengths and heights in ft.
+struct TBuildingSpec {
+    int storeys = 4;              // 1 to 100
+    double storeyHeightFt = 10.5; // floor to floor, above 0
+    double firstStoreyFt = 0.0;   // the first storey's floor above the source (negative: the source stands higher)
+    double fixtureHeightFt = 3.3; // the highest fixture above its floor, 0 or more
+    int flatsPerStorey = 2;       // 1 to 20
+    std::vector<int> flatFixtureCounts; // one count per row of the fixture table: one flat's fixtures
+    double serviceLengthFt = 50.0;      // from the source to the riser's foot, above 0
+    double branchLengthFt = 30.0;       // from the riser to a flat's farthest fixture, above 0
+    double serviceFittingsPercent = 30.0, riserFittingsPercent = 20.0, branchFittingsPercent = 50.0;
+};
+
+inline constexpr int kMostBuildingStoreys = 100;
+inline constexpr int kMostFlatsPerStorey = 20;
+
+// The riser diagram's node names in the order they are drawn: A, B, … Z, AA, AB, …; index 0 is A.
+[[nodiscard]] std::string nodeLetters(std::size_t index);
+
+// The spec's riser tree: the service run A → B, a riser segment up to each storey's node (none
+// for a first storey at the source's height, whose node is B), then a branch to each flat, storey
+// by storey. Sets the layout to Tree and replaces the segments; the budget, the pipe and the
+// limits stay as they were. False, with the schedule untouched, for a spec out of range.
+[[nodiscard]] bool buildingTree(const TBuildingSpec& spec, TSchedule& schedule);
 
 } // namespace Sizing
