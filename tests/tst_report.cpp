@@ -7,6 +7,7 @@
 #include "SegmentFigures.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -219,6 +220,11 @@ private slots:
         QTest::newRow("no outlet at B") << 1 << 23 << "";
         QTest::newRow("a reducer over 4 bar") << 3 << 24 << "1";
         QTest::newRow("none under it") << 2 << 24 << "";
+        // B-D's outlet alone is over 4 bar and A-B feeds C too: the valve stands on B-D, set to
+        // 4 bar + 0.433 x (0 - 0).
+        QTest::newRow("the valve's setting") << 3 << 25 << "58.02";
+        QTest::newRow("no valve on the riser") << 1 << 25 << "";
+        QTest::newRow("none where C stays under 4 bar") << 2 << 25 << "";
     }
     void treeCsv()
     {
@@ -231,8 +237,36 @@ private slots:
         const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
         QCOMPARE(rows.size(), 4);
         for (const QStringList& record : rows)
-            QCOMPARE(record.size(), 24);
+            QCOMPARE(record.size(), 25);
         QCOMPARE(rows[row][column - 1], text);
+    }
+
+    // A booster tree's sheet ends, after one empty row, with the booster's figures as name,value
+    // rows that read back as the very doubles of the result.
+    void boosterCsvRows()
+    {
+        Project::TProject project = smallTree();
+        project.schedule.source = TSource::Booster;
+        project.schedule.booster.occupants = 80.0;
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
+        const qsizetype first = 1 + static_cast<qsizetype>(project.schedule.segments.size());
+        QVERIFY(rows.size() > first + 1);
+        QCOMPARE(rows[first], QStringList{QString()});
+        QHash<QString, QString> figures;
+        for (qsizetype i = first + 1; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].size(), 2);
+            figures.insert(rows[i][0], rows[i][1]);
+        }
+        QCOMPARE(figures.value(QStringLiteral("flowGpm")).toDouble(), result.booster.flowGpm);
+        QCOMPARE(figures.value(QStringLiteral("dischargePsi")).toDouble(), result.booster.dischargePsi);
+        QCOMPARE(figures.value(QStringLiteral("tankGal")).toDouble(), result.booster.tankGal);
+        QCOMPARE(figures.value(QStringLiteral("storageLitres")), QStringLiteral("6000"));
+        QVERIFY(result.booster.dischargePsi > 0.0);
+        project.schedule.source = TSource::Main;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        QCOMPARE(records(QString::fromUtf8(Report::csvReport(project, result).mid(3))).size(), first);
     }
 
     // Column 16 sums each segment's own path, so an outlet's pressure in flow is the budget less
