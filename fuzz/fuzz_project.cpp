@@ -9,6 +9,7 @@
 #include "SegmentFigures.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -24,6 +25,14 @@ bool inRanges(const Project::TProject& project)
         && (s.material.empty() || Hydraulics::findMaterial(s.material) != nullptr)
         && s.waterTemperatureC >= Hydraulics::kLeastWaterTemperatureC
         && s.waterTemperatureC <= Hydraulics::kMostWaterTemperatureC;
+    const Sizing::TBooster& b = s.booster;
+    sound = sound && b.tankLevelFt >= Sizing::kLeastTankLevelFt && b.tankLevelFt <= Sizing::kMostTankLevelFt
+        && b.designPsiPer100ft > 0.0 && b.designPsiPer100ft <= Sizing::kMostDesignPsiPer100ft && b.startsPerHour > 0.0
+        && b.startsPerHour <= Sizing::kMostStartsPerHour && b.efficiency > 0.0
+        && b.efficiency <= Sizing::kMostEfficiency && b.altitudeM >= Sizing::kLeastAltitudeM
+        && b.altitudeM <= Sizing::kMostAltitudeM && b.occupants >= 0.0 && b.occupants <= Sizing::kMostOccupants;
+    for (const double psi : {b.suctionLossPsi, b.setLossPsi, b.differentialPsi, b.preChargeBelowPsi})
+        sound = sound && psi >= 0.0 && psi <= Sizing::kMostBoosterPsi;
     const auto shortName = [](const std::string& node) {
         return QString::fromStdString(node).toUcs4().size() <= Project::kMaxNodeNameCharacters;
     };
@@ -72,8 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Project::TProject again;
     require(Project::parseProject(written, again, problem), "what is written reads back");
     require(Project::projectJson(again) == written, "what is read back writes the same bytes");
-    require(written.contains(Project::formatVersionOf(project) == 1 ? "\"version\": 1," : "\"version\": 2,"),
+    const int version = Project::formatVersionOf(project);
+    require(written.contains("\"version\": " + QByteArray::number(version) + ','),
             "a project is written at the version that holds it");
+    require((version == 3) == (project.schedule.source == Sizing::TSource::Booster),
+            "a booster, and only a booster, makes a version-3 file");
 
     Sizing::TScheduleResult result;
     if (Sizing::evaluateSchedule(project.schedule, result)) {

@@ -96,6 +96,8 @@ private slots:
         // clang-format off
         QTest::newRow("CSV written") << "report.csv" << "good.keldaran" << 0 << QByteArray("\xEF\xBB\xBF");
         QTest::newRow("PDF written, extension in capitals") << "report.PDF" << "good.keldaran" << 0 << QByteArray("%PDF");
+        QTest::newRow("JSON results written") << "report.json" << "good.keldaran" << 0 << QByteArray("{");
+        QTest::newRow("JSON refused as the others are") << "report.json" << "short.keldaran" << 2 << kEarlierReport;
         QTest::newRow("unknown extension") << "report.txt" << "good.keldaran" << 2 << kEarlierReport;
         QTest::newRow("project unreadable") << "report.csv" << "broken.keldaran" << 2 << kEarlierReport;
         QTest::newRow("project missing") << "report.csv" << "missing.keldaran" << 2 << kEarlierReport;

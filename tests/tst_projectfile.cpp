@@ -57,6 +57,32 @@ void useVersion2(QRandomGenerator& random, Sizing::TSchedule& s)
     s.waterTemperatureC = random.bounded(2) == 0 ? 10.0 : anyDouble(random, 0.0, 100.0);
 }
 
+// A quarter of the projects are fed by a booster set, each number anywhere in its range.
+void useBooster(QRandomGenerator& random, Sizing::TSchedule& s)
+{
+    s.source = Sizing::TSource::Booster;
+    s.layout = Sizing::TLayout::Tree;
+    Sizing::TBooster& b = s.booster;
+    b.tankLevelFt = anyDouble(random, Sizing::kLeastTankLevelFt, Sizing::kMostTankLevelFt);
+    b.suctionLossPsi = anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.setLossPsi = random.bounded(2) == 0 ? 5.0 : anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.designPsiPer100ft = anyDouble(random, 0.01, Sizing::kMostDesignPsiPer100ft);
+    b.differentialPsi = random.bounded(3) == 0 ? 0.0 : anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.preChargeBelowPsi = anyDouble(random, 0.0, Sizing::kMostBoosterPsi);
+    b.startsPerHour = anyDouble(random, 0.1, Sizing::kMostStartsPerHour);
+    b.efficiency = anyDouble(random, 0.01, Sizing::kMostEfficiency);
+    b.altitudeM = anyDouble(random, Sizing::kLeastAltitudeM, Sizing::kMostAltitudeM);
+    b.occupants = double(random.bounded(100001));
+}
+
+bool sameBooster(const Sizing::TBooster& a, const Sizing::TBooster& b)
+{
+    return a.tankLevelFt == b.tankLevelFt && a.suctionLossPsi == b.suctionLossPsi && a.setLossPsi == b.setLossPsi
+        && a.designPsiPer100ft == b.designPsiPer100ft && a.differentialPsi == b.differentialPsi
+        && a.preChargeBelowPsi == b.preChargeBelowPsi && a.startsPerHour == b.startsPerHour
+        && a.efficiency == b.efficiency && a.altitudeM == b.altitudeM && a.occupants == b.occupants;
+}
+
 TProject anyProject(QRandomGenerator& random)
 {
     TProject p;
@@ -84,6 +110,8 @@ TProject anyProject(QRandomGenerator& random)
     }
     if (random.bounded(2) == 0)
         useVersion2(random, s);
+    if (random.bounded(4) == 0)
+        useBooster(random, s);
     if (random.bounded(2) == 0)
         p.otherKeys = {{"zNewerKey", QJsonObject{{"nested", QJsonArray{1, "two", true, QJsonValue()}}}},
                        {"aCount", qint64(9007199254740993)}};
@@ -120,6 +148,14 @@ QByteArray spoiled(const char* from, const QByteArray& to)
 QByteArray spoiledV2(const char* from, const QByteArray& to)
 {
     return spoiled(from, to).replace("\"version\": 1", "\"version\": 2");
+}
+
+// A version-3 tree fed by a booster set whose "booster" holds `members`.
+QByteArray withBooster(const QByteArray& members)
+{
+    return spoiled("\"fixturePsi\": 8",
+                   "\"fixturePsi\": 8, \"layout\": \"tree\", \"source\": \"booster\", \"booster\": " + members)
+        .replace("\"version\": 1", "\"version\": 3");
 }
 
 QByteArray exampleBytes(const char* name)
@@ -161,6 +197,8 @@ private slots:
             QCOMPARE(b.staticSourcePsi, a.staticSourcePsi);
             QCOMPARE(b.material, a.material);
             QCOMPARE(b.waterTemperatureC, a.waterTemperatureC);
+            QCOMPARE(b.source, a.source);
+            QVERIFY(a.source == Sizing::TSource::Main || sameBooster(b.booster, a.booster));
             QVERIFY(sameSegments(b.segments, a.segments));
             QCOMPARE(read.otherKeys, original.otherKeys);
             QCOMPARE(read.otherSegmentKeys, original.otherSegmentKeys);
@@ -183,7 +221,7 @@ private slots:
         QTest::newRow("nested too deep") << deep << "JSON";
         QTest::newRow("a list, not an object") << QByteArray("[1, 2]") << "JSON";
         QTest::newRow("another program's file") << spoiled("keldaran-schedule", "other") << "format";
-        QTest::newRow("a newer version") << spoiled("\"version\": 1", "\"version\": 3") << "version";
+        QTest::newRow("a newer version") << spoiled("\"version\": 1", "\"version\": 4") << "version";
         QTest::newRow("version not whole") << spoiled("\"version\": 1", "\"version\": 0.5") << "version";
         QTest::newRow("class missing") << spoiled("\"roughnessClass\": 2,", "") << "roughnessClass";
         QTest::newRow("class as text") << spoiled("\"roughnessClass\": 2", "\"roughnessClass\": \"2\"") << "roughnessClass";
@@ -217,6 +255,24 @@ private slots:
         QTest::newRow("water below 0 °C") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": -0.5") << "waterTemperatureC";
         QTest::newRow("temperature as text") << spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"waterTemperatureC\": \"hot\"") << "waterTemperatureC";
         QTest::newRow("node as a number") << spoiledV2("\"lengthFt\": 20", "\"lengthFt\": 20, \"from\": 1") << "segments[0].from";
+        QTest::newRow("unknown source") << withBooster("{}").replace("\"booster\",", "\"pump\",") << "source";
+        QTest::newRow("booster not an object") << withBooster("[]") << "booster";
+        QTest::newRow("tank 100.5 ft below") << withBooster(R"({"tankLevelFt": -100.5})") << "booster.tankLevelFt";
+        QTest::newRow("tank 501 ft above") << withBooster(R"({"tankLevelFt": 501})") << "booster.tankLevelFt";
+        QTest::newRow("negative suction loss") << withBooster(R"({"suctionLossPsi": -1})") << "booster.suctionLossPsi";
+        QTest::newRow("set loss over 100") << withBooster(R"({"setLossPsi": 100.5})") << "booster.setLossPsi";
+        QTest::newRow("design rate 0") << withBooster(R"({"designPsiPer100ft": 0})") << "booster.designPsiPer100ft";
+        QTest::newRow("design rate over 100") << withBooster(R"({"designPsiPer100ft": 101})") << "booster.designPsiPer100ft";
+        QTest::newRow("differential over 100") << withBooster(R"({"differentialPsi": 101})") << "booster.differentialPsi";
+        QTest::newRow("negative pre-charge below") << withBooster(R"({"preChargeBelowPsi": -2})") << "booster.preChargeBelowPsi";
+        QTest::newRow("no starts") << withBooster(R"({"startsPerHour": 0})") << "booster.startsPerHour";
+        QTest::newRow("61 starts") << withBooster(R"({"startsPerHour": 61})") << "booster.startsPerHour";
+        QTest::newRow("efficiency 0") << withBooster(R"({"efficiency": 0})") << "booster.efficiency";
+        QTest::newRow("efficiency above 1") << withBooster(R"({"efficiency": 1.01})") << "booster.efficiency";
+        QTest::newRow("altitude 5,001 m") << withBooster(R"({"altitudeM": 5001})") << "booster.altitudeM";
+        QTest::newRow("altitude -501 m") << withBooster(R"({"altitudeM": -501})") << "booster.altitudeM";
+        QTest::newRow("100,001 occupants") << withBooster(R"({"occupants": 100001})") << "booster.occupants";
+        QTest::newRow("occupants as text") << withBooster(R"({"occupants": "64"})") << "booster.occupants";
         // clang-format on
     }
     void brokenFiles()
@@ -247,6 +303,8 @@ private slots:
         QTest::newRow("a to node") << 4 << 2;
         QTest::newRow("an elevation") << 5 << 2;
         QTest::newRow("an outlet's need") << 6 << 2;
+        QTest::newRow("a booster") << 7 << 3;
+        QTest::newRow("a booster's numbers, fed from the main") << 8 << 1;
     }
     void writtenVersion()
     {
@@ -264,12 +322,15 @@ private slots:
         case 4: g.to = std::string("B"); break;
         case 5: g.elevationFt = -3.0; break;
         case 6: g.outletPsi = 15.0; break;
+        case 7: s.source = Sizing::TSource::Booster; break;
+        case 8: s.booster.efficiency = 0.75; break;
         default: break;
         }
         QCOMPARE(formatVersionOf(project), version);
         const QByteArray json = projectJson(project);
         QVERIFY(json.contains(QByteArray("\"version\": ") + QByteArray::number(version) + ','));
-        QCOMPARE(json.contains("\"layout\""), version == 2);
+        QCOMPARE(json.contains("\"layout\""), version >= 2);
+        QCOMPARE(json.contains("\"booster\""), version == 3);
         TProject read;
         QVERIFY2(parseProject(json, read, problem), qPrintable(problem));
         QCOMPARE(projectJson(read), json);
@@ -315,13 +376,14 @@ private slots:
     }
 
     // The example opens and saves again byte for byte, as every release before version 2 wrote
-    // it; its tree twin is a version-2 file that does the same.
+    // it; its tree twin is a version-2 file that does the same, and the booster's a version-3 file.
     void examplesByteForByte_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Sizing::TLayout>("layout");
         QTest::newRow("the list") << "residential-four-storey.keldaran" << Sizing::TLayout::List;
         QTest::newRow("the tree") << "residential-four-storey-tree.keldaran" << Sizing::TLayout::Tree;
+        QTest::newRow("the booster") << "tehran-eight-storey-booster.keldaran" << Sizing::TLayout::Tree;
     }
     void examplesByteForByte()
     {
@@ -333,6 +395,15 @@ private slots:
         QVERIFY2(parseProject(bytes, project, problem), qPrintable(problem));
         QCOMPARE(project.schedule.layout, layout);
         QCOMPARE(projectJson(project), bytes);
+        // Every example is sized whole; the booster's eight storeys are what a 2.5 bar main
+        // cannot reach.
+        Sizing::TScheduleResult result;
+        QVERIFY(Sizing::evaluateSchedule(project.schedule, result));
+        if (project.schedule.source == Sizing::TSource::Booster) {
+            QVERIFY(result.booster.complete);
+            project.schedule.source = Sizing::TSource::Main;
+            QCOMPARE(Sizing::checkSchedule(project.schedule).problem, Sizing::TScheduleProblem::Shortfall);
+        }
     }
 
     // A version-1 file never held a tree: keys it could not have are kept as unknown, and it
@@ -352,6 +423,28 @@ private slots:
         QCOMPARE(asTree.count("\"layout\""), 1);
         QVERIFY(parseProject(asTree, project, problem));
         QVERIFY(!project.otherKeys.contains(QLatin1String("staticSourcePsi")));
+    }
+
+    // Before version 3 there was no booster: a version-2 file's "source" is kept as unknown, and
+    // it opens fed from the main. Absent keys of "booster" take the set's defaults.
+    void boosterKeys()
+    {
+        TProject project;
+        QString problem;
+        QVERIFY(parseProject(spoiledV2("\"fixturePsi\": 8", "\"fixturePsi\": 8, \"source\": \"booster\""), project,
+                             problem));
+        QCOMPARE(project.schedule.source, Sizing::TSource::Main);
+        QCOMPARE(project.otherKeys.value(QLatin1String("source")).toString(), QStringLiteral("booster"));
+        QVERIFY2(parseProject(withBooster(R"({"altitudeM": 1190, "occupants": 64})"), project, problem),
+                 qPrintable(problem));
+        QCOMPARE(project.schedule.source, Sizing::TSource::Booster);
+        Sizing::TBooster expected;
+        expected.altitudeM = 1190.0;
+        expected.occupants = 64.0;
+        QVERIFY(sameBooster(project.schedule.booster, expected));
+        const QByteArray json = projectJson(project);
+        QVERIFY(json.contains("\"version\": 3,") && json.contains("\"source\": \"booster\""));
+        QVERIFY(json.contains("\"setLossPsi\": 5"));
     }
 
     // The reader names the file and refuses a file too large before reading it; the writer

@@ -14,8 +14,8 @@ const QString kDescription = QStringLiteral(
     "Sizes galvanized drinking-water pipes from the friction-loss nomogram. Without options it opens the "
     "calculator.");
 const QString kReportDescription = QStringLiteral(
-    "Writes the sizing report of PROJECT to OUT, a .csv or .pdf file, and opens no window. Exits with 0 when "
-    "the report is written, or with 2 and one line on stderr when it is not.");
+    "Writes the sizing report of PROJECT to OUT, a .csv or .pdf file, or its results as a .json file, and "
+    "opens no window. Exits with 0 when the report is written, or with 2 and one line on stderr when it is not.");
 const QString kProjectDescription = QStringLiteral("A project file (.keldaran).");
 const QString kNoProject = QStringLiteral("--report needs the project file to report on: keldaran --report OUT "
                                           "PROJECT");

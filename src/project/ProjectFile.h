@@ -33,7 +33,7 @@ inline constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 inline constexpr int kMaxSegments = 10000;
 // The newest version this release reads. A project is written at the oldest version that holds
 // it, so that older releases still open a project that uses nothing newer.
-inline constexpr int kFormatVersion = 2;
+inline constexpr int kFormatVersion = 3;
 inline constexpr int kFirstFormatVersion = 1;
 
 // Node names, as the riser diagram labels them, are short.
@@ -43,7 +43,8 @@ inline constexpr double kLeastElevationFt = -300.0;
 inline constexpr double kMostElevationFt = 1000.0;
 inline constexpr double kMostPressurePsi = 1000.0;
 
-// The version `project` is written at: 1 unless it uses a key only version 2 has.
+// The version `project` is written at: the oldest whose keys hold it. A booster needs version 3,
+// a tree, a material, a static pressure or a water temperature version 2.
 [[nodiscard]] int formatVersionOf(const TProject& project);
 
 // problem: a Persian sentence naming what is wrong (the key's name for a key). Nothing is written

@@ -31,6 +31,20 @@ inline constexpr QLatin1String kLayout("layout");
 inline constexpr QLatin1String kStaticSourcePsi("staticSourcePsi");
 inline constexpr QLatin1String kMaterial("material");
 inline constexpr QLatin1String kWaterTemperatureC("waterTemperatureC");
+inline constexpr QLatin1String kSource("source");
+inline constexpr QLatin1String kBooster("booster");
+
+// The booster's own keys, inside "booster", named as TBooster's members.
+inline constexpr QLatin1String kTankLevelFt("tankLevelFt");
+inline constexpr QLatin1String kSuctionLossPsi("suctionLossPsi");
+inline constexpr QLatin1String kSetLossPsi("setLossPsi");
+inline constexpr QLatin1String kDesignPsiPer100ft("designPsiPer100ft");
+inline constexpr QLatin1String kDifferentialPsi("differentialPsi");
+inline constexpr QLatin1String kPreChargeBelowPsi("preChargeBelowPsi");
+inline constexpr QLatin1String kStartsPerHour("startsPerHour");
+inline constexpr QLatin1String kEfficiency("efficiency");
+inline constexpr QLatin1String kAltitudeM("altitudeM");
+inline constexpr QLatin1String kOccupants("occupants");
 
 inline constexpr QLatin1String kName("name");
 inline constexpr QLatin1String kRun("run");
@@ -47,23 +61,11 @@ inline constexpr QLatin1String kOutletPsi("outletPsi");
 inline constexpr QLatin1String kFormatName("keldaran-schedule");
 
 // Every key of the top level and of a segment, in the order the writer puts them.
-inline constexpr std::array kProjectKeys{kFormat,
-                                         kVersion,
-                                         kTitle,
-                                         kLayout,
-                                         kRoughnessClass,
-                                         kMaterial,
-                                         kWaterTemperatureC,
-                                         kSupply,
-                                         kSourcePsi,
-                                         kStaticSourcePsi,
-                                         kMeterAndDevicesPsi,
-                                         kHeightFt,
-                                         kFixturePsi,
-                                         kMainLimitFtPerS,
-                                         kBranchLimitFtPerS,
-                                         kUnits,
-                                         kSegments};
+inline constexpr std::array kProjectKeys{kFormat,   kVersion,        kTitle,           kLayout,
+                                         kSource,   kRoughnessClass, kMaterial,        kWaterTemperatureC,
+                                         kSupply,   kSourcePsi,      kStaticSourcePsi, kMeterAndDevicesPsi,
+                                         kHeightFt, kFixturePsi,     kMainLimitFtPerS, kBranchLimitFtPerS,
+                                         kBooster,  kUnits,          kSegments};
 inline constexpr std::array kSegmentKeys{kName,         kRun,       kFrom,          kTo,
                                          kFixtureUnits, kFlowGpm,   kLengthFt,      kFittingsPercent,
                                          kElevationFt,  kOutletPsi, kOnCriticalPath};
@@ -73,6 +75,13 @@ inline constexpr std::array kSegmentKeys{kName,         kRun,       kFrom,      
 inline constexpr std::array kSinceVersion2{kLayout, kStaticSourcePsi, kMaterial, kWaterTemperatureC, kFrom,
                                            kTo,     kElevationFt,     kOutletPsi};
 
+inline constexpr std::array kBoosterKeys{kTankLevelFt,     kSuctionLossPsi,    kSetLossPsi,    kDesignPsiPer100ft,
+                                         kDifferentialPsi, kPreChargeBelowPsi, kStartsPerHour, kEfficiency,
+                                         kAltitudeM,       kOccupants};
+
+// The same for version 3: a building fed by a booster set.
+inline constexpr std::array kSinceVersion3{kSource, kBooster};
+
 template <typename T> using TChoices = std::array<std::pair<QLatin1String, T>, 2>;
 
 inline constexpr TChoices<Design::TSupply> kSupplies{{{QLatin1String("flushTank"), Design::TSupply::FlushTank},
@@ -81,6 +90,8 @@ inline constexpr TChoices<Sizing::TRun> kRuns{
     {{QLatin1String("main"), Sizing::TRun::Main}, {QLatin1String("branch"), Sizing::TRun::Branch}}};
 inline constexpr TChoices<Sizing::TLayout> kLayouts{
     {{QLatin1String("list"), Sizing::TLayout::List}, {QLatin1String("tree"), Sizing::TLayout::Tree}}};
+inline constexpr TChoices<Sizing::TSource> kSources{
+    {{QLatin1String("main"), Sizing::TSource::Main}, {QLatin1String("booster"), Sizing::TSource::Booster}}};
 inline constexpr TChoices<Project::TUnits> kUnitSystems{
     {{QLatin1String("US"), Project::TUnits::US}, {QLatin1String("SI"), Project::TUnits::SI}}};
 

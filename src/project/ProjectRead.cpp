@@ -17,6 +17,7 @@
 #include <cmath>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
 namespace Project {
 namespace {
@@ -24,7 +25,27 @@ namespace {
 using namespace ProjectKeys;
 using namespace ProjectTexts;
 
-enum class TRange { Any, NonNegative, Positive, ClassNumber, Version, FixtureUnits, Elevation, Pressure, Temperature };
+enum class TRange {
+    Any,
+    NonNegative,
+    Positive,
+    ClassNumber,
+    Version,
+    FixtureUnits,
+    Elevation,
+    Pressure,
+    Temperature,
+    TankLevel,
+    BoosterPressure,
+    DesignRate,
+    Starts,
+    Efficiency,
+    Altitude,
+    Occupants,
+};
+
+// The ranges that stop above 0 and include their top.
+constexpr bool aboveZeroUpTo(double value, double most) { return value > 0.0 && value <= most; }
 
 bool inRange(double value, TRange range)
 {
@@ -39,16 +60,23 @@ bool inRange(double value, TRange range)
     case TRange::Pressure: return value >= 0.0 && value <= kMostPressurePsi;
     case TRange::Temperature:
         return value >= Hydraulics::kLeastWaterTemperatureC && value <= Hydraulics::kMostWaterTemperatureC;
+    case TRange::TankLevel: return value >= Sizing::kLeastTankLevelFt && value <= Sizing::kMostTankLevelFt;
+    case TRange::BoosterPressure: return value >= 0.0 && value <= Sizing::kMostBoosterPsi;
+    case TRange::DesignRate: return aboveZeroUpTo(value, Sizing::kMostDesignPsiPer100ft);
+    case TRange::Starts: return aboveZeroUpTo(value, Sizing::kMostStartsPerHour);
+    case TRange::Efficiency: return aboveZeroUpTo(value, Sizing::kMostEfficiency);
+    case TRange::Altitude: return value >= Sizing::kLeastAltitudeM && value <= Sizing::kMostAltitudeM;
+    case TRange::Occupants: return value >= 0.0 && value <= Sizing::kMostOccupants;
     }
     return false;
 }
 
 // A negative bound keeps its sign before it inside the Persian sentence.
-QString between(double least, double most)
-{
-    const auto bound = [](double value) { return QStringLiteral("\u2066%1\u2069").arg(value); };
-    return kRangeBetween.toString().arg(bound(least), bound(most));
-}
+QString bound(double value) { return QStringLiteral("\u2066%1\u2069").arg(value); }
+
+QString between(double least, double most) { return kRangeBetween.toString().arg(bound(least), bound(most)); }
+
+QString upTo(double most) { return kRangeAboveZeroUpTo.toString().arg(bound(most)); }
 
 QString rangeText(TRange range)
 {
@@ -62,6 +90,13 @@ QString rangeText(TRange range)
     case TRange::Elevation: return between(kLeastElevationFt, kMostElevationFt);
     case TRange::Pressure: return between(0.0, kMostPressurePsi);
     case TRange::Temperature: return between(Hydraulics::kLeastWaterTemperatureC, Hydraulics::kMostWaterTemperatureC);
+    case TRange::TankLevel: return between(Sizing::kLeastTankLevelFt, Sizing::kMostTankLevelFt);
+    case TRange::BoosterPressure: return between(0.0, Sizing::kMostBoosterPsi);
+    case TRange::DesignRate: return upTo(Sizing::kMostDesignPsiPer100ft);
+    case TRange::Starts: return upTo(Sizing::kMostStartsPerHour);
+    case TRange::Efficiency: return upTo(Sizing::kMostEfficiency);
+    case TRange::Altitude: return between(Sizing::kLeastAltitudeM, Sizing::kMostAltitudeM);
+    case TRange::Occupants: return between(0.0, Sizing::kMostOccupants);
     }
     return kRangeFinite.toString();
 }
@@ -70,13 +105,14 @@ QString rangeText(TRange range)
 QString segmentPath(qsizetype index) { return QStringLiteral("%1[%2]").arg(kSegments).arg(index); }
 
 // The keys of one JSON object, each named in a message by its path in the file, such as
-// "segments[3].lengthFt". A key marked optional that is absent takes its fallback.
+// "segments[3].lengthFt" or "booster.efficiency". A key marked optional that is absent takes its
+// fallback.
 class TReader {
 public:
-    // segment: the segment's index in the list; -1 for the top level.
-    TReader(const QJsonObject& object, qsizetype segment, QString& problem)
+    // path: where the object is in the file, such as "segments[3]"; empty for the top level.
+    TReader(const QJsonObject& object, QString path, QString& problem)
         : FObject(object)
-        , FSegment(segment)
+        , FPath(std::move(path))
         , FProblem(problem)
     {
     }
@@ -170,14 +206,15 @@ public:
     {
         QJsonObject unknown;
         for (auto it = FObject.begin(); it != FObject.end(); ++it)
-            if (!isOneOf(it.key(), known) || (version < 2 && isOneOf(it.key(), kSinceVersion2)))
+            if (!isOneOf(it.key(), known) || (version < 2 && isOneOf(it.key(), kSinceVersion2))
+                || (version < 3 && isOneOf(it.key(), kSinceVersion3)))
                 unknown.insert(it.key(), it.value());
         return unknown;
     }
 
     bool fail(QStringView sentence, QLatin1String key, const QString& detail = {})
     {
-        FProblem = sentence.toString().arg(FSegment < 0 ? QString(key) : segmentPath(FSegment) + u'.' + key);
+        FProblem = sentence.toString().arg(FPath.isEmpty() ? QString(key) : FPath + u'.' + key);
         if (!detail.isEmpty())
             FProblem = FProblem.arg(detail);
         return false;
@@ -191,7 +228,7 @@ private:
     }
 
     const QJsonObject& FObject;
-    qsizetype FSegment;
+    QString FPath;
     QString& FProblem;
 };
 
@@ -232,11 +269,36 @@ bool readSchedule(TReader& reader, int version, TProject& project)
     s.roughnessClass = static_cast<int>(roughnessClass);
     if (version < 2)
         return true;
-    return reader.choice(kLayout, kLayouts, s.layout, Sizing::TLayout::List)
-        && reader.number(kStaticSourcePsi, TRange::Pressure, s.staticSourcePsi, 0.0)
-        && reader.material(kMaterial, s.material)
-        && reader.number(kWaterTemperatureC, TRange::Temperature, s.waterTemperatureC,
-                         Sizing::TSchedule{}.waterTemperatureC);
+    if (!reader.choice(kLayout, kLayouts, s.layout, Sizing::TLayout::List)
+        || !reader.number(kStaticSourcePsi, TRange::Pressure, s.staticSourcePsi, 0.0)
+        || !reader.material(kMaterial, s.material)
+        || !reader.number(kWaterTemperatureC, TRange::Temperature, s.waterTemperatureC,
+                          Sizing::TSchedule{}.waterTemperatureC))
+        return false;
+    return version < 3 || reader.choice(kSource, kSources, s.source, Sizing::TSource::Main);
+}
+
+// "booster", whose absent keys take the set's defaults; absent altogether, all of them do.
+bool readBooster(TReader& reader, const QJsonObject& root, Sizing::TBooster& b, QString& problem)
+{
+    const QJsonValue value = root.value(kBooster);
+    if (value.isUndefined())
+        return true;
+    if (!value.isObject())
+        return reader.fail(kNotObject, kBooster);
+    const QJsonObject object = value.toObject();
+    TReader keys(object, QString(kBooster), problem);
+    const Sizing::TBooster d;
+    return keys.number(kTankLevelFt, TRange::TankLevel, b.tankLevelFt, d.tankLevelFt)
+        && keys.number(kSuctionLossPsi, TRange::BoosterPressure, b.suctionLossPsi, d.suctionLossPsi)
+        && keys.number(kSetLossPsi, TRange::BoosterPressure, b.setLossPsi, d.setLossPsi)
+        && keys.number(kDesignPsiPer100ft, TRange::DesignRate, b.designPsiPer100ft, d.designPsiPer100ft)
+        && keys.number(kDifferentialPsi, TRange::BoosterPressure, b.differentialPsi, d.differentialPsi)
+        && keys.number(kPreChargeBelowPsi, TRange::BoosterPressure, b.preChargeBelowPsi, d.preChargeBelowPsi)
+        && keys.number(kStartsPerHour, TRange::Starts, b.startsPerHour, d.startsPerHour)
+        && keys.number(kEfficiency, TRange::Efficiency, b.efficiency, d.efficiency)
+        && keys.number(kAltitudeM, TRange::Altitude, b.altitudeM, d.altitudeM)
+        && keys.number(kOccupants, TRange::Occupants, b.occupants, d.occupants);
 }
 
 bool readSegment(const QJsonValue& value, qsizetype index, int version, Sizing::TSegment& segment, QJsonObject& others,
@@ -247,7 +309,7 @@ bool readSegment(const QJsonValue& value, qsizetype index, int version, Sizing::
         return false;
     }
     const QJsonObject object = value.toObject();
-    TReader reader(object, index, problem);
+    TReader reader(object, segmentPath(index), problem);
     QString name;
     if (!reader.text(kName, name) || !reader.choice(kRun, kRuns, segment.run)
         || !reader.number(kFixtureUnits, TRange::FixtureUnits, segment.fixtureUnits, 0.0)
@@ -313,10 +375,11 @@ bool parseProject(const QByteArray& json, TProject& project, QString& problem)
         return false;
     }
     const QJsonObject root = document.object();
-    TReader reader(root, -1, problem);
+    TReader reader(root, QString(), problem);
     TProject read;
     int version = kFirstFormatVersion;
     if (!readHeader(reader, root, version, problem) || !readSchedule(reader, version, read)
+        || (version >= 3 && !readBooster(reader, root, read.schedule.booster, problem))
         || !readSegments(reader, root, version, read, problem))
         return false;
     read.otherKeys = reader.others(kProjectKeys, version);

@@ -32,6 +32,7 @@ inline constexpr QStringView kNotNumber = u"مقدار «%1» باید عدد ب
 inline constexpr QStringView kNotText = u"مقدار «%1» باید متن باشد.";
 inline constexpr QStringView kNotTrueFalse = u"مقدار «%1» باید true یا false باشد.";
 inline constexpr QStringView kNotList = u"مقدار «%1» باید فهرست باشد.";
+inline constexpr QStringView kNotObject = u"مقدار «%1» باید یک شیء JSON باشد.";
 inline constexpr QStringView kNotSegment = u"«%1» باید یک شیء JSON با کلیدهای قطعه باشد.";
 // "%2" is the material's id as the file gives it.
 inline constexpr QStringView kUnknownMaterial
@@ -46,6 +47,8 @@ inline constexpr QStringView kRangeClass = u"باید 1، 2 یا 3 باشد";
 inline constexpr QStringView kRangeVersion = u"باید عدد صحیح مثبت باشد";
 // "%1" is the least value, "%2" the largest.
 inline constexpr QStringView kRangeBetween = u"باید بین %1 و %2 باشد";
+// "%1" is the largest value.
+inline constexpr QStringView kRangeAboveZeroUpTo = u"باید بیشتر از صفر و حداکثر %1 باشد";
 // "%1" is how many characters a node's name may have.
 inline constexpr QStringView kRangeNodeName = u"باید حداکثر %1 نویسه باشد";
 inline constexpr QStringView kRangeFinite = u"باید عددی متناهی باشد";

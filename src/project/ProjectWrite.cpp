@@ -123,13 +123,17 @@ void writeValue(QByteArray& out, const QJsonValue& value, int depth)
 }
 
 // A version-1 file's "layout" was kept as a key unknown to it; written as version 2, the
-// project's own takes its place. `known` is the level's own keys: a segment's unknown "material"
-// is a newer release's, not the project's, and is kept.
+// project's own takes its place, as a version-2 file's "source" does in version 3. `known` is the level's own keys: a
+// segment's unknown "material" is a newer release's, not the project's, and is kept.
 template <std::size_t N>
 void appendOthers(TMembers& members, const QJsonObject& others, const std::array<QLatin1String, N>& known, int version)
 {
+    const auto ownsKey = [&](const QString& key) {
+        return isOneOf(key, known)
+            && ((version >= 2 && isOneOf(key, kSinceVersion2)) || (version >= 3 && isOneOf(key, kSinceVersion3)));
+    };
     for (auto it = others.begin(); it != others.end(); ++it)
-        if (version < 2 || !isOneOf(it.key(), kSinceVersion2) || !isOneOf(it.key(), known))
+        if (!ownsKey(it.key()))
             members.emplace_back(it.key(), it.value());
 }
 
@@ -150,23 +154,43 @@ constexpr auto kSegmentUsesVersion2 = std::to_array<TSegmentUse>({
     [](const Sizing::TSegment& g) { return g.outletPsi != 0.0; },
 });
 
-// A version-1 file is written without the keys it does not have.
+// A file is written without the keys its version does not have.
 TMembers forVersion(TMembers members, int version)
 {
-    if (version < 2)
-        std::erase_if(members, [](const auto& member) { return isOneOf(member.first, kSinceVersion2); });
+    std::erase_if(members, [&](const auto& member) {
+        return (version < 2 && isOneOf(member.first, kSinceVersion2))
+            || (version < 3 && isOneOf(member.first, kSinceVersion3));
+    });
     return members;
+}
+
+// The booster's numbers, in one object whose keys the writer orders by name.
+QJsonObject boosterObject(const Sizing::TBooster& b)
+{
+    return QJsonObject{{kTankLevelFt, b.tankLevelFt},
+                       {kSuctionLossPsi, b.suctionLossPsi},
+                       {kSetLossPsi, b.setLossPsi},
+                       {kDesignPsiPer100ft, b.designPsiPer100ft},
+                       {kDifferentialPsi, b.differentialPsi},
+                       {kPreChargeBelowPsi, b.preChargeBelowPsi},
+                       {kStartsPerHour, b.startsPerHour},
+                       {kEfficiency, b.efficiency},
+                       {kAltitudeM, b.altitudeM},
+                       {kOccupants, b.occupants}};
 }
 
 // Galvanized pipes are the material's absence, so that a tree of galvanized pipes is written
 // as before; the temperature is written wherever it counts or differs from cold water.
-void dropGalvanized(TMembers& members, const Sizing::TSchedule& s)
+void dropDefaults(TMembers& members, const Sizing::TSchedule& s)
 {
     const bool galvanized = s.material.empty();
     const bool coldWater = s.waterTemperatureC == Sizing::TSchedule{}.waterTemperatureC;
+    // The main is the source's absence, and only a booster has a booster's numbers.
+    const bool fromMain = s.source == Sizing::TSource::Main;
     std::erase_if(members, [&](const auto& member) {
         return (member.first == kMaterial && galvanized)
-            || (member.first == kWaterTemperatureC && galvanized && coldWater);
+            || (member.first == kWaterTemperatureC && galvanized && coldWater)
+            || ((member.first == kSource || member.first == kBooster) && fromMain);
     });
 }
 
@@ -200,6 +224,7 @@ TMembers projectMembers(const TProject& project, int version)
             {kVersion, version},
             {kTitle, project.title},
             {kLayout, wordOf(kLayouts, s.layout)},
+            {kSource, wordOf(kSources, s.source)},
             {kRoughnessClass, s.roughnessClass},
             {kMaterial, QString::fromStdString(s.material)},
             {kWaterTemperatureC, s.waterTemperatureC},
@@ -211,10 +236,11 @@ TMembers projectMembers(const TProject& project, int version)
             {kFixturePsi, s.fixturePsi},
             {kMainLimitFtPerS, s.mainLimitFtPerS},
             {kBranchLimitFtPerS, s.branchLimitFtPerS},
+            {kBooster, boosterObject(s.booster)},
             {kUnits, wordOf(kUnitSystems, project.units)},
         },
         version);
-    dropGalvanized(members, s);
+    dropDefaults(members, s);
     return members;
 }
 
@@ -223,6 +249,8 @@ TMembers projectMembers(const TProject& project, int version)
 int formatVersionOf(const TProject& project)
 {
     const Sizing::TSchedule& s = project.schedule;
+    if (s.source == Sizing::TSource::Booster)
+        return 3;
     const bool uses2 = std::any_of(kScheduleUsesVersion2.begin(), kScheduleUsesVersion2.end(),
                                    [&](TScheduleUse uses) { return uses(s); })
         || std::any_of(s.segments.begin(), s.segments.end(), [](const Sizing::TSegment& g) {

@@ -107,7 +107,7 @@ inline constexpr QStringView kPageOf = u"صفحه %1 از %2";
 
 // Why a report was not written. "%1" is the file's path, "%2" the reason.
 inline constexpr QStringView kNotWritten = u"گزارش «%1» نوشته نشد: %2";
-inline constexpr QStringView kUnknownExtension = u"پسوند پرونده باید .csv یا .pdf باشد.";
+inline constexpr QStringView kUnknownExtension = u"پسوند پرونده باید .csv، .pdf یا .json باشد.";
 inline constexpr QStringView kCannotPaint = u"صفحه\u200cهای PDF ساخته نشد.";
 
 } // namespace ReportTexts

@@ -41,6 +41,8 @@ bool formatOf(const QString& outPath, TFormat& format)
         format = TFormat::Csv;
     else if (suffix == QStringLiteral("pdf"))
         format = TFormat::Pdf;
+    else if (suffix == QStringLiteral("json"))
+        format = TFormat::Json;
     else
         return false;
     return true;
@@ -64,9 +66,9 @@ bool writeReport(const QString& outPath, const Project::TProject& project, QStri
     if (!file.open(QIODevice::WriteOnly))
         return refuse(ProjectTexts::kCannotWrite.toString().arg(file.errorString()));
     QString failure;
-    if (format == TFormat::Csv) {
-        const QByteArray csv = csvReport(project, result);
-        if (file.write(csv) != csv.size())
+    if (format == TFormat::Csv || format == TFormat::Json) {
+        const QByteArray bytes = format == TFormat::Csv ? csvReport(project, result) : jsonResults(project, result);
+        if (file.write(bytes) != bytes.size())
             failure = ProjectTexts::kCannotWrite.toString().arg(file.errorString());
     } else if (!writePdf(file, project, result)) {
         failure = file.error() == QFileDevice::NoError ? kCannotPaint.toString()
