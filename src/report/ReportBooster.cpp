@@ -23,6 +23,8 @@ using ReportFormat::leftToRight;
 constexpr double kLineGapMm = 1.0;
 constexpr double kBlockGapMm = 5.0;
 constexpr int kFactorDecimals = 4;
+// The booster section's height on the page, about: it starts a page of its own rather than break.
+constexpr double kSectionMm = 130.0;
 // The storage tank is split in two above this, so that one can be cleaned while the other serves.
 constexpr double kOneTankMostLitres = 4000.0;
 constexpr double kLitresPerPerson = 75.0; // 16-4-6-1: 12 hours at 150 L per person per day
@@ -157,7 +159,7 @@ void boosterSection(TReportPages& pages, const TReportFonts& fonts, const Projec
     if (project.schedule.source != Sizing::TSource::Booster || project.schedule.layout != Sizing::TLayout::Tree)
         return;
     TSection section{pages, fonts, project, result};
-    pages.makeRoom(pages.mm(2 * kBlockGapMm));
+    pages.makeRoom(pages.mm(kSectionMm));
     pages.paragraph(kBoosterHeading.toString(), fonts.heading, pages.mm(2 * kLineGapMm));
     if (!result.booster.complete)
         section.line(BoosterTexts::kDutyIncomplete.toString());

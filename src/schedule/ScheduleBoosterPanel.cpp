@@ -8,8 +8,8 @@
 
 namespace {
 
-// Five fields to a row: label, value and unit each.
-constexpr int kFieldsPerRow = 5;
+// Four fields to a row: label, value and unit each, so that the header stays within a screen at 150 %.
+constexpr int kFieldsPerRow = 4;
 constexpr int kColumnsPerField = 3;
 constexpr int kNumberWidthPx = 70;
 
