@@ -34,3 +34,34 @@
     p.otherSegmentKeys = {QJsonObject(), QJsonObject{{QStringLiteral("tag"), 2}}};
     return p;
 }
+
+// Eight storeys of 10 ft on a 2.5 bar main as a riser tree: the riser R0…R8 and at each floor a
+// flat of 10 fixture units 3 ft above it. The top flat needs 8 + 0.433 × 83 + 5 = 48.9 psi before
+// any friction, more than the main's 36.3 psi, so the main falls short and a booster set is the
+// remedy; the booster's cut-out then stands over 4 bar at the lower flats.
+[[nodiscard]] inline Project::TProject eightStoreyTree()
+{
+    Project::TProject p;
+    p.title = QStringLiteral("هشت طبقه");
+    Sizing::TSchedule& s = p.schedule;
+    s.roughnessClass = 2;
+    s.layout = Sizing::TLayout::Tree;
+    s.sourcePsi = 2.5 * 14.5038;
+    s.meterAndDevicesPsi = 5.0;
+    s.fixturePsi = 8.0;
+    for (int floor = 1; floor <= 8; ++floor) {
+        const std::string below = "R" + std::to_string(floor - 1);
+        const std::string here = "R" + std::to_string(floor);
+        Sizing::TSegment riser = scheduleSegment((below + "-" + here).c_str(), Sizing::TRun::Main, 0.0, 10.0, false);
+        riser.from = below;
+        riser.to = here;
+        riser.elevationFt = 10.0 * floor;
+        Sizing::TSegment flat = scheduleSegment((here + "-F").c_str(), Sizing::TRun::Branch, 10.0, 15.0, false);
+        flat.from = here;
+        flat.to = "F" + std::to_string(floor);
+        flat.elevationFt = 10.0 * floor + 3.0;
+        s.segments.push_back(riser);
+        s.segments.push_back(flat);
+    }
+    return p;
+}

@@ -7,6 +7,7 @@
 #include "SegmentFigures.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -210,7 +211,7 @@ private slots:
         QVERIFY(!Report::materialMethodText(*Hydraulics::findMaterial("ppr-pn20"), -1.0, paragraph));
     }
 
-    // A tree's eight columns after the pinned seventeen, in US units with "." and their decimals.
+    // A tree's nine columns after the pinned seventeen, in US units with "." and their decimals.
     void treeCsv_data()
     {
         QTest::addColumn<int>("row");
@@ -226,12 +227,17 @@ private slots:
         QTest::newRow("no outlet at B") << 1 << 23 << "";
         QTest::newRow("a reducer over 4 bar") << 3 << 24 << "1";
         QTest::newRow("none under it") << 2 << 24 << "";
+        // B-D's outlet alone is over 4 bar and A-B feeds C too: the valve stands on B-D, set to
+        // 4 bar + 0.433 x (0 - 0).
+        QTest::newRow("the valve's setting") << 3 << 25 << "58.02";
+        QTest::newRow("no valve on the riser") << 1 << 25 << "";
+        QTest::newRow("none where C stays under 4 bar") << 2 << 25 << "";
         QTest::newRow("the load its fixtures give") << 2 << 3 << "10";
         QTest::newRow("the fixtures counted")
-            << 2 << 25
+            << 2 << 26
             << QString::fromUtf8(
                    "wc-private-tank×2 lavatory-private×2 shower-private×1 kitchen-sink-private×1 washer-private×1");
-        QTest::newRow("none counted") << 1 << 25 << "";
+        QTest::newRow("none counted") << 1 << 26 << "";
     }
     void treeCsv()
     {
@@ -244,8 +250,36 @@ private slots:
         const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
         QCOMPARE(rows.size(), 4);
         for (const QStringList& record : rows)
-            QCOMPARE(record.size(), 25);
+            QCOMPARE(record.size(), 26);
         QCOMPARE(rows[row][column - 1], text);
+    }
+
+    // A booster tree's sheet ends, after one empty row, with the booster's figures as name,value
+    // rows that read back as the very doubles of the result.
+    void boosterCsvRows()
+    {
+        Project::TProject project = smallTree();
+        project.schedule.source = TSource::Booster;
+        project.schedule.booster.occupants = 80.0;
+        TScheduleResult result;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        const QList<QStringList> rows = records(QString::fromUtf8(Report::csvReport(project, result).mid(3)));
+        const qsizetype first = 1 + static_cast<qsizetype>(project.schedule.segments.size());
+        QVERIFY(rows.size() > first + 1);
+        QCOMPARE(rows[first], QStringList{QString()});
+        QHash<QString, QString> figures;
+        for (qsizetype i = first + 1; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].size(), 2);
+            figures.insert(rows[i][0], rows[i][1]);
+        }
+        QCOMPARE(figures.value(QStringLiteral("flowGpm")).toDouble(), result.booster.flowGpm);
+        QCOMPARE(figures.value(QStringLiteral("dischargePsi")).toDouble(), result.booster.dischargePsi);
+        QCOMPARE(figures.value(QStringLiteral("tankGal")).toDouble(), result.booster.tankGal);
+        QCOMPARE(figures.value(QStringLiteral("storageLitres")), QStringLiteral("6000"));
+        QVERIFY(result.booster.dischargePsi > 0.0);
+        project.schedule.source = TSource::Main;
+        QVERIFY(evaluateSchedule(project.schedule, result));
+        QCOMPARE(records(QString::fromUtf8(Report::csvReport(project, result).mid(3))).size(), first);
     }
 
     // Column 16 sums each segment's own path, so an outlet's pressure in flow is the budget less

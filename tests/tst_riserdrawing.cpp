@@ -135,6 +135,44 @@ private slots:
             QVERIFY(texts.contains(QString::fromStdString(segment.to)));
     }
 
+    // A booster tree's source is a pump, and a valve's mark stands only where the core put a
+    // valve, each with its setting beside it; a tree on the main has no pump.
+    void pumpAndValves_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::newRow("the main") << int(Sizing::TSource::Main);
+        QTest::newRow("a booster set") << int(Sizing::TSource::Booster);
+    }
+
+    void pumpAndValves()
+    {
+        QFETCH(int, source);
+        Project::TProject project = exampleTree();
+        project.schedule.source = static_cast<Sizing::TSource>(source);
+        // A wide differential puts the yard tap, at the source's level, over 4 bar.
+        project.schedule.booster.differentialPsi = 40.0;
+        Sizing::TScheduleResult result;
+        QVERIFY(Sizing::evaluateSchedule(project.schedule, result));
+        Riser::TDrawing drawing;
+        QVERIFY(Riser::drawRiser(project, result, true, QFont(), drawing));
+        QCOMPARE(drawing.nodes.front().pump, project.schedule.source == Sizing::TSource::Booster);
+        std::set<std::size_t> valves;
+        for (std::size_t k = 0; k < result.segments.size(); ++k)
+            if (result.segments[k].reducer)
+                valves.insert(k);
+        std::set<std::size_t> marked;
+        for (const Riser::TReducerShape& mark : drawing.reducers)
+            marked.insert(mark.segment);
+        QCOMPARE(marked, valves);
+        std::set<std::size_t> settings;
+        for (const Riser::TLabel& label : drawing.labels)
+            if (label.kind == Riser::TLabelKind::Valve)
+                settings.insert(label.segment);
+        QCOMPARE(settings, valves);
+        if (project.schedule.source == Sizing::TSource::Booster)
+            QVERIFY(!valves.empty());
+    }
+
     void listHasNoDiagram()
     {
         Project::TProject project = exampleTree();

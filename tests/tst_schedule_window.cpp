@@ -3,11 +3,14 @@
 // refusals, the question before unsaved changes are replaced or closed, a file that cannot be
 // read, and the minute's copy restored after a crash. Every prompt
 // is answered by a named button; a prompt that never comes fails the test.
+#include "BoosterFigures.h"
+#include "BoosterTexts.h"
 #include "CommonTexts.h"
 #include "FormSchedule.h"
 #include "FrictionPlot.h"
 #include "KeyboardInput.h"
 #include "NomogramLookup.h"
+#include "NumberText.h"
 #include "ProjectFile.h"
 #include "PromptAnswers.h"
 #include "ReportNotes.h"
@@ -19,6 +22,7 @@
 #include "ScheduleProjects.h"
 #include "ScheduleTable.h"
 #include "ScheduleTexts.h"
+#include "ScheduleUnits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -344,6 +349,57 @@ private slots:
 
     // A tree the core refuses is named on the status line and in the totals; every typed value
     // stays, and one undo mends it.
+    // A main that falls short offers a booster set in the status line; one click feeds the tree
+    // from it: the booster's fields appear, the main's pressures take no edit, the totals bar
+    // shows the duty. Its fields take the window's units and the file's ranges, and undo goes
+    // back, step by step, to the project as it was.
+    void boosterOneClickAway()
+    {
+        QVERIFY(writeProjectFile(FOtherPath, eightStoreyTree()));
+        QVERIFY(FWindow->openFile(FOtherPath));
+        TScheduleModel& model = FWindow->model();
+        QCOMPARE(model.check().problem, Sizing::TScheduleProblem::Shortfall);
+        auto* status = FWindow->findChild<QLabel*>(QStringLiteral("LabelStatus"));
+        auto* button = FWindow->findChild<QPushButton*>(QStringLiteral("ButtonSwitchToBooster"));
+        auto* panel = FWindow->findChild<QWidget*>(QStringLiteral("PanelBooster"));
+        auto* source = FWindow->findChild<QLineEdit*>(QStringLiteral("EditSource"));
+        auto* duty = FWindow->findChild<QLabel*>(QStringLiteral("TotalBooster"));
+        QVERIFY(status->text().endsWith(ScheduleTexts::kBoosterRemedy.toString()));
+        QVERIFY(button->isVisible() && !panel->isVisible() && !duty->isVisible());
+        const QByteArray before = Project::projectJson(model.project());
+
+        button->click();
+        QCOMPARE(model.project().schedule.source, Sizing::TSource::Booster);
+        QVERIFY(model.evaluated());
+        QVERIFY(!button->isVisible() && panel->isVisible() && duty->isVisible());
+        QVERIFY(source->isReadOnly());
+        QCOMPARE(source->toolTip(), ScheduleTexts::kSourceNotRead.toString());
+        QCOMPARE(duty->text(),
+                 BoosterFigures::dutyLine(model.result().booster, Project::TUnits::US, userDecimalSeparator()));
+
+        FWindow->findChild<QRadioButton*>(QStringLiteral("UnitsSI"))->click();
+        auto* level = FWindow->findChild<QLineEdit*>(QStringLiteral("EditTankLevel"));
+        // A project on the main keeps no booster in its file: the fields start at the defaults.
+        QCOMPARE(level->text(), QStringLiteral("0"));
+        for (const auto& [typed, expectedFt] :
+             {std::pair{QStringLiteral("-2"), -2.0 / 0.3048}, std::pair{QStringLiteral("-40"), -2.0 / 0.3048}}) {
+            QVERIFY(giveFocus(level));
+            press(Qt::Key_A, Qt::ControlModifier);
+            type(typed);
+            press(Qt::Key_Return);
+            QVERIFY(qAbs(model.project().schedule.booster.tankLevelFt - expectedFt) < 1e-9);
+        }
+        QVERIFY(status->text().contains(BoosterTexts::kTankLevel.toString()));
+        QCOMPARE(level->text(), QStringLiteral("-2"));
+        QCOMPARE(duty->text(),
+                 BoosterFigures::dutyLine(model.result().booster, Project::TUnits::SI, userDecimalSeparator()));
+
+        while (model.undoStack()->canUndo())
+            model.undoStack()->undo();
+        QCOMPARE(Project::projectJson(model.project()), before);
+        QVERIFY(!panel->isVisible() && !source->isReadOnly() && button->isVisible());
+    }
+
     void treeRefused_data()
     {
         QTest::addColumn<int>("row");

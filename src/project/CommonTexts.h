@@ -119,7 +119,5 @@ inline constexpr QStringView kCriticalOutlet = u"خروجی بحرانی: «%1»
 inline constexpr QStringView kCriticalPathNodes = u"مسیر بحرانی";
 // An outlet with less pressure in flow than it needs.
 inline constexpr QStringView kMarginShort = u"کمبود فشار";
-// A node whose static pressure is over the regulations' 4 bar. "%1" is the pressure.
-inline constexpr QStringView kReducerAdvice = u"فشار استاتیک %1 از 4 بار بیشتر است؛ یک شیر فشارشکن نصب کنید.";
 
 } // namespace CommonTexts

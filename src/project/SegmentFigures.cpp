@@ -111,6 +111,11 @@ constexpr std::array kRows{
              us = 1.0;
              return in.result.needsPressureReducer ? TEmpty::No : TEmpty::NotRaised;
          }},
+    TRow{TColumn::ValveSetting, TQuantity::Pressure, kPressureDecimals, false, false, false,
+         [](const TInputs& in, double& us) {
+             us = in.result.reducerSetPsi;
+             return in.result.reducer ? TEmpty::No : TEmpty::NotRaised;
+         }},
 };
 // clang-format on
 

@@ -37,6 +37,7 @@ enum class TColumn {
     OutletPressure,  // at an outlet, in flow
     OutletMargin,    // the outlet's pressure in flow above its need
     PressureReducer, // a flag: the static pressure is over the regulations' 4 bar
+    ValveSetting,    // a tree's pressure-reducing valve at the segment's start: its set pressure
 };
 
 enum class TEmpty {

@@ -1,6 +1,8 @@
 // The report as CSV, for engineers who paste it into their own sheets: its columns are fixed.
 #include "Report.h"
 
+#include "BoosterFigures.h"
+#include "BoosterTexts.h"
 #include "CommonTexts.h"
 #include "FixtureLoads.h"
 #include "ReportFormat.h"
@@ -17,7 +19,7 @@ using namespace CommonTexts;
 using namespace ReportTexts;
 using SegmentFigures::TColumn;
 
-// Seventeen columns for every schedule; a tree adds its own after them.
+// Seventeen columns for every schedule; a tree adds its own nine after them.
 using TRecord = std::vector<QByteArray>;
 
 // Excel reads a file without the mark in the machine's code page, which mangles Persian.
@@ -89,7 +91,8 @@ TRecord header(Sizing::TLayout layout)
         names.insert(names.end(),
                      {kColumnFrom.toUtf8(), kColumnTo.toUtf8(), kColumnServedLoad.toUtf8(),
                       withUnit(kColumnElevation, "ft"), withUnit(kColumnStaticPressure, "psi"),
-                      withUnit(kColumnOutletPressure, "psi"), kColumnPressureReducer.toUtf8(), kCsvFixtures.toUtf8()});
+                      withUnit(kColumnOutletPressure, "psi"), kColumnPressureReducer.toUtf8(),
+                      withUnit(BoosterTexts::kColumnValveSetting, "psi"), kCsvFixtures.toUtf8()});
     return names;
 }
 
@@ -129,7 +132,7 @@ TRecord record(const Project::TProject& project, const Sizing::TScheduleResult& 
         fields.insert(fields.end(),
                       {asText(segment.from), asText(segment.to), us(TColumn::ServedLoad), us(TColumn::Elevation),
                        us(TColumn::StaticPressure), us(TColumn::OutletPressure), us(TColumn::PressureReducer),
-                       fixturesField(segment)});
+                       us(TColumn::ValveSetting), fixturesField(segment)});
     return fields;
 }
 
@@ -165,6 +168,12 @@ QByteArray csvReport(const Project::TProject& project, const Sizing::TScheduleRe
     const std::size_t rows = std::min(project.schedule.segments.size(), result.segments.size());
     for (std::size_t i = 0; i < rows; ++i)
         append(out, record(project, result, i, runs));
+    // The booster's figures under their results-file names, below the table and apart from it.
+    if (project.schedule.source == Sizing::TSource::Booster && project.schedule.layout == Sizing::TLayout::Tree) {
+        out += kRecordEnd;
+        for (const auto& [name, value] : BoosterFigures::csvRows(result.booster))
+            append(out, {name, value});
+    }
     return out;
 }
 

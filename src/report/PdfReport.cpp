@@ -9,6 +9,7 @@
 #include "NumberText.h"
 #include "PdfTable.h"
 #include "PressureBudget.h"
+#include "ReportBooster.h"
 #include "ReportChart.h"
 #include "ReportFormat.h"
 #include "ReportPages.h"
@@ -121,26 +122,30 @@ void budgetBlock(TBlock& b)
     const Sizing::TScheduleResult& r = b.result;
     const TUnits u = b.project.units;
     const TCriticalFixture fixture = criticalFixture(s, r);
+    // A booster's budget starts from its discharge, and its rate is the one chosen.
+    const bool booster = s.source == Sizing::TSource::Booster;
+    const double sourcePsi = booster ? r.booster.dischargePsi : s.sourcePsi;
     b.heading(kBudgetHeading.toString());
-    b.line(labelled(kSource, pressure(s.sourcePsi, u)));
-    if (s.staticSourcePsi > 0.0)
+    b.line(labelled(booster ? kDischarge : kSource, pressure(sourcePsi, u)));
+    if (s.staticSourcePsi > 0.0 && !booster)
         b.line(labelled(kStaticSource, pressure(s.staticSourcePsi, u)));
     b.line(labelled(kMeter, pressure(s.meterAndDevicesPsi, u)));
     b.line(labelled(fixture.isOutlet ? kOutletHeight : kHeight, length(fixture.heightFt, u)));
     b.line(labelled(kFixture, pressure(fixture.needPsi, u)));
-    const QString arithmetic = availableArithmetic(s.sourcePsi, s.meterAndDevicesPsi, Design::kPsiPerFtOfWater,
+    const QString arithmetic = availableArithmetic(sourcePsi, s.meterAndDevicesPsi, Design::kPsiPerFtOfWater,
                                                    fixture.heightFt, fixture.needPsi);
     const QString availablePsi = formatFixed(r.availablePsi, kPressureDecimals);
     b.line(labelled(kAvailable, bothUnits(pressure(r.availablePsi, TUnits::US), pressure(r.availablePsi, u), u)));
     b.arithmetic(arithmetic + QStringLiteral(" = ") + availablePsi + QStringLiteral(" psi"));
     b.line(labelled(kPathLength,
                     bothUnits(length(r.pathEquivalentLengthFt, TUnits::US), length(r.pathEquivalentLengthFt, u), u)));
-    b.line(labelled(kAllowable,
+    b.line(labelled(booster ? kDesignRate : kAllowable,
                     number(r.allowablePsiPer100ft, kPressureDecimals, lossUnit(TUnits::US)) + QStringLiteral(" = ")
                         + number(lossIn(r.allowablePsiPer100ft, TUnits::SI), kLossDecimals, lossUnit(TUnits::SI))));
-    b.arithmetic(QStringLiteral("(") + arithmetic + QStringLiteral(u") × 100 ÷ ")
-                 + formatFixed(r.pathEquivalentLengthFt, kLengthDecimals) + QStringLiteral(" = ")
-                 + formatFixed(r.allowablePsiPer100ft, kPressureDecimals));
+    if (!booster)
+        b.arithmetic(QStringLiteral("(") + arithmetic + QStringLiteral(u") × 100 ÷ ")
+                     + formatFixed(r.pathEquivalentLengthFt, kLengthDecimals) + QStringLiteral(" = ")
+                     + formatFixed(r.allowablePsiPer100ft, kPressureDecimals));
     b.line(kLimits.toString().arg(velocity(s.mainLimitFtPerS, u), velocity(s.branchLimitFtPerS, u)));
     b.gap();
 }
@@ -166,8 +171,7 @@ void totalsBlock(TBlock& b)
     b.gap();
 }
 
-// A tree's outlets, each with its pressure in flow, and the nodes whose static pressure calls for
-// a pressure-reducing valve.
+// A tree's outlets, each with its pressure in flow, and its pressure-reducing valves.
 void outletsBlock(TBlock& b)
 {
     if (b.schedule().layout != Sizing::TLayout::Tree || b.result.outlets.empty())
@@ -175,22 +179,7 @@ void outletsBlock(TBlock& b)
     b.heading(kOutletsHeading.toString());
     paintTable(b.pages, outletTable(b.project, b.result), b.fonts);
     b.gap();
-    QStringList lines;
-    for (std::size_t i = 0; i < b.result.segments.size(); ++i) {
-        const Sizing::TSegmentResult& r = b.result.segments[i];
-        if (!r.needsPressureReducer)
-            continue;
-        const Sizing::TSegment& segment = b.schedule().segments[i];
-        const QString advice = kReducerAdvice.toString().arg(leftToRight(pressure(r.staticPsi, b.project.units)));
-        lines << kReducerLine.toString().arg(leftToRight(QString::fromStdString(segment.to)),
-                                             QString::fromStdString(segment.name), QString::number(i + 1), advice);
-    }
-    if (lines.isEmpty())
-        return;
-    b.heading(kReducersHeading.toString());
-    for (const QString& line : lines)
-        b.line(line);
-    b.gap();
+    valvesSection(b.pages, b.fonts, b.project, b.result);
 }
 
 void notesBlock(TBlock& b)
@@ -248,6 +237,7 @@ void layOutReport(TReportPages& pages, QCPPainter* painter, const Project::TProj
     TBlock block{pages, fonts, project, result};
     titleBlock(block, today);
     budgetBlock(block);
+    boosterSection(pages, fonts, project, result);
     block.heading(kTableHeading.toString());
     paintTable(pages, scheduleTable(project, result), fonts);
     block.gap();

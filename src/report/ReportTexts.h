@@ -48,9 +48,37 @@ inline constexpr QStringView kTableHeading = u"قطعه\u200cها";
 inline constexpr QStringView kStaticSource = u"فشار مبدأ بدون جریان";
 inline constexpr QStringView kOutletHeight = u"ارتفاع خروجی بحرانی از مبدأ";
 inline constexpr QStringView kOutletsHeading = u"خروجی\u200cها";
-inline constexpr QStringView kReducersHeading = u"گره\u200cهای با فشار استاتیک بیش از 4 بار";
-// "%1" is the node, "%2" the segment that ends at it, "%3" its row, "%4" the advice.
-inline constexpr QStringView kReducerLine = u"گرهٔ %1 (انتهای «%2»، ردیف %3): %4";
+
+// A tree fed by a booster set: its budget starts from the pump's discharge, its rate is chosen.
+inline constexpr QStringView kDischarge = u"فشار رانش بوستر پمپ";
+inline constexpr QStringView kDesignRate = u"افت طراحی همهٔ قطعه‌ها (انتخاب طراح)";
+inline constexpr QStringView kBoosterHeading = u"بوستر پمپ و مخزن‌ها";
+inline constexpr QStringView kBoosterFlow
+    = u"دبی پمپ: تقاضای همهٔ واحدهای مصرف درخت به‌علاوهٔ دبی‌های واردشده";
+// "%1" is the outlet's segment, "%2" its node.
+inline constexpr QStringView kBoosterCritical
+    = u"خروجی بحرانی برای فشار رانش: «%1»، گرهٔ %2؛ فشار رانش = نیاز + ارتفاع × 0.433 + تجهیزات + اصطکاک مسیر";
+inline constexpr QStringView kBoosterSuction = u"فشار مکش = تراز آب مخزن × 0.433 − افت مسیر مکش";
+inline constexpr QStringView kBoosterHead = u"ارتفاع پمپاژ = نیاز + ارتفاع + اصطکاک + تجهیزات + افت بوستر − مکش";
+inline constexpr QStringView kBoosterPower = u"توان هیدرولیکی = دبی × ارتفاع پمپاژ؛ توان محور = توان هیدرولیکی ÷ بازده";
+inline constexpr QStringView kBoosterSwitch = u"فشار وصل = فشار رانش؛ فشار قطع = فشار وصل + اختلاف فشار";
+// "%1" is the site's altitude.
+inline constexpr QStringView kBoosterTank
+    = u"مخزن تحت فشار، به قانون بویل با فشارهای مطلق: فشار جو در ارتفاع %1 از سطح دریا، پیش‌شارژ = فشار وصل − %2؛ "
+      u"ضریب تخلیه (DF)، حجم آب هر چرخه در بدترین حالت (مصرف نصف دبی پمپ) و حجم مخزن:";
+inline constexpr QStringView kBoosterNoTank
+    = u"بوستر با فشار ثابت (دور متغیر): اختلاف فشار صفر است و مخزن تحت فشار لازم نیست.";
+inline constexpr QStringView kBoosterStorage
+    = u"مخزن ذخیره (مقررات ملی ساختمان، 16-4-6-1: نیاز 12 ساعت با 150 لیتر برای هر نفر در روز):";
+// "%1" is the volume of each of the two tanks.
+inline constexpr QStringView kBoosterTwoTanks = u"بیش از 4000 لیتر: دو مخزن موازی، هر یک %1.";
+inline constexpr QStringView kValvesHeading = u"شیرهای فشارشکن";
+inline constexpr QStringView kColumnValveOutlets = u"خروجی‌های پایین‌دست";
+// "%1" is the segment leaving the source.
+inline constexpr QStringView kValveAtSource
+    = u"شیر فشارشکن روی «%1» که از مبدأ بیرون می‌آید یعنی همهٔ خروجی‌ها بیش از 4 بار فشار استاتیک دارند، و "
+      u"شیری آنجا خروجی‌های بالا را بی‌فشار می‌گذارد. اختلاف فشار قطع و وصل را کم کنید، بوستر با "
+      u"فشار ثابت (دور متغیر) بگذارید، یا ساختمان را به دو منطقهٔ فشار تقسیم کنید.";
 
 // The totals.
 inline constexpr QStringView kTotalsHeading = u"جمع مسیر بحرانی";
@@ -67,7 +95,7 @@ inline constexpr QStringView kNoteLine = u"«%1» (ردیف %2): %3";
 // "%1" is the class's name.
 // "%1" is the chain of nodes from the source to the critical outlet.
 inline constexpr QStringView kRiserCaption
-    = u"مسیر بحرانی (خط ضخیم آبی): %1. کنار هر گره حاشیهٔ فشار آن آمده است (قرمز: کمتر از نیاز)؛ خط چین: سایز نشد؛ علامت نارنجی: شیر فشارشکن لازم.";
+    = u"مسیر بحرانی (خط ضخیم آبی): %1. کنار هر گره حاشیهٔ فشار آن آمده است (قرمز: کمتر از نیاز)؛ خط چین: سایز نشد؛ علامت نارنجی: شیر فشارشکن با فشار تنظیمش؛ دایره در مبدأ: بوستر پمپ.";
 inline constexpr QStringView kChartHeading = u"نمودار کلاس «%1»";
 // The material is named in the chart's own title: a Latin name with brackets inside this Persian
 // heading is turned round by the page's text engine.

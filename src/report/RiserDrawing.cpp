@@ -44,11 +44,13 @@ struct TWords {
     std::vector<QString> figures; // per segment
     std::vector<QString> margins; // per segment; empty where it is no outlet
     std::vector<bool> negative;
-    std::vector<QString> notes; // per segment: why it is unsized or raised
+    std::vector<QString> notes;  // per segment: why it is unsized or raised
+    std::vector<QString> valves; // per segment: its valve's setting; empty where it has none
     // Measured once, for every try at placing them.
     std::vector<QSizeF> nameSizes;
     std::vector<QSizeF> figureSizes;
     std::vector<QSizeF> marginSizes;
+    std::vector<QSizeF> valveSizes;
 };
 
 TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& result, bool evaluated)
@@ -63,6 +65,7 @@ TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& 
     words.margins.resize(count);
     words.negative.assign(count, false);
     words.notes.resize(count);
+    words.valves.resize(count);
     for (std::size_t k = 0; k < count; ++k) {
         const Sizing::TSegment& segment = schedule.segments[k];
         words.names.push_back(QString::fromStdString(segment.to));
@@ -80,6 +83,10 @@ TWords wordsOf(const Project::TProject& project, const Sizing::TScheduleResult& 
             = flow.isEmpty() ? pipe : pipe + u'\n' + ReportFormat::quantity(flow.value, flow.decimals, flow.unit, mark);
         if (!r.sized || r.size.raisedForVelocity)
             words.notes[k] = Report::segmentNote(schedule, k, r, project.units, mark);
+        if (r.reducer)
+            words.valves[k] = ReportFormat::quantity(ScheduleUnits::pressureIn(r.reducerSetPsi, project.units),
+                                                     ReportFormat::kPressureDecimals,
+                                                     ScheduleUnits::pressureUnit(project.units), mark);
         const SegmentFigures::TFigure margin = figure(TColumn::OutletMargin);
         if (!margin.isEmpty()) {
             const QString sign = margin.value > 0.0 ? QStringLiteral("+") : QString();
@@ -114,6 +121,8 @@ void measure(TWords& words, const QFontMetricsF& metrics, const QFontMetricsF& b
         words.figureSizes.push_back(textSize(metrics, figures));
     for (const QString& margin : words.margins)
         words.marginSizes.push_back(textSize(metrics, margin));
+    for (const QString& valve : words.valves)
+        words.valveSizes.push_back(textSize(metrics, valve));
 }
 
 // The bands each node needs: room for its widest word beside its riser, with a line's height to
@@ -177,6 +186,23 @@ QPointF figuresAnchor(const QPolygonF& line, double lineHeightPx)
     return (line[0] + line[1]) / 2.0;
 }
 
+// A valve stands at its segment's upstream end, a little along the first leg from the node that
+// feeds it, so that it reads as the branch's and not the riser's.
+TReducerShape valveShape(std::size_t segment, const QPolygonF& line)
+{
+    TReducerShape shape;
+    shape.segment = segment;
+    const QPointF along = line[1] - line[0];
+    const double lengthPx = std::hypot(along.x(), along.y());
+    shape.vertical = std::abs(along.y()) > std::abs(along.x());
+    const QSizeF size = shape.vertical ? kReducerMarkPx.transposed() : kReducerMarkPx;
+    const double fromNodePx = kDotRadiusPx + 3.0 + kReducerMarkPx.width() / 2.0;
+    const double t = lengthPx > 2.0 * fromNodePx ? fromNodePx / lengthPx : 0.5;
+    shape.markPx = QRectF(QPointF(), size);
+    shape.markPx.moveCenter(line[0] + along * t);
+    return shape;
+}
+
 // A pipe as thin rectangles the labels keep clear of.
 void addObstacles(const QPolygonF& line, std::vector<QRectF>& obstacles)
 {
@@ -203,9 +229,12 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
         return QPointF(p.layout.nodes[n].centre * xScale, -p.layout.nodes[n].height * pxPerUnit);
     };
     drawing.segments.clear();
-    drawing.nodes.assign(1, TNodeShape{kNoSegment, at(0), false, false});
-    drawing.reducerMarksPx.clear();
+    const bool pump = p.project.schedule.source == Sizing::TSource::Booster;
+    drawing.nodes.assign(1, TNodeShape{kNoSegment, at(0), false, pump});
+    drawing.reducers.clear();
     std::vector<QRectF> obstacles;
+    if (pump)
+        obstacles.push_back(QRectF(at(0) - QPointF(kPumpRadiusPx, kPumpRadiusPx), QSizeF(2, 2) * kPumpRadiusPx));
     std::vector<TMarkLabel> marks;
     drawing.labels.clear();
     const auto addLabel
@@ -227,15 +256,12 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
             shape.critical = r.onCriticalPath;
             shape.note = w.notes[k];
             node.outlet = !p.words.margins[k].isEmpty();
-            node.reducer = r.needsPressureReducer;
+            if (r.reducer) {
+                drawing.reducers.push_back(valveShape(k, shape.linePx));
+                obstacles.push_back(drawing.reducers.back().markPx);
+            }
         }
         addObstacles(shape.linePx, obstacles);
-        if (node.reducer) {
-            QRectF mark(QPointF(), kReducerMarkPx);
-            mark.moveCenter(node.atPx - QPointF(kDotRadiusPx + 4.0 + kReducerMarkPx.width() / 2.0, 0.0));
-            drawing.reducerMarksPx.push_back(mark);
-            obstacles.push_back(mark);
-        }
         drawing.segments.push_back(shape);
         drawing.nodes.push_back(node);
         addLabel(k, TLabelKind::NodeName, w.names[n], w.nameSizes[n], node.atPx);
@@ -248,6 +274,9 @@ bool placeAll(const TPlacing& p, double xScale, double pxPerUnit, TDrawing& draw
             addLabel(k, TLabelKind::Margin, w.margins[k], w.marginSizes[k], drawing.nodes[Sizing::riserNodeOf(k)].atPx);
             drawing.labels.back().negative = p.words.negative[k];
         }
+    for (const TReducerShape& valve : drawing.reducers)
+        addLabel(valve.segment, TLabelKind::Valve, w.valves[valve.segment], w.valveSizes[valve.segment],
+                 valve.markPx.center());
 
     QRectF reach = QRectF(at(0), QSizeF()).normalized();
     for (const TNodeShape& node : drawing.nodes)
@@ -298,8 +327,8 @@ bool drawRiser(const Project::TProject& project, const Sizing::TScheduleResult& 
         bounds = bounds.united(shape.linePx.boundingRect());
     for (const TLabel& label : drawing.labels)
         bounds = bounds.united(label.rectPx);
-    for (const QRectF& mark : drawing.reducerMarksPx)
-        bounds = bounds.united(mark);
+    for (const TReducerShape& mark : drawing.reducers)
+        bounds = bounds.united(mark.markPx);
     drawing.boundsPx = bounds.adjusted(-kMarginPx, -kMarginPx, kMarginPx, kMarginPx);
     drawing.font = font;
     if (evaluated)

@@ -1,10 +1,10 @@
 #pragma once
 // The riser diagram of a tree schedule: the tree drawn back as the engineer drew it, the source at
 // the bottom, each segment with its pipe and flow, each outlet with its margin, the critical path
-// thicker, unsized segments dashed and a pressure-reducer mark where the static pressure passes
-// 4 bar. It is worked out once as plain shapes in pixels at 96 dpi, with every label already
-// placed clear of the others; the schedule window's scene, the PDF page, the PNG and the SVG all
-// draw these same shapes.
+// thicker, unsized segments dashed, a pump at the source of a tree fed by a booster set, and a
+// pressure-reducing valve's mark with its setting at the start of each segment the core gave one. It is worked out once
+// as plain shapes in pixels at 96 dpi, with every label already placed clear of the others; the schedule window's
+// scene, the PDF page, the PNG and the SVG all draw these same shapes.
 
 #include "ProjectFile.h"
 #include "Sizing.h"
@@ -35,6 +35,7 @@ inline const QColor kReducerColour(200, 90, 0);
 inline constexpr double kPipeWidthPx = 1.5;
 inline constexpr double kCriticalWidthPx = 3.0;
 inline constexpr double kSourceSidePx = 9.0;
+inline constexpr double kPumpRadiusPx = 8.0;
 inline constexpr double kOutletRadiusPx = 3.5;
 inline constexpr double kJunctionRadiusPx = 2.5;
 // A label farther than this from its point gets a leader line back to it.
@@ -52,10 +53,17 @@ struct TNodeShape {
     std::size_t segment = kNoSegment; // the segment feeding it; kNoSegment at the source
     QPointF atPx;
     bool outlet = false;
-    bool reducer = false; // static pressure over 4 bar: the pressure-reducer mark beside it
+    bool pump = false; // the source of a tree fed by a booster set
 };
 
-enum class TLabelKind { NodeName, Figures, Margin };
+// A pressure-reducing valve at the upstream end of its segment, drawn across the pipe.
+struct TReducerShape {
+    std::size_t segment = 0;
+    QRectF markPx;
+    bool vertical = false; // on a riser rather than a branch
+};
+
+enum class TLabelKind { NodeName, Figures, Margin, Valve };
 
 struct TLabel {
     std::size_t segment = kNoSegment; // the row it speaks of; kNoSegment for the source's name
@@ -70,7 +78,7 @@ struct TDrawing {
     std::vector<TSegmentShape> segments;
     std::vector<TNodeShape> nodes;
     std::vector<TLabel> labels;
-    std::vector<QRectF> reducerMarksPx;
+    std::vector<TReducerShape> reducers;
     QRectF boundsPx;
     QFont font;
     QString criticalChain; // "A → B → F", empty when there is no critical outlet
@@ -90,7 +98,11 @@ void paintRiser(QPainter& painter, const TDrawing& drawing, std::size_t selected
 void paintSegment(QPainter& painter, const TSegmentShape& shape, bool selected);
 void paintNode(QPainter& painter, const TNodeShape& shape);
 void paintLabel(QPainter& painter, const TLabel& label, const QFont& font);
-void paintReducerMark(QPainter& painter, const QRectF& rectPx);
+void paintReducerMark(QPainter& painter, const TReducerShape& shape);
+// The valve's bow tie: two triangles meeting at the middle, their bases across the pipe.
+[[nodiscard]] QPolygonF bowTie(const TReducerShape& shape);
+// The pump's discharge: a triangle pointing up inside its circle of kPumpRadiusPx.
+[[nodiscard]] QPolygonF pumpTriangle(const QPointF& centrePx);
 
 // Whether a label stands far enough from its point to need a leader line back to it.
 [[nodiscard]] bool needsLeader(const TLabel& label);

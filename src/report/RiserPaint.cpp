@@ -17,18 +17,30 @@ const QColor kLeaderColour(150, 150, 150);
 QColor pipeColour(const TSegmentShape& shape) { return shape.critical ? kCriticalColour : kPipeColour; }
 double pipeWidth(const TSegmentShape& shape) { return shape.critical ? kCriticalWidthPx : kPipeWidthPx; }
 
-// The valve's bow tie: two triangles meeting at the middle, as drawings mark a reducing valve.
-QPolygonF bowTie(const QRectF& r)
+} // namespace
+
+QPolygonF bowTie(const TReducerShape& shape)
 {
+    const QRectF& r = shape.markPx;
+    if (shape.vertical)
+        return QPolygonF{r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight(), r.topLeft()};
     return QPolygonF{r.topLeft(), r.bottomRight(), r.topRight(), r.bottomLeft(), r.topLeft()};
 }
 
-} // namespace
+// A pump as drawings mark one.
+QPolygonF pumpTriangle(const QPointF& centrePx)
+{
+    constexpr double kSide = kPumpRadiusPx * 0.55; // clear of the circle's outline
+    return QPolygonF{centrePx + QPointF(0.0, -kSide), centrePx + QPointF(kSide, kSide * 0.7),
+                     centrePx + QPointF(-kSide, kSide * 0.7)};
+}
 
 QColor labelColour(const TLabel& label)
 {
     if (label.kind == TLabelKind::Margin)
         return label.negative ? kShortfallColour : kMarginColour;
+    if (label.kind == TLabelKind::Valve)
+        return kReducerColour;
     return kTextColour;
 }
 
@@ -55,6 +67,15 @@ void paintNode(QPainter& painter, const TNodeShape& shape)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(kPipeColour);
+    if (shape.segment == kNoSegment && shape.pump) {
+        painter.setPen(QPen(kPipeColour, kPipeWidthPx));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(shape.atPx, kPumpRadiusPx, kPumpRadiusPx);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kPipeColour);
+        painter.drawPolygon(pumpTriangle(shape.atPx));
+        return;
+    }
     if (shape.segment == kNoSegment) {
         painter.drawRect(
             QRectF(shape.atPx - QPointF(kSourceSidePx, kSourceSidePx) / 2.0, QSizeF(kSourceSidePx, kSourceSidePx)));
@@ -77,11 +98,11 @@ void paintLabel(QPainter& painter, const TLabel& label, const QFont& font)
     painter.drawText(label.rectPx, Qt::AlignCenter | Qt::TextDontClip, label.text);
 }
 
-void paintReducerMark(QPainter& painter, const QRectF& rectPx)
+void paintReducerMark(QPainter& painter, const TReducerShape& shape)
 {
     painter.setPen(QPen(kReducerColour, 1.2));
     painter.setBrush(kReducerColour);
-    painter.drawPolygon(bowTie(rectPx));
+    painter.drawPolygon(bowTie(shape));
 }
 
 void paintRiser(QPainter& painter, const TDrawing& drawing, std::size_t selectedSegment)
@@ -95,7 +116,7 @@ void paintRiser(QPainter& painter, const TDrawing& drawing, std::size_t selected
                 paintSegment(painter, shape, shape.segment == selectedSegment);
     for (const TNodeShape& node : drawing.nodes)
         paintNode(painter, node);
-    for (const QRectF& mark : drawing.reducerMarksPx)
+    for (const TReducerShape& mark : drawing.reducers)
         paintReducerMark(painter, mark);
     for (const TLabel& label : drawing.labels)
         paintLabel(painter, label, drawing.font);

@@ -52,7 +52,7 @@ public:
                     segment(shape);
         for (const TNodeShape& shape : FDrawing.nodes)
             node(shape);
-        for (const QRectF& mark : FDrawing.reducerMarksPx)
+        for (const TReducerShape& mark : FDrawing.reducers)
             reducer(mark);
         for (const TLabel& l : FDrawing.labels)
             label(l);
@@ -75,9 +75,30 @@ private:
         FXml.writeEndElement();
     }
 
+    void pump(const TNodeShape& shape)
+    {
+        const QPointF at = shape.atPx - FOffset;
+        FXml.writeStartElement(QStringLiteral("circle"));
+        FXml.writeAttribute(QStringLiteral("cx"), number(at.x()));
+        FXml.writeAttribute(QStringLiteral("cy"), number(at.y()));
+        FXml.writeAttribute(QStringLiteral("r"), number(kPumpRadiusPx));
+        FXml.writeAttribute(QStringLiteral("fill"), QStringLiteral("white"));
+        FXml.writeAttribute(QStringLiteral("stroke"), kPipeColour.name());
+        FXml.writeAttribute(QStringLiteral("stroke-width"), number(kPipeWidthPx));
+        FXml.writeEndElement();
+        FXml.writeStartElement(QStringLiteral("polygon"));
+        FXml.writeAttribute(QStringLiteral("points"), points(pumpTriangle(shape.atPx), FOffset));
+        FXml.writeAttribute(QStringLiteral("fill"), kPipeColour.name());
+        FXml.writeEndElement();
+    }
+
     void node(const TNodeShape& shape)
     {
         const QPointF at = shape.atPx - FOffset;
+        if (shape.pump) {
+            pump(shape);
+            return;
+        }
         if (shape.segment == kNoSegment) {
             FXml.writeStartElement(QStringLiteral("rect"));
             FXml.writeAttribute(QStringLiteral("x"), number(at.x() - kSourceSidePx / 2.0));
@@ -94,12 +115,12 @@ private:
         FXml.writeEndElement();
     }
 
-    void reducer(const QRectF& markPx)
+    void reducer(const TReducerShape& mark)
     {
-        const QRectF r = markPx.translated(-FOffset);
+        QPolygonF tie = bowTie(mark);
+        tie.removeLast(); // a polygon closes itself
         FXml.writeStartElement(QStringLiteral("polygon"));
-        FXml.writeAttribute(QStringLiteral("points"),
-                            points(QPolygonF{r.topLeft(), r.bottomRight(), r.topRight(), r.bottomLeft()}, QPointF()));
+        FXml.writeAttribute(QStringLiteral("points"), points(tie, FOffset));
         FXml.writeAttribute(QStringLiteral("fill"), kReducerColour.name());
         FXml.writeEndElement();
     }

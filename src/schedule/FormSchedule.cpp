@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -91,6 +92,11 @@ TFormSchedule::TFormSchedule(QWidget* parent)
     FStatus = new QLabel(this);
     FStatus->setObjectName(QStringLiteral("LabelStatus"));
     statusBar()->addWidget(FStatus, 1);
+    FSwitchBooster = new QPushButton(kSwitchToBooster.toString(), this);
+    FSwitchBooster->setObjectName(QStringLiteral("ButtonSwitchToBooster"));
+    FSwitchBooster->hide();
+    statusBar()->addPermanentWidget(FSwitchBooster);
+    connect(FSwitchBooster, &QPushButton::clicked, this, &TFormSchedule::switchToBooster);
     setUpMenus();
     connectRiser();
 
@@ -261,9 +267,23 @@ void TFormSchedule::showRefusal()
     const Sizing::TScheduleCheck& check = FModel->check();
     const bool refused
         = check.problem != Sizing::TScheduleProblem::None && check.problem != Sizing::TScheduleProblem::NoSegments;
-    FStatus->setText(refused
-                         ? kNotEvaluated.toString().arg(Report::scheduleProblemText(FModel->project().schedule, check))
-                         : QString());
+    const Sizing::TSchedule& schedule = FModel->project().schedule;
+    QString text = refused ? kNotEvaluated.toString().arg(Report::scheduleProblemText(schedule, check)) : QString();
+    const bool mainShort
+        = check.problem == Sizing::TScheduleProblem::Shortfall && schedule.source == Sizing::TSource::Main;
+    const bool isTree = schedule.layout == Sizing::TLayout::Tree;
+    if (mainShort)
+        text += (isTree ? kBoosterRemedy : kBoosterRemedyTree).toString();
+    FStatus->setText(text);
+    // Only a tree's outlets give a booster its discharge pressure.
+    FSwitchBooster->setVisible(mainShort && isTree);
+}
+
+void TFormSchedule::switchToBooster()
+{
+    TScheduleHeader header = FModel->header();
+    header.source = Sizing::TSource::Booster;
+    FModel->setHeader(header, THeaderField::SourceChoice);
 }
 
 void TFormSchedule::showWarning(const QString& text)

@@ -23,6 +23,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QTimer;
 class TRiserView;
 class TScheduleHeaderPanel;
@@ -90,8 +91,10 @@ private:
     void connectRiser();
     void updateTitle();
     void showStatus(const QString& text);
-    // After every step: why a schedule is refused, or nothing.
+    // After every step: why a schedule is refused, or nothing; a main that falls short is
+    // offered a booster set, one click away.
     void showRefusal();
+    void switchToBooster();
     void showWarning(const QString& text);
     [[nodiscard]] QString chooseFile(TFileRole role, const QString& suggested);
 
@@ -137,6 +140,7 @@ private:
     QAction* FExportPng = nullptr;
     QAction* FExportSvg = nullptr;
     QLabel* FStatus = nullptr;
+    QPushButton* FSwitchBooster = nullptr;
     QMenu* FRecentMenu = nullptr;
     QTimer* FAutosaveTimer = nullptr;
     TScheduleAutosave FAutosave;

@@ -52,7 +52,8 @@ void TFormSchedule::replaceProject(const QString& path)
     FAutosave.follow(path);
     if (!path.isEmpty())
         rememberRecentFile(path);
-    FStatus->clear();
+    // Why the project opened cannot be evaluated, or nothing; a main that falls short is offered a booster.
+    showRefusal();
     updateTitle();
 }
 

@@ -13,7 +13,7 @@ namespace {
 // A line two pixels wide is hard to hit: the click area is this wide around it.
 constexpr double kClickWidthPx = 10.0;
 // Room for the thickest pen, a dash's cap and a node's dot around the shape's own points.
-constexpr double kPaintMarginPx = 8.0;
+constexpr double kPaintMarginPx = 10.0;
 
 } // namespace
 
@@ -88,9 +88,9 @@ void TRiserLabelItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
     event->accept();
 }
 
-TRiserReducerItem::TRiserReducerItem(const QRectF& markPx, const QString& advice)
-    : FMarkPx(markPx)
-    , FBounds(markPx.adjusted(-1.0, -1.0, 1.0, 1.0))
+TRiserReducerItem::TRiserReducerItem(Riser::TReducerShape shape, const QString& advice)
+    : FShape(std::move(shape))
+    , FBounds(FShape.markPx.adjusted(-1.0, -1.0, 1.0, 1.0))
 {
     setZValue(2.0);
     setToolTip(advice);
@@ -98,5 +98,5 @@ TRiserReducerItem::TRiserReducerItem(const QRectF& markPx, const QString& advice
 
 void TRiserReducerItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
-    Riser::paintReducerMark(*painter, FMarkPx);
+    Riser::paintReducerMark(*painter, FShape);
 }

@@ -2,7 +2,7 @@
 // The riser diagram's scene items: each draws one shape of a Riser::TDrawing with the drawing's
 // own painter, so the window shows exactly what the PNG, the SVG and the PDF page show. A segment
 // is selectable and knows its schedule row; a label of a segment chooses that segment when it
-// is clicked; a reducer mark says what to do in its tooltip.
+// is clicked; a valve's mark says where it stands and its setting in its tooltip.
 
 #include "RiserDrawing.h"
 
@@ -63,12 +63,12 @@ private:
 
 class TRiserReducerItem : public QGraphicsItem {
 public:
-    TRiserReducerItem(const QRectF& markPx, const QString& advice);
+    TRiserReducerItem(Riser::TReducerShape shape, const QString& advice);
 
     [[nodiscard]] QRectF boundingRect() const override { return FBounds; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
-    QRectF FMarkPx;
+    Riser::TReducerShape FShape;
     QRectF FBounds;
 };

@@ -108,8 +108,8 @@ void TRiserView::addItems()
     }
     for (const Riser::TNodeShape& node : FDrawing.nodes)
         FScene->addItem(new TRiserNodeItem(node));
-    for (const QRectF& mark : FDrawing.reducerMarksPx)
-        FScene->addItem(new TRiserReducerItem(mark, reducerAdvice(mark)));
+    for (const Riser::TReducerShape& mark : FDrawing.reducers)
+        FScene->addItem(new TRiserReducerItem(mark, FModel.valveNote(static_cast<int>(mark.segment))));
     for (const Riser::TLabel& label : FDrawing.labels) {
         TRiserSegmentItem* segment = label.segment == Riser::kNoSegment ? nullptr : segmentItem(int(label.segment));
         FScene->addItem(new TRiserLabelItem(label, FDrawing.font, segment));
@@ -133,28 +133,6 @@ void TRiserView::showMessage(const QString& text)
     // The next drawing, whatever it is, starts fitted.
     if (FFit == TFit::AsZoomed)
         FFit = TFit::Readable;
-}
-
-// The mark stands beside its node: the nearest node that needs a reducer is the one it speaks of.
-QString TRiserView::reducerAdvice(const QRectF& markPx) const
-{
-    const Riser::TNodeShape* nearest = nullptr;
-    double nearestPx = std::numeric_limits<double>::max();
-    for (const Riser::TNodeShape& node : FDrawing.nodes) {
-        const QPointF apart = node.atPx - markPx.center();
-        const double distancePx = std::hypot(apart.x(), apart.y());
-        if (node.reducer && distancePx < nearestPx) {
-            nearest = &node;
-            nearestPx = distancePx;
-        }
-    }
-    if (nearest == nullptr)
-        return {};
-    if (nearest->segment == Riser::kNoSegment)
-        return FModel.reducerAdvice(FModel.project().schedule.staticSourcePsi > 0.0
-                                        ? FModel.project().schedule.staticSourcePsi
-                                        : FModel.project().schedule.sourcePsi);
-    return FModel.reducerAdvice(FModel.result().segments.at(nearest->segment).staticPsi);
 }
 
 void TRiserView::selectRow(int row)

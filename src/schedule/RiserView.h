@@ -52,7 +52,6 @@ private:
     void fitReadable();
     void fitWhole();
     void refit();
-    [[nodiscard]] QString reducerAdvice(const QRectF& markPx) const;
     void selectionMoved();
 
     TScheduleModel& FModel;

@@ -8,6 +8,11 @@
 
 #include <string>
 
+// The booster's numbers compared member by member: the core's struct has no comparison of its own.
+struct THeaderBooster : Sizing::TBooster {
+    bool operator==(const THeaderBooster& other) const;
+};
+
 struct TScheduleHeader {
     QString title;
     int roughnessClass = 2;
@@ -23,6 +28,8 @@ struct TScheduleHeader {
     double staticSourcePsi = 0.0; // 0: the source's pressure in flow
     std::string material;         // a computed material's id; "" for galvanized, sized in roughnessClass
     double waterTemperatureC = Sizing::TSchedule{}.waterTemperatureC;
+    Sizing::TSource source = Sizing::TSource::Main;
+    THeaderBooster booster;
 
     bool operator==(const TScheduleHeader&) const = default;
 };
@@ -42,7 +49,19 @@ enum class THeaderField {
     StaticSource,
     Layout,
     Material, // the pipe box: a galvanized class or a computed material
-    WaterTemperature
+    WaterTemperature,
+    SourceChoice, // the city main or a booster set
+    // The booster's numbers, one for each of Sizing::TBooster's members.
+    TankLevel,
+    SuctionLoss,
+    SetLoss,
+    DesignLoss,
+    Differential,
+    PreChargeBelow,
+    StartsPerHour,
+    Efficiency,
+    Altitude,
+    Occupants,
 };
 
 [[nodiscard]] TScheduleHeader headerOf(const Project::TProject& project);

@@ -1,6 +1,8 @@
 #include "ScheduleHeaderPanel.h"
 
+#include "BoosterTexts.h"
 #include "CommonTexts.h"
+#include "ScheduleBoosterPanel.h"
 #include "ScheduleModel.h"
 #include "ScheduleTexts.h"
 
@@ -76,6 +78,11 @@ TScheduleHeaderPanel::TScheduleHeaderPanel(TScheduleModel& model, QWidget* paren
     // The water's temperature takes the place after the last number, as one more field.
     const int after = static_cast<int>(numbers.size());
     addTemperatureField(grid, kFirstNumberRow + after / kFieldsPerRow, (after % kFieldsPerRow) * kColumnsPerField);
+    addSourceChoice(grid, kFirstNumberRow + (after + 1) / kFieldsPerRow,
+                    ((after + 1) % kFieldsPerRow) * kColumnsPerField);
+    auto* booster = new TScheduleBoosterPanel(FModel, this);
+    connect(booster, &TScheduleBoosterPanel::editRefused, this, &TScheduleHeaderPanel::editRefused);
+    grid->addWidget(booster, grid->rowCount(), 0, 1, kFieldsPerRow * kColumnsPerField + 1);
     grid->setColumnStretch(kFieldsPerRow * kColumnsPerField, 1);
 
     connect(FTitle, &QLineEdit::editingFinished, this, &TScheduleHeaderPanel::titleEdited);
@@ -169,6 +176,31 @@ void TScheduleHeaderPanel::addLayoutSwitch(QGridLayout* grid, int row, int colum
     });
 }
 
+void TScheduleHeaderPanel::addSourceChoice(QGridLayout* grid, int row, int column)
+{
+    FSource = new QComboBox(this);
+    FSource->setObjectName(QStringLiteral("ComboSource"));
+    FSource->addItem(BoosterTexts::kSourceMain.toString(), static_cast<int>(Sizing::TSource::Main));
+    FSource->addItem(BoosterTexts::kSourceBooster.toString(), static_cast<int>(Sizing::TSource::Booster));
+    grid->addWidget(label(BoosterTexts::kSourceLabel.toString() + u':', this), row, column);
+    grid->addWidget(FSource, row, column + 1, 1, 2);
+    connect(FSource, &QComboBox::activated, this, [this] {
+        TScheduleHeader header = FModel.header();
+        header.source = static_cast<Sizing::TSource>(FSource->currentData().toInt());
+        FModel.setHeader(header, THeaderField::SourceChoice);
+    });
+}
+
+void TScheduleHeaderPanel::showSourceFields(bool booster)
+{
+    for (TNumberField& field : FNumbers) {
+        if (field.Number->Field != THeaderField::Source && field.Number->Field != THeaderField::StaticSource)
+            continue;
+        field.Edit->setReadOnly(booster);
+        field.Edit->setToolTip(booster ? kSourceNotRead.toString() : QString());
+    }
+}
+
 void TScheduleHeaderPanel::addNumberField(const THeaderNumber& number, QGridLayout* grid, int row, int column)
 {
     TNumberField field;
@@ -206,6 +238,8 @@ void TScheduleHeaderPanel::showHeader()
     {
         const QSignalBlocker materialBlocker(FMaterial);
         const QSignalBlocker supplyBlocker(FSupply);
+        const QSignalBlocker sourceBlocker(FSource);
+        FSource->setCurrentIndex(FSource->findData(static_cast<int>(header.source)));
         FMaterial->setCurrentIndex(FMaterial->findData(pipeChoiceOf(header)));
         FSupply->setCurrentIndex(FSupply->findData(static_cast<int>(header.supply)));
         const QSignalBlocker usBlocker(FUnitsUS);
@@ -224,6 +258,7 @@ void TScheduleHeaderPanel::showHeader()
         }
         showNumber(field);
     }
+    showSourceFields(header.source == Sizing::TSource::Booster);
     showTemperature();
 }
 

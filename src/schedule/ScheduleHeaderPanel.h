@@ -2,8 +2,9 @@
 // The schedule window's header: the project's title, the pipe (a galvanized class or a computed
 // material), the supply system, the pressure budget's members each with a unit box, the two
 // velocity limits, the water's temperature, the switch between US and SI units and the one
-// between a list and a tree. It shows the model's header and hands each finished edit to the
-// model as one undoable change; a field the model refuses goes back to the model's value.
+// between a list and a tree; and where the water comes from, with the booster's fields
+// (TScheduleBoosterPanel) under the rest while a booster set feeds the tree. It shows the model's header and hands each
+// finished edit to the model as one undoable change; a field the model refuses goes back to the model's value.
 
 #include "ScheduleHeaderFields.h"
 
@@ -49,6 +50,9 @@ private:
     void titleEdited();
     void unitsChosen(Project::TUnits units);
     void addLayoutSwitch(QGridLayout* grid, int row, int column);
+    void addSourceChoice(QGridLayout* grid, int row, int column);
+    // A booster set leaves the main's pressures unread: their fields say so and take no edit.
+    void showSourceFields(bool booster);
 
     TScheduleModel& FModel;
     QLineEdit* FTitle = nullptr;
@@ -61,6 +65,7 @@ private:
     QRadioButton* FUnitsSI = nullptr;
     QRadioButton* FLayoutList = nullptr;
     QRadioButton* FLayoutTree = nullptr;
+    QComboBox* FSource = nullptr; // the city main or a booster set
     std::vector<TNumberField> FNumbers;
     // The system the unit boxes were last set for: a switch of units sets them afresh.
     Project::TUnits FBoxesFor = Project::TUnits::US;

@@ -127,21 +127,20 @@ bool TScheduleModel::figureAt(int row, int column, SegmentFigures::TFigure& figu
 
 QString TScheduleModel::noteOf(int row) const
 {
-    if (evaluated() && needsReducer(row)) {
-        const QString advice = reducerAdvice(FResult.segments[at(row)].staticPsi);
-        const QString note = resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, units());
-        return note.isEmpty() ? advice : note + u' ' + advice;
-    }
-    if (evaluated())
-        return resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, FProject.units);
-    return rowAtFault(row) ? Report::scheduleProblemText(FProject.schedule, FCheck) : QString();
+    if (!evaluated())
+        return rowAtFault(row) ? Report::scheduleProblemText(FProject.schedule, FCheck) : QString();
+    const QString note = resultText(FProject.schedule, at(row), FResult.segments[at(row)], {}, kNote, units());
+    const QString valves = valveNote(row);
+    if (valves.isEmpty() || note.isEmpty())
+        return note + valves;
+    return note + u' ' + valves;
 }
 
-QString TScheduleModel::reducerAdvice(double staticPsi) const
+QString TScheduleModel::valveNote(int row) const
 {
-    return CommonTexts::kReducerAdvice.toString().arg(ReportFormat::leftToRight(
-        formatFixed(ScheduleUnits::pressureIn(staticPsi, units()), ReportFormat::kPressureDecimals) + u' '
-        + ScheduleUnits::pressureUnit(units())));
+    if (!evaluated() || !isTree() || row < 0 || row >= rowCount())
+        return {};
+    return ReducerValves::valveNote(FProject.schedule, FResult, FValves, at(row), units(), userDecimalSeparator());
 }
 
 bool TScheduleModel::rowAtFault(int row) const
@@ -284,6 +283,7 @@ void TScheduleModel::recalculate()
     FRecalcPending = false;
     FResult = {};
     (void)Sizing::evaluateSchedule(FProject.schedule, FResult, FCheck);
+    FValves = evaluated() ? ReducerValves::TValveMap(FProject.schedule, FResult) : ReducerValves::TValveMap();
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
     emit recalculated();

@@ -9,6 +9,7 @@
 // schedule from being evaluated) are red, and the note column says why.
 
 #include "ProjectFile.h"
+#include "ReducerValves.h"
 #include "ScheduleHeader.h"
 #include "SegmentFigures.h"
 #include "Sizing.h"
@@ -37,8 +38,9 @@ public:
     [[nodiscard]] bool evaluated() const { return FCheck.problem == Sizing::TScheduleProblem::None; }
     [[nodiscard]] const Sizing::TScheduleResult& result() const { return FResult; }
     [[nodiscard]] bool isTree() const { return FProject.schedule.layout == Sizing::TLayout::Tree; }
-    // What to do about a node's static pressure over 4 bar, in the project's units.
-    [[nodiscard]] QString reducerAdvice(double staticPsi) const;
+    // A tree row's valve at its start with its setting, or what to do about its node's static
+    // pressure over 4 bar and which valve does it, in the project's units; empty otherwise.
+    [[nodiscard]] QString valveNote(int row) const;
     // A column the user types in, in the present layout: a tree's critical path is the core's.
     [[nodiscard]] bool editable(int column) const;
 
@@ -129,6 +131,7 @@ private:
     Project::TProject FProject;
     Sizing::TScheduleCheck FCheck;
     Sizing::TScheduleResult FResult;
+    ReducerValves::TValveMap FValves; // of FResult, built once per recalculation
     int FHolds = 0;
     bool FRecalcPending = false;
 };

@@ -67,7 +67,10 @@ void TScheduleModel::setHeader(const TScheduleHeader& header, THeaderField field
     const TScheduleHeader before = headerOf(FProject);
     if (header == before)
         return;
-    const QString text = (field == THeaderField::Units ? kUndoUnits : kUndoHeader).toString();
+    const QStringView words = field == THeaderField::Units ? kUndoUnits
+        : field == THeaderField::SourceChoice              ? kUndoSource
+                                                           : kUndoHeader;
+    const QString text = words.toString();
     FUndoStack->push(new THeaderCommand(*this, before, header, field, text));
 }
 

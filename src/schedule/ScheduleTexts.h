@@ -73,6 +73,8 @@ inline constexpr QStringView kNegative = u"«%1» نباید منفی باشد؛
 inline constexpr QStringView kNotPositive = u"«%1» باید بیشتر از صفر باشد؛ مقدار قبلی ماند.";
 // "%1" is the field's name, "%2" and "%3" its least and largest value.
 inline constexpr QStringView kNotBetween = u"«%1» باید از %2 تا %3 باشد؛ مقدار قبلی ماند.";
+// The same for a value that must stay above its least.
+inline constexpr QStringView kAboveUpTo = u"«%1» باید بیشتر از %2 و تا %3 باشد؛ مقدار قبلی ماند.";
 // "%2" is the largest load of the demand table.
 inline constexpr QStringView kLoadTooLarge = u"«%1» باید بین 0 و %2 باشد؛ مقدار قبلی ماند.";
 inline constexpr QStringView kNotARun = u"«%1» باید «اصلی» یا «انشعاب» باشد؛ مقدار قبلی ماند.";
@@ -173,6 +175,14 @@ inline constexpr QStringView kReportWritten = u"گزارش نوشته شد: %1";
 inline constexpr QStringView kRiserWritten = u"نمودار رایزر نوشته شد: %1";
 // "%1" is the picture's path, "%2" why it was not written.
 inline constexpr QStringView kRiserNotWritten = u"نمودار رایزر در «%1» نوشته نشد: %2";
+// A booster set feeds the tree: the main's pressures are not read.
+inline constexpr QStringView kSourceNotRead
+    = u"با بوستر پمپ فشار شبکه خوانده نمی‌شود: فشار رانش پمپ از درخت به دست می‌آید.";
+// Said after a main's shortfall, which names how much is missing.
+inline constexpr QStringView kBoosterRemedy = u" راه چاره: مخزن ذخیره و بوستر پمپ.";
+inline constexpr QStringView kBoosterRemedyTree = u" راه چاره: مخزن ذخیره و بوستر پمپ، در چیدمان درختی.";
+inline constexpr QStringView kSwitchToBooster = u"تغذیه با بوستر پمپ";
+inline constexpr QStringView kUndoSource = u"تغییر منبع آب";
 inline constexpr QStringView kPrintFailed = u"چاپ نشد: صفحه\u200cها ساخته نشد.";
 
 } // namespace ScheduleTexts

@@ -1,5 +1,7 @@
 #include "ScheduleTotals.h"
 
+#include "BoosterFigures.h"
+#include "BoosterTexts.h"
 #include "CommonTexts.h"
 #include "NumberText.h"
 #include "ReportFormat.h"
@@ -11,6 +13,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -61,6 +64,11 @@ TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TSchedu
                                              leftToRight(QString::fromStdString(project.schedule.segments[segment].to)))
             + QStringLiteral("؛ ") + kCriticalPathNodes.toString() + QStringLiteral(": ") + RiserPath::nodeChain(nodes);
     }
+    if (project.schedule.source == Sizing::TSource::Booster) {
+        lines.Booster = BoosterFigures::dutyLine(result.booster, units, userDecimalSeparator());
+        if (!result.booster.complete)
+            lines.Booster += u' ' + BoosterTexts::kDutyIncomplete.toString();
+    }
     return lines;
 }
 
@@ -70,7 +78,9 @@ TScheduleTotals::TScheduleTotals(const TScheduleModel& model, QWidget* parent)
 {
     setObjectName(QStringLiteral("PanelTotals"));
     setFrameShape(QFrame::StyledPanel);
-    auto* layout = new QHBoxLayout(this);
+    auto* rows = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout;
+    rows->addLayout(layout);
     FAvailable = totalLabel("TotalAvailable", this, layout);
     FAllowable = totalLabel("TotalAllowable", this, layout);
     FPathLoss = totalLabel("TotalPathLoss", this, layout);
@@ -82,6 +92,11 @@ TScheduleTotals::TScheduleTotals(const TScheduleModel& model, QWidget* parent)
     red.setColor(QPalette::WindowText, QColor(190, 0, 0));
     FProblem->setPalette(red);
     layout->addStretch();
+    FBooster = new QLabel(this);
+    FBooster->setObjectName(QStringLiteral("TotalBooster"));
+    FBooster->setTextFormat(Qt::PlainText);
+    FBooster->setWordWrap(true);
+    rows->addWidget(FBooster);
     connect(&FModel, &TScheduleModel::recalculated, this, &TScheduleTotals::refresh);
     refresh();
 }
@@ -97,6 +112,8 @@ void TScheduleTotals::refresh()
     FResidual->setPalette(lines.ResidualShort ? FProblem->palette() : palette());
     FCriticalOutlet->setText(lines.CriticalOutlet);
     FCriticalOutlet->setVisible(!lines.CriticalOutlet.isEmpty());
+    FBooster->setText(lines.Booster);
+    FBooster->setVisible(!lines.Booster.isEmpty());
     FProblem->setText(lines.Problem);
     FProblem->setVisible(!lines.Problem.isEmpty());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The totals bar under the schedule's table, always in view: what the source leaves for
 // friction, the allowable loss it gives, the friction along the critical path and the pressure
-// left at the critical fixture, and a tree's critical outlet with its path; while the schedule cannot be evaluated, a
+// left at the critical fixture, a tree's critical outlet with its path, and a booster set's duty
+// (the same line as the report's); while the schedule cannot be evaluated, a
 // line saying why. The lines are worked out by totalsLines, without widgets.
 
 #include "ProjectFile.h"
@@ -22,6 +23,7 @@ struct TTotalsLines {
     bool ResidualShort = false; // the path loses more than the source leaves
     QString Problem;            // why there are no totals, or the path's segments without a pipe
     QString CriticalOutlet;     // a tree's: its segment, its node and its path as a chain of nodes
+    QString Booster;            // a booster set's duty and tanks, in the project's units; empty for the main
 };
 
 [[nodiscard]] TTotalsLines totalsLines(const Project::TProject& project, const Sizing::TScheduleCheck& check,
@@ -43,4 +45,5 @@ private:
     QLabel* FResidual = nullptr;
     QLabel* FProblem = nullptr;
     QLabel* FCriticalOutlet = nullptr;
+    QLabel* FBooster = nullptr;
 };
