@@ -8,6 +8,7 @@
 #include "ReportNotes.h"
 #include "SegmentFigures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -84,8 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int version = Project::formatVersionOf(project);
     require(written.contains("\"version\": " + QByteArray::number(version) + ','),
             "a project is written at the version that holds it");
-    require((version == 3) == (project.schedule.source == Sizing::TSource::Booster),
-            "a booster, and only a booster, makes a version-3 file");
+    const Sizing::TSchedule& schedule = project.schedule;
+    const bool usesVersion3 = schedule.source == Sizing::TSource::Booster
+        || schedule.loadColumn != Design::TLoadColumn::Total
+        || std::any_of(schedule.segments.begin(), schedule.segments.end(),
+                       [](const Sizing::TSegment& segment) { return Sizing::hasFixtureCounts(segment); });
+    require((version == 3) == usesVersion3,
+            "a booster, a load column other than the total or counted fixtures, and only these, make a version-3 file");
 
     Sizing::TScheduleResult result;
     if (Sizing::evaluateSchedule(project.schedule, result)) {
