@@ -49,16 +49,23 @@
     s.sourcePsi = 2.5 * 14.5038;
     s.meterAndDevicesPsi = 5.0;
     s.fixturePsi = 8.0;
+    // Names built by appending: MinGW's GCC 12 at -O3 warns (-Wrestrict, a known false positive)
+    // about a short literal put in front of a temporary string.
+    const auto named = [](const char* letter, int floor) {
+        std::string name(letter);
+        name.append(std::to_string(floor));
+        return name;
+    };
     for (int floor = 1; floor <= 8; ++floor) {
-        const std::string below = "R" + std::to_string(floor - 1);
-        const std::string here = "R" + std::to_string(floor);
+        const std::string below = named("R", floor - 1);
+        const std::string here = named("R", floor);
         Sizing::TSegment riser = scheduleSegment((below + "-" + here).c_str(), Sizing::TRun::Main, 0.0, 10.0, false);
         riser.from = below;
         riser.to = here;
         riser.elevationFt = 10.0 * floor;
         Sizing::TSegment flat = scheduleSegment((here + "-F").c_str(), Sizing::TRun::Branch, 10.0, 15.0, false);
         flat.from = here;
-        flat.to = "F" + std::to_string(floor);
+        flat.to = named("F", floor);
         flat.elevationFt = 10.0 * floor + 3.0;
         s.segments.push_back(riser);
         s.segments.push_back(flat);
