@@ -16,8 +16,8 @@ constexpr const char* kRiserName = "رایزر طبقهٔ ";
 constexpr const char* kStoreyName = "طبقهٔ ";
 constexpr const char* kFlatName = "، واحد ";
 
-// Each quantity's range, as the spec states it; the counts are the fixture table's own.
-bool specIsSound(const TBuildingSpec& s)
+// Each quantity's range for a building; the counts are the fixture table's own.
+bool buildingIsSound(const TBuildingSpec& s)
 {
     const auto finite = [](double v) { return std::isfinite(v); };
     const bool numbers = finite(s.storeyHeightFt) && finite(s.firstStoreyFt) && finite(s.fixtureHeightFt)
@@ -46,9 +46,9 @@ TSegment makeSegment(std::string name, TRun run, std::string from, std::string t
     return g;
 }
 
-double storeyFloorFt(const TBuildingSpec& spec, int storey)
+double storeyFloorFt(const TBuildingSpec& building, int storey)
 {
-    return spec.firstStoreyFt + (storey - 1) * spec.storeyHeightFt;
+    return building.firstStoreyFt + (storey - 1) * building.storeyHeightFt;
 }
 
 } // namespace
@@ -62,41 +62,41 @@ std::string nodeLetters(std::size_t index)
     return name;
 }
 
-bool buildingTree(const TBuildingSpec& spec, TSchedule& schedule)
+bool buildingTree(const TBuildingSpec& building, TSchedule& schedule)
 {
-    if (!specIsSound(spec))
+    if (!buildingIsSound(building))
         return false;
     std::vector<TSegment> segments;
-    segments.reserve(1 + static_cast<std::size_t>(spec.storeys) * (1 + spec.flatsPerStorey));
+    segments.reserve(1 + static_cast<std::size_t>(building.storeys) * (1 + building.flatsPerStorey));
     std::size_t nodes = 0;
     const auto newNode = [&nodes] { return nodeLetters(nodes++); };
     const std::string source = newNode();
     const std::string foot = newNode();
-    segments.push_back(
-        makeSegment(kServiceName, TRun::Main, source, foot, spec.serviceLengthFt, spec.serviceFittingsPercent, 0.0));
+    segments.push_back(makeSegment(kServiceName, TRun::Main, source, foot, building.serviceLengthFt,
+                                   building.serviceFittingsPercent, 0.0));
     // At the source's height the first storey's node is the riser's foot itself: no riser climbs to it.
     std::vector<std::string> riserNode;
-    riserNode.reserve(static_cast<std::size_t>(spec.storeys));
-    for (int k = 1; k <= spec.storeys; ++k) {
-        if (k == 1 && spec.firstStoreyFt == 0.0) {
+    riserNode.reserve(static_cast<std::size_t>(building.storeys));
+    for (int k = 1; k <= building.storeys; ++k) {
+        if (k == 1 && building.firstStoreyFt == 0.0) {
             riserNode.push_back(foot);
             continue;
         }
         // Below the source (a tank on the roof) the first riser runs down: its length is the drop.
-        const double climbFt = k == 1 ? std::fabs(spec.firstStoreyFt) : spec.storeyHeightFt;
+        const double climbFt = k == 1 ? std::fabs(building.firstStoreyFt) : building.storeyHeightFt;
         std::string below = k == 1 ? foot : riserNode.back();
         std::string node = newNode();
         segments.push_back(makeSegment(kRiserName + std::to_string(k), TRun::Main, std::move(below), node, climbFt,
-                                       spec.riserFittingsPercent, storeyFloorFt(spec, k)));
+                                       building.riserFittingsPercent, storeyFloorFt(building, k)));
         riserNode.push_back(std::move(node));
     }
-    for (int k = 1; k <= spec.storeys; ++k) {
-        const double elevationFt = storeyFloorFt(spec, k) + spec.fixtureHeightFt;
-        for (int j = 1; j <= spec.flatsPerStorey; ++j) {
+    for (int k = 1; k <= building.storeys; ++k) {
+        const double elevationFt = storeyFloorFt(building, k) + building.fixtureHeightFt;
+        for (int j = 1; j <= building.flatsPerStorey; ++j) {
             TSegment flat = makeSegment(kStoreyName + std::to_string(k) + kFlatName + std::to_string(j), TRun::Branch,
-                                        riserNode[static_cast<std::size_t>(k - 1)], newNode(), spec.branchLengthFt,
-                                        spec.branchFittingsPercent, elevationFt);
-            flat.fixtureCounts = spec.flatFixtureCounts;
+                                        riserNode[static_cast<std::size_t>(k - 1)], newNode(), building.branchLengthFt,
+                                        building.branchFittingsPercent, elevationFt);
+            flat.fixtureCounts = building.flatFixtureCounts;
             segments.push_back(std::move(flat));
         }
     }
