@@ -43,7 +43,7 @@ std::vector<int> flatCounts()
     return counts;
 }
 
-TBuildingSpec spec(int storeys, int flats, double firstStoreyFt)
+TBuildingSpec buildingSpec(int storeys, int flats, double firstStoreyFt)
 {
     TBuildingSpec s;
     s.storeys = storeys;
@@ -85,7 +85,7 @@ private slots:
         QFETCH(double, flatFu);
         TSchedule schedule = budgeted();
         schedule.loadColumn = TLoadColumn(column);
-        QVERIFY(buildingTree(spec(2, 2, 0.0), schedule));
+        QVERIFY(buildingTree(buildingSpec(2, 2, 0.0), schedule));
         // A typed load beside the counts is not read; a row whose counts are all 0 keeps its own.
         schedule.segments[2].fixtureUnits = 500.0;
         schedule.segments[0].fixtureCounts.assign(Design::fixtureLoadTable().size(), 0);
@@ -127,7 +127,7 @@ private slots:
         QFETCH(int, layout);
         QFETCH(std::function<void(std::vector<int>&)>, spoil);
         TSchedule schedule = budgeted();
-        QVERIFY(buildingTree(spec(2, 2, 0.0), schedule));
+        QVERIFY(buildingTree(buildingSpec(2, 2, 0.0), schedule));
         schedule.layout = TLayout(layout);
         schedule.heightFt = 20.0;
         spoil(schedule.segments[4].fixtureCounts);
@@ -163,21 +163,21 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("expected");
-        const TBuildingSpec low = spec(4, 2, 0.0);
+        const TBuildingSpec low = buildingSpec(4, 2, 0.0);
         QTest::newRow("at the source's height: no riser to storey 1")
             << low << 12 << 1 << "B C 10.5 20 10.5 main رایزر طبقهٔ 2";
         QTest::newRow("storey 1's flats leave B") << low << 12 << 4 << "B F 30 50 3.3 branch طبقهٔ 1، واحد 1";
         QTest::newRow("the last flat") << low << 12 << 11 << "E M 30 50 34.8 branch طبقهٔ 4، واحد 2";
         QTest::newRow("service run") << low << 12 << 0 << "A B 50 30 0 main انشعاب تا پای رایزر";
-        const TBuildingSpec raised = spec(3, 1, 4.0);
+        const TBuildingSpec raised = buildingSpec(3, 1, 4.0);
         QTest::newRow("a raised first storey has its riser") << raised << 7 << 1 << "B C 4 20 4 main رایزر طبقهٔ 1";
         QTest::newRow("raised: storey 3's flat") << raised << 7 << 6 << "E H 30 50 28.3 branch طبقهٔ 3، واحد 1";
-        const TBuildingSpec underTank = spec(2, 1, -12.0);
+        const TBuildingSpec underTank = buildingSpec(2, 1, -12.0);
         QTest::newRow("below a roof tank the first riser drops")
             << underTank << 5 << 1 << "B C 12 20 -12 main رایزر طبقهٔ 1";
         QTest::newRow("below a roof tank: storey 2's flat")
             << underTank << 5 << 4 << "D F 30 50 1.8 branch طبقهٔ 2، واحد 1";
-        const TBuildingSpec tall = spec(12, 3, 0.0);
+        const TBuildingSpec tall = buildingSpec(12, 3, 0.0);
         QTest::newRow("twelve storeys: the top riser") << tall << 48 << 11 << "L M 10.5 20 115.5 main رایزر طبقهٔ 12";
         QTest::newRow("twelve storeys: names past Z") << tall << 48 << 47 << "M AW 30 50 118.8 branch طبقهٔ 12، واحد 3";
         QTest::newRow("twelve storeys: storey 5, flat 2")
@@ -237,7 +237,7 @@ private slots:
     void refusedSpecs()
     {
         QFETCH(std::function<void(TBuildingSpec&)>, spoil);
-        TBuildingSpec building = spec(4, 2, 0.0);
+        TBuildingSpec building = buildingSpec(4, 2, 0.0);
         spoil(building);
         TSchedule schedule = budgeted();
         schedule.segments.resize(3);
@@ -249,7 +249,7 @@ private slots:
     // The ranges' own ends are taken.
     void widestSpec()
     {
-        TBuildingSpec building = spec(100, 20, 0.0);
+        TBuildingSpec building = buildingSpec(100, 20, 0.0);
         building.fixtureHeightFt = 0.0;
         building.serviceFittingsPercent = building.riserFittingsPercent = building.branchFittingsPercent = 0.0;
         building.flatFixtureCounts.assign(building.flatFixtureCounts.size(), Design::kMaxFixtureCount);

@@ -317,10 +317,10 @@ inline constexpr int kMostFlatsPerStorey = 20;
 // The riser diagram's node names in the order they are drawn: A, B, … Z, AA, AB, …; index 0 is A.
 [[nodiscard]] std::string nodeLetters(std::size_t index);
 
-// The spec's riser tree: the service run A → B, a riser segment up to each storey's node (none
+// A building's riser tree from a few numbers: the service run A → B, a riser segment up to each storey's node (none
 // for a first storey at the source's height, whose node is B), then a branch to each flat, storey
 // by storey. Sets the layout to Tree and replaces the segments; the budget, the pipe and the
-// limits stay as they were. False, with the schedule untouched, for a spec out of range.
+// limits stay as they were. False, with the schedule untouched, for a building out of range.
 [[nodiscard]] bool buildingTree(const TBuildingSpec& spec, TSchedule& schedule);
 
 } // namespace Sizing
